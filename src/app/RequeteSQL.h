@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QVariant>
+#include <utility>
+
+class TSQLConnection;
+
+// Named parameters of a statement (":pas" is set as {"pas", value}), in the order they were set.
+using TParams = QList<std::pair<QString, QVariant>>;
+
+// One column value of the current row.
+class TChamp {
+public:
+    TChamp() = default;
+    explicit TChamp(QVariant valeur) : valeur_(std::move(valeur)) {}
+    bool IsNull() const { return valeur_.isNull(); }
+    QString AsString() const;
+    int AsInteger() const;
+    double AsFloat() const;
+    QDateTime AsDateTime() const;
+    QDate AsDate() const;
+    QByteArray AsBytes() const;
+    const QVariant& Valeur() const { return valeur_; }
+
+private:
+    QVariant valeur_;
+};
+
+// The complete result of a statement, fetched at once, so its size is known before reading.
+struct TResultat {
+    QStringList Colonnes;
+    QList<QVariantList> Lignes;
+    int Colonne(const QString& nom) const; // -1 when absent; names compared without regard to case
+};
+
+// A statement: SQL text made of lines and named parameters, run on one connection.
+class TSQLQuery : public QObject {
+    Q_OBJECT
+public:
+    explicit TSQLQuery(QObject* parent = nullptr, const QString& objectName = QString());
+
+    QPointer<TSQLConnection> SQLConnection;
+    QStringList SQL;
+    TParams Params;
+
+    // The statement pattern: close, replace the text, set the parameters.
+    void Preparer(const QStringList& lignes, const TParams& parametres = {});
+    void SetParam(const QString& nom, const QVariant& valeur);
+
+    void Close() { active_ = false; }
+    bool Active() const { return active_; }
+    // The text as sent: the lines joined by line breaks.
+    QString Texte() const { return SQL.join(QLatin1Char('\n')); }
+
+    // Runs the statement for no rows.
+    void ExecSQL();
+    // Runs the statement and fetches every row.
+    TResultat Lire();
+
+private:
+    bool active_ = false;
+};
+
+// Links a result set to a statement, under a name that the result set looks up.
+class TDataSetProvider : public QObject {
+    Q_OBJECT
+public:
+    explicit TDataSetProvider(QObject* parent = nullptr, const QString& objectName = QString())
+        : QObject(parent) {
+        setObjectName(objectName);
+    }
+    QPointer<TSQLQuery> DataSet;
+};
+
+// An in-memory result set that takes its rows from the provider named ProviderName, a sibling of its own.
+// Open runs the statement and fetches the whole result; rows are then read from first to last.
+class TClientDataSet : public QObject {
+    Q_OBJECT
+public:
+    explicit TClientDataSet(QObject* parent = nullptr, const QString& objectName = QString())
+        : QObject(parent) {
+        setObjectName(objectName);
+    }
+
+    QString ProviderName;
+
+    void Open();
+    void Close();
+    bool Active() const { return active_; }
+
+    int RecordCount() const { return static_cast<int>(resultat_.Lignes.size()); }
+    bool IsEmpty() const { return resultat_.Lignes.isEmpty(); }
+    void First() { ligne_ = 0; }
+    void Next() { ++ligne_; }
+    bool Eof() const { return ligne_ >= RecordCount(); }
+    // The column of the current row; EKorven when the column does not exist or no row is current.
+    TChamp FieldByName(const QString& nom) const;
+    const TResultat& Resultat() const { return resultat_; }
+
+private:
+    bool active_ = false;
+    TResultat resultat_;
+    int ligne_ = 0;
+};
+
+// The query pattern: one statement, one provider and one result set of its own for one look-up, owned by
+// the data module while they live and released exactly once, in that order (result set, provider,
+// statement), on every path. The provider carries the operation's fixed name; one left over from an earlier
+// run is released first.
+class TRequete {
+public:
+    TRequete(TSQLConnection* connexion, const QString& nomProvider);
+    ~TRequete();
+    TRequete(const TRequete&) = delete;
+    TRequete& operator=(const TRequete&) = delete;
+
+    // Sets the text and parameters and opens the result set.
+    TClientDataSet& Ouvrir(const QStringList& lignes, const TParams& parametres = {});
+    TClientDataSet& DataSet();
+    TSQLQuery& Query();
+
+private:
+    // Guarded pointers: an object released behind our back (by name) is not released a second time.
+    QPointer<TSQLQuery> query_;
+    QPointer<TDataSetProvider> provider_;
+    QPointer<TClientDataSet> dataSet_;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+// Ending the application: every path that ends the program (fatal start-up condition, "&Quitter", the fifth
+// refused sign-in, a missing right, the wizard) goes through here, so that a test can see it happen without
+// the process going away. After Terminer the caller returns at once; no further step runs.
+class IFinApplication {
+public:
+    virtual ~IFinApplication() = default;
+    virtual void Terminer() = 0;
+};
+
+IFinApplication& FinApplication();
+// Installs an implementation (not owned); nullptr goes back to the default one, which leaves every event
+// loop of the process, so that main() returns.
+void InstallerFinApplication(IFinApplication* fin);

@@ -1,0 +1,169 @@
+#include "support/BaseDeTest.h"
+
+#include "app/Chiffrement.h"
+#include "app/ConnexionSQL.h"
+#include "app/KORVENFonctionsU.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
+
+namespace {
+
+const QString NomConnexion = QStringLiteral("solvane_test_admin");
+
+QString Env(const char* nom, const char* defaut) {
+    const QString valeur = qEnvironmentVariable(nom);
+    return valeur.isEmpty() ? QString::fromLatin1(defaut) : valeur;
+}
+
+[[noreturn]] void Echec(const QString& quoi, const QSqlError& erreur) {
+    const QByteArray texte = (quoi + QStringLiteral("\n  -> ") + erreur.text()).toUtf8();
+    qFatal("%s", texte.constData());
+}
+
+} // namespace
+
+QString ServeurDeTest::Hote() {
+    return QStringLiteral("127.0.0.1");
+}
+QString ServeurDeTest::Port() {
+    return Env("SOLVANE_DB_PORT", "33306");
+}
+QString ServeurDeTest::Utilisateur() {
+    return QStringLiteral("solvane");
+}
+QString ServeurDeTest::MotDePasse() {
+    return QStringLiteral("solvane");
+}
+
+void ServeurDeTest::Configurer(TSQLConnection* connexion, const QString& base) {
+    connexion->Close();
+    connexion->Params = {QStringLiteral("HostName=") + Hote(), QStringLiteral("Database=") + base,
+                         QStringLiteral("User_Name=") + Utilisateur(), QStringLiteral("Port=") + Port(),
+                         QStringLiteral("Password=") + MotDePasse()};
+}
+
+BaseDeTest::BaseDeTest(const QStringList& annees) {
+    admin_ = QSqlDatabase::contains(NomConnexion)
+                 ? QSqlDatabase::database(NomConnexion, false)
+                 : QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), NomConnexion);
+    admin_.setHostName(ServeurDeTest::Hote());
+    admin_.setPort(ServeurDeTest::Port().toInt());
+    admin_.setUserName(ServeurDeTest::Utilisateur());
+    admin_.setPassword(ServeurDeTest::MotDePasse());
+    admin_.setConnectOptions(QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=5"));
+    if (!admin_.open())
+        Echec(QStringLiteral(
+                  "The private test server does not answer on 127.0.0.1:%1 (scripts/db-server start)")
+                  .arg(ServeurDeTest::Port()),
+              admin_.lastError());
+
+    SupprimerBase(QStringLiteral("korven"));
+    Executer(QStringLiteral("CREATE DATABASE korven CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci"));
+    bases_ << QStringLiteral("korven");
+    ExecuterFichier(QStringLiteral(SOLVANE_SQL_DIR "/korven.sql"), QStringLiteral("korven"));
+    for (const QString& annee : annees)
+        CreerBaseAnnee(NomBaseAnnee(annee));
+}
+
+BaseDeTest::~BaseDeTest() {
+    for (const QString& base : bases_) {
+        QSqlQuery q(admin_);
+        q.exec(QStringLiteral("DROP DATABASE IF EXISTS `%1`").arg(base));
+    }
+    admin_.close();
+}
+
+void BaseDeTest::CreerBaseAnnee(const QString& nomBase) {
+    SupprimerBase(nomBase);
+    Executer(
+        QStringLiteral("CREATE DATABASE `%1` CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci").arg(nomBase));
+    if (!bases_.contains(nomBase))
+        bases_ << nomBase;
+    ExecuterFichier(QStringLiteral(SOLVANE_SQL_DIR "/annee.sql"), nomBase);
+}
+
+void BaseDeTest::SupprimerBase(const QString& nomBase) {
+    Executer(QStringLiteral("DROP DATABASE IF EXISTS `%1`").arg(nomBase));
+}
+
+void BaseDeTest::Executer(const QString& sql, const QString& base) {
+    QSqlQuery q(admin_);
+    if (!base.isEmpty() && !q.exec(QStringLiteral("USE `%1`").arg(base)))
+        Echec(QStringLiteral("USE %1").arg(base), q.lastError());
+    if (!q.exec(sql))
+        Echec(sql, q.lastError());
+}
+
+void BaseDeTest::ExecuterFichier(const QString& chemin, const QString& base) {
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(chemin));
+    QString instruction;
+    for (const QString& ligne : QString::fromUtf8(fichier.readAll()).split(QLatin1Char('\n'))) {
+        if (ligne.trimmed().startsWith(QStringLiteral("--")))
+            continue;
+        instruction += ligne + QLatin1Char('\n');
+        if (ligne.trimmed().endsWith(QLatin1Char(';'))) {
+            Executer(instruction.trimmed(), base);
+            instruction.clear();
+        }
+    }
+    if (!instruction.trimmed().isEmpty())
+        Executer(instruction.trimmed(), base);
+}
+
+QVariant BaseDeTest::Valeur(const QString& sql, const QString& base) {
+    QSqlQuery q(admin_);
+    if (!base.isEmpty() && !q.exec(QStringLiteral("USE `%1`").arg(base)))
+        Echec(QStringLiteral("USE %1").arg(base), q.lastError());
+    if (!q.exec(sql))
+        Echec(sql, q.lastError());
+    return q.next() ? q.value(0) : QVariant();
+}
+
+QStringList BaseDeTest::Lignes(const QString& sql, const QString& base) {
+    QSqlQuery q(admin_);
+    if (!base.isEmpty() && !q.exec(QStringLiteral("USE `%1`").arg(base)))
+        Echec(QStringLiteral("USE %1").arg(base), q.lastError());
+    if (!q.exec(sql))
+        Echec(sql, q.lastError());
+    QStringList lignes;
+    while (q.next()) {
+        QStringList colonnes;
+        for (int i = 0; i < q.record().count(); ++i)
+            colonnes << (q.isNull(i) ? QStringLiteral("NULL") : q.value(i).toString());
+        lignes << colonnes.join(QLatin1Char('|'));
+    }
+    return lignes;
+}
+
+void BaseDeTest::EcrireConfiguration(const QString& dossier, const QString& nom, const QString& serveur,
+                                     const QString& port, const QString& utilisateur,
+                                     const QString& motDePasse) {
+    QDir().mkpath(dossier);
+    QFile fichier(QDir(dossier).filePath(QStringLiteral("config_korven.ini")));
+    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write the configuration file in %s", qPrintable(dossier));
+    QString texte = QStringLiteral("[Database]\r\n");
+    const auto cle = [&texte](const char* nomCle, const QString& valeur) {
+        if (!valeur.isNull())
+            texte += QString::fromLatin1(nomCle) + QLatin1Char('=') + CrypterTexte(valeur, PhraseSecrete) +
+                     QStringLiteral("\r\n");
+    };
+    cle("NAME", nom);
+    cle("Server", serveur);
+    cle("port", port);
+    cle("user", utilisateur);
+    cle("password", motDePasse);
+    fichier.write(texte.toUtf8());
+}
+
+void BaseDeTest::EcrireConfigurationValide(const QString& dossier) {
+    EcrireConfiguration(dossier, QStringLiteral("korven"), ServeurDeTest::Hote(), ServeurDeTest::Port(),
+                        ServeurDeTest::Utilisateur(), ServeurDeTest::MotDePasse());
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QStringList>
+#include <QVariant>
+
+// The private MariaDB server of the tests: 127.0.0.1, port SOLVANE_DB_PORT (33306 unless set), account
+// solvane / solvane. Every test that uses it owns the master database korven and the year databases it
+// creates while it runs (ctest never runs two of them at once).
+struct ServeurDeTest {
+    static QString Hote();
+    static QString Port();
+    static QString Utilisateur();
+    static QString MotDePasse();
+    // Closes the connection and gives it the lines that reach database base on this server.
+    static void Configurer(class TSQLConnection* connexion, const QString& base);
+};
+
+// Fresh databases for one test: korven and the year databases of the given codes, each made from the
+// schemas under sql/, dropped again when the fixture goes.
+class BaseDeTest {
+public:
+    explicit BaseDeTest(const QStringList& annees = {QStringLiteral("2025/2026"),
+                                                     QStringLiteral("2026/2027")});
+    ~BaseDeTest();
+    BaseDeTest(const BaseDeTest&) = delete;
+    BaseDeTest& operator=(const BaseDeTest&) = delete;
+
+    // Runs one statement (on database base when given); fails the test with the server's text otherwise.
+    void Executer(const QString& sql, const QString& base = QString());
+    // Runs the statements of a file of the schema's kind (each ends with ";" at a line end).
+    void ExecuterFichier(const QString& chemin, const QString& base);
+    // The first column of the first row, or an invalid QVariant without rows.
+    QVariant Valeur(const QString& sql, const QString& base = QString());
+    // Every row, each column as text ("NULL" for NULL), columns joined by "|".
+    QStringList Lignes(const QString& sql, const QString& base = QString());
+
+    // Makes (or remakes, empty) a year database from the schema.
+    void CreerBaseAnnee(const QString& nomBase);
+    void SupprimerBase(const QString& nomBase);
+
+    // Writes config_korven.ini into dossier, each value encrypted; a value left null is not written.
+    static void EcrireConfiguration(const QString& dossier, const QString& nom, const QString& serveur,
+                                    const QString& port, const QString& utilisateur,
+                                    const QString& motDePasse);
+    // The configuration that reaches this server with the master database korven.
+    static void EcrireConfigurationValide(const QString& dossier);
+
+private:
+    QSqlDatabase admin_;
+    QStringList bases_;
+};

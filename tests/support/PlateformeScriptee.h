@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/FinApplication.h"
+#include "platform/Messages.h"
+#include "platform/Sons.h"
+
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+// Stands in for the message boxes, the sounds and the end of the application while a test runs: every event
+// is recorded, in order, in Evenements ("Erreur: ...", "Information: ...", "Confirmation: ...", "Son: ...",
+// "Fin"); confirmations are answered from Reponses (Non when it is empty). Installed for its lifetime.
+class PlateformeScriptee : public IMessages, public IFinApplication, public ISons {
+public:
+    PlateformeScriptee();
+    ~PlateformeScriptee() override;
+
+    void Erreur(const QString& texte) override;
+    void Information(const QString& texte) override;
+    bool Confirmation(const QString& texte) override;
+    void Terminer() override;
+    void Jouer(const QString& chemin) override;
+
+    QStringList Evenements;
+    QList<bool> Reponses;
+    bool Terminee = false;
+    // Called with each message text while its box "waits", before the call returns.
+    std::function<void(const QString&)> PendantMessage;
+
+    // Only the message texts, in order.
+    QStringList Messages() const;
+    void Vider();
+};

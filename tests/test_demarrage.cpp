@@ -1,0 +1,278 @@
+// The start-up check against the real server: every fatal condition with its exact message, and the values
+// a good start leaves in the wizard.
+#include "app/Fenetres.h"
+#include "app/KORVENFonctionsU.h"
+#include "app/KORVENTypesU.h"
+#include "app/OBDataModuleU.h"
+#include "app/Upassword.h"
+#include "platform/FichierIni.h"
+#include "support/BaseDeTest.h"
+#include "support/PlateformeScriptee.h"
+#include "wizard/UAssistantNouvelleAnnee.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QString MessageConnexion =
+    QStringLiteral("Impossible de se connecter au serveur de base de données.\r\n"
+                   "Paramètres de connexion incorrectes.\r\n\r\n");
+
+enum class Fichier { Absent, SansSection, MauvaisMotDePasse, ServeurArrete, Valide };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Fichier)
+
+class TestDemarrage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void verification_data();
+    void verification();
+    void minuterieUnique();
+    void anneeSuivante_data();
+    void anneeSuivante();
+    void nomBaseAnnee_data();
+    void nomBaseAnnee();
+    void fichierIni();
+};
+
+void TestDemarrage::verification_data() {
+    QTest::addColumn<Fichier>("fichier");
+    QTest::addColumn<QStringList>("preparation");
+    // The one message expected; with a trailing "*" only its beginning is compared, and the rest (the
+    // server's own text) must contain the word given after the "*".
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("fin");
+    QTest::addColumn<QString>("anneeCourante");
+
+    const QString uneAnnee = QStringLiteral(
+        "INSERT INTO korven.annee_scolaire (code, active, nom_etablissement) VALUES "
+        "('2024/2025', '0', 'Ancien nom'), ('2025/2026', '1', 'Collège Sainte-Thérèse d''Ébolowa')");
+
+    QTest::newRow("fichier absent") << Fichier::Absent << QStringList{uneAnnee}
+                                    << QStringLiteral("Le fichier de configuration est introuvable.") << true
+                                    << QString();
+    QTest::newRow("pas de section database") << Fichier::SansSection << QStringList{uneAnnee}
+                                             << MessageConnexion + QStringLiteral("*") << true << QString();
+    QTest::newRow("mauvais mot de passe")
+        << Fichier::MauvaisMotDePasse << QStringList{uneAnnee}
+        << MessageConnexion + QStringLiteral("*Access denied") << true << QString();
+    QTest::newRow("serveur arrêté") << Fichier::ServeurArrete << QStringList{uneAnnee}
+                                    << MessageConnexion + QStringLiteral("*connect") << true << QString();
+    QTest::newRow("aucune année active")
+        << Fichier::Valide
+        << QStringList{QStringLiteral("INSERT INTO korven.annee_scolaire (code, active) VALUES "
+                                      "('2024/2025', '0'), ('2025/2026', '0')")}
+        << QStringLiteral("Aucune année n'est active, l'application va se terminer") << true << QString();
+    QTest::newRow("deux années actives")
+        << Fichier::Valide
+        << QStringList{QStringLiteral("INSERT INTO korven.annee_scolaire (code, active) VALUES "
+                                      "('2024/2025', '1'), ('2025/2026', '1')")}
+        << QStringLiteral("Il y a plus d'une année, l'application va se terminer.") << true << QString();
+    QTest::newRow("base de l'année absente")
+        << Fichier::Valide
+        << QStringList{QStringLiteral(
+               "INSERT INTO korven.annee_scolaire (code, active) VALUES ('2030/2031', '1')")}
+        << MessageConnexion + QStringLiteral("*bd_2030_2031") << true << QStringLiteral("2030/2031");
+    QTest::newRow("table des années absente")
+        << Fichier::Valide << QStringList{QStringLiteral("DROP TABLE korven.annee_scolaire")}
+        << QStringLiteral("Une erreur est survenue : \r\n*annee_scolaire") << false << QString();
+    QTest::newRow("démarrage réussi")
+        << Fichier::Valide << QStringList{uneAnnee} << QString() << false << QStringLiteral("2025/2026");
+}
+
+void TestDemarrage::verification() {
+    QFETCH(Fichier, fichier);
+    QFETCH(QStringList, preparation);
+    QFETCH(QString, message);
+    QFETCH(bool, fin);
+    QFETCH(QString, anneeCourante);
+
+    BaseDeTest base;
+    for (const QString& sql : preparation)
+        base.Executer(sql);
+
+    QTemporaryDir dossier;
+    QVERIFY(dossier.isValid());
+    qputenv("KORVEN_SYSTEM_DIR", dossier.path().toUtf8());
+    const QString hote = ServeurDeTest::Hote(), port = ServeurDeTest::Port();
+    const QString utilisateur = ServeurDeTest::Utilisateur(), mdp = ServeurDeTest::MotDePasse();
+    switch (fichier) {
+    case Fichier::Absent:
+        break;
+    case Fichier::SansSection: {
+        QFile f(dossier.filePath(QStringLiteral("config_korven.ini")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[autre]\r\nname=a29ydmVu\r\n");
+        break;
+    }
+    case Fichier::MauvaisMotDePasse:
+        BaseDeTest::EcrireConfiguration(dossier.path(), QStringLiteral("korven"), hote, port, utilisateur,
+                                        QStringLiteral("pas le bon"));
+        break;
+    case Fichier::ServeurArrete:
+        // Nothing listens on port 1.
+        BaseDeTest::EcrireConfiguration(dossier.path(), QStringLiteral("korven"), hote, QStringLiteral("1"),
+                                        utilisateur, mdp);
+        break;
+    case Fichier::Valide:
+        BaseDeTest::EcrireConfigurationValide(dossier.path());
+        break;
+    }
+
+    PlateformeScriptee plateforme;
+    CreerFenetres();
+    Password->Timer1Timer();
+
+    const QStringList messages = plateforme.Messages();
+    if (message.isEmpty()) {
+        QCOMPARE(messages, QStringList());
+    } else {
+        QCOMPARE(messages.size(), 1);
+        const qsizetype etoile = message.indexOf(QLatin1Char('*'));
+        if (etoile < 0) {
+            QCOMPARE(messages.first(), message);
+        } else {
+            QVERIFY2(messages.first().startsWith(message.left(etoile)), qPrintable(messages.first()));
+            const QString reste = messages.first().mid(etoile);
+            QVERIFY2(!reste.trimmed().isEmpty(), "the server's own text is missing");
+            QVERIFY2(reste.contains(message.mid(etoile + 1), Qt::CaseInsensitive), qPrintable(reste));
+        }
+    }
+    QCOMPARE(plateforme.Terminee, fin);
+    QCOMPARE(FAssistantNouvelleAnnee->AnneeCourante, anneeCourante);
+
+    if (fichier == Fichier::Absent) {
+        // No connection was attempted.
+        QVERIFY(OBDataModule->OBOrbelanSQLConnection->Params.isEmpty());
+    }
+    if (QTest::currentDataTag() == QLatin1String("table des années absente")) {
+        // The check stopped: the year connection was never configured.
+        QVERIFY(OBDataModule->OBSQLConnection->Params.isEmpty());
+        QVERIFY(!plateforme.Terminee);
+    }
+    if (anneeCourante == QLatin1String("2025/2026")) {
+        TFAssistantNouvelleAnnee* a = FAssistantNouvelleAnnee;
+        QCOMPARE(a->BDKorven, QStringLiteral("korven"));
+        QCOMPARE(a->ServeurKorven, hote);
+        QCOMPARE(a->PortKorven, port);
+        QCOMPARE(a->UtilisateurKorven, utilisateur);
+        QCOMPARE(a->MotDePasseKorven, mdp);
+        QCOMPARE(a->Serveur, hote);
+        QCOMPARE(a->Port, port);
+        QCOMPARE(a->Utilisateur, utilisateur);
+        QCOMPARE(a->MotDePasse, mdp);
+        QCOMPARE(a->BaseDeDonnees, QStringLiteral("bd_2025_2026"));
+        QCOMPARE(a->NomEtablissement, QStringLiteral("Collège Sainte-Thérèse d'Ébolowa"));
+        QCOMPARE(OBDataModule->OBSQLConnection->Params,
+                 QStringList({QStringLiteral("HostName=") + hote, QStringLiteral("Database=bd_2025_2026"),
+                              QStringLiteral("User_Name=") + utilisateur, QStringLiteral("Port=") + port,
+                              QStringLiteral("Password=") + mdp}));
+        QCOMPARE(OBDataModule->OBOrbelanSQLConnection->Params.at(1), QStringLiteral("Database=korven"));
+        // The year connection was tested and closed again; the first statement opens it.
+        QVERIFY(!OBDataModule->OBSQLConnection->Connected());
+    }
+    DetruireFenetres();
+}
+
+// The check runs once, from the window's own 10 ms timer, when the event loop runs.
+void TestDemarrage::minuterieUnique() {
+    BaseDeTest base;
+    base.Executer(
+        QStringLiteral("INSERT INTO korven.annee_scolaire (code, active) VALUES ('2025/2026', '0')"));
+    QTemporaryDir dossier;
+    qputenv("KORVEN_SYSTEM_DIR", dossier.path().toUtf8());
+    BaseDeTest::EcrireConfigurationValide(dossier.path());
+
+    PlateformeScriptee plateforme;
+    CreerFenetres();
+    QVERIFY(Password->Timer1->isActive());
+    QCOMPARE(Password->Timer1->interval(), 10);
+    QTRY_COMPARE(plateforme.Messages().size(), 1);
+    QTest::qWait(100);
+    QCOMPARE(plateforme.Messages(),
+             QStringList{QStringLiteral("Aucune année n'est active, l'application va se terminer")});
+    QVERIFY(!Password->Timer1->isActive());
+    // Only the login window is shown.
+    QVERIFY(!FAssistantNouvelleAnnee->isVisible());
+    DetruireFenetres();
+}
+
+void TestDemarrage::anneeSuivante_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("suivante"); // empty: the conversion fails
+    QTest::newRow("2011/2012") << QStringLiteral("2011/2012") << QStringLiteral("2012/2013");
+    QTest::newRow("2019/2020") << QStringLiteral("2019/2020") << QStringLiteral("2020/2021");
+    QTest::newRow("2099/2100") << QStringLiteral("2099/2100") << QStringLiteral("2100/2101");
+    QTest::newRow("trop court") << QStringLiteral("2012") << QString();
+    QTest::newRow("pas un nombre") << QStringLiteral("2012/abcd") << QString();
+    QTest::newRow("vide") << QString() << QString();
+}
+
+void TestDemarrage::anneeSuivante() {
+    QFETCH(QString, code);
+    QFETCH(QString, suivante);
+    if (suivante.isEmpty()) {
+        QVERIFY_THROWS_EXCEPTION(EKorven, GetAnneeScolaireSuivante(code));
+    } else {
+        QCOMPARE(GetAnneeScolaireSuivante(code), suivante);
+    }
+}
+
+void TestDemarrage::nomBaseAnnee_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("base");
+    QTest::newRow("ordinaire") << QStringLiteral("2011/2012") << QStringLiteral("bd_2011_2012");
+    QTest::newRow("sans barre") << QStringLiteral("2012") << QStringLiteral("bd_2012");
+    QTest::newRow("deux barres") << QStringLiteral("2012/2013/1") << QStringLiteral("bd_2012_2013_1");
+}
+
+void TestDemarrage::nomBaseAnnee() {
+    QFETCH(QString, code);
+    QFETCH(QString, base);
+    QCOMPARE(NomBaseAnnee(code), base);
+}
+
+// Section and key names match without regard to case; a missing key reads as the default; UTF-16 files
+// with their mark are read too; the first occurrence of a key wins.
+void TestDemarrage::fichierIni() {
+    QTemporaryDir dossier;
+    const QString utf8 = dossier.filePath(QStringLiteral("a.ini"));
+    {
+        QFile f(utf8);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("; commentaire\r\n[Autre]\r\nname=x\r\n[DataBase]\r\n  Name = korven "
+                "\r\nSERVER=\"h\xC3\xB4te\"\r\n"
+                "name=second\r\nvide=\r\n");
+    }
+    const TFichierIni a(utf8);
+    QCOMPARE(a.LireChaine(QStringLiteral("database"), QStringLiteral("name")), QStringLiteral("korven"));
+    QCOMPARE(a.LireChaine(QStringLiteral("DATABASE"), QStringLiteral("server")), QStringLiteral("hôte"));
+    QCOMPARE(a.LireChaine(QStringLiteral("database"), QStringLiteral("vide"), QStringLiteral("d")),
+             QString());
+    QCOMPARE(a.LireChaine(QStringLiteral("database"), QStringLiteral("port")), QString());
+    QCOMPARE(a.LireChaine(QStringLiteral("manque"), QStringLiteral("name"), QStringLiteral("d")),
+             QStringLiteral("d"));
+
+    const QString utf16 = dossier.filePath(QStringLiteral("b.ini"));
+    {
+        QFile f(utf16);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QString texte = QStringLiteral("[database]\r\nuser=Éloïse\r\n");
+        f.write("\xFF\xFE");
+        f.write(reinterpret_cast<const char*>(texte.utf16()), texte.size() * 2);
+    }
+    QCOMPARE(TFichierIni(utf16).LireChaine(QStringLiteral("Database"), QStringLiteral("USER")),
+             QStringLiteral("Éloïse"));
+    QCOMPARE(TFichierIni(dossier.filePath(QStringLiteral("absent.ini")))
+                 .LireChaine(QStringLiteral("database"), QStringLiteral("name")),
+             QString());
+}
+
+QTEST_MAIN(TestDemarrage)
+#include "test_demarrage.moc"
