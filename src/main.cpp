@@ -8,9 +8,10 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    // The title is the program's name with its first letter in capitals: "Solvane".
-    const QString nom = QFileInfo(QApplication::applicationFilePath()).completeBaseName().toLower();
-    QApplication::setApplicationDisplayName(nom.left(1).toUpper() + nom.mid(1));
+    // The title is the program's file name without folder and extension, every character after the first
+    // in lower case.
+    const QString nom = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
+    QApplication::setApplicationDisplayName(nom.left(1) + nom.mid(1).toLower());
     QApplication::setQuitOnLastWindowClosed(false);
 
     MessagesQt messages;

@@ -1,5 +1,9 @@
 #include "app/KorvenUtils.h"
 
+#include "model/UniteCObjet.h"
+
+#include <QComboBox>
+
 QString ChaineSQL(const QString& valeur) {
     QString texte;
     texte.reserve(valeur.size() + 2);
@@ -16,4 +20,12 @@ QString ChaineSQL(const QString& valeur) {
     }
     texte += QLatin1Char('\'');
     return texte;
+}
+
+void FreeComboboxObjects(QComboBox* Combobox) {
+    if (Combobox == nullptr)
+        return;
+    std::vector<std::unique_ptr<TCObjet>> objets = DetacherObjetsCombo(Combobox);
+    Combobox->clear();
+    // The entities go here, with objets.
 }

@@ -7,3 +7,10 @@
 // as \0: no value can end the literal early or change the statement. Ordinary values (no backslash, no NUL)
 // give exactly the quoted text with doubled quotes: 'O''Neil'.
 QString ChaineSQL(const QString& valeur);
+
+class QComboBox;
+
+// Combo-box convention: releases the entity attached to every item (model/UniteCObjet.h), then removes all
+// items; the selection becomes none. No box: nothing to do. The items are gone before their entities are,
+// so nothing reacting to the box's signals can reach a released entity.
+void FreeComboboxObjects(QComboBox* Combobox);

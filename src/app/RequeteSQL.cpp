@@ -95,6 +95,8 @@ QSqlQuery Executer(TSQLQuery& requete) {
             QStringLiteral("La requête '%1' n'est liée à aucune connexion.").arg(requete.objectName()));
     QSqlQuery q(requete.SQLConnection->Base());
     q.setForwardOnly(true);
+    if (TSQLQuery::AvantExecution)
+        TSQLQuery::AvantExecution(requete);
     bool ok;
     if (requete.Params.isEmpty()) {
         ok = q.exec(requete.Texte());

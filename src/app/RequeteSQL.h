@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <utility>
 
 class TSQLConnection;
@@ -60,6 +61,10 @@ public:
 
     // Runs the statement for no rows.
     void ExecSQL();
+
+    // Called with every statement just before the server gets it; empty unless a test watches. Whatever it
+    // raises stops the statement as a server error would.
+    static inline std::function<void(const TSQLQuery&)> AvantExecution;
     // Runs the statement and fetches every row.
     TResultat Lire();
 

@@ -1,6 +1,8 @@
 #include "platform/FinApplication.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
 
 namespace {
 
@@ -8,6 +10,11 @@ class FinQt : public IFinApplication {
 public:
     // exit() leaves the main loop and every nested modal loop (message boxes, the wizard).
     void Terminer() override { QCoreApplication::exit(0); }
+    // The new instance starts in this one's directory, so that it finds the same sound files.
+    void Redemarrer() override {
+        QProcess::startDetached(QCoreApplication::applicationFilePath(), {}, QDir::currentPath());
+        Terminer();
+    }
 };
 
 FinQt parDefaut;

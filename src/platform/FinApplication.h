@@ -7,6 +7,8 @@ class IFinApplication {
 public:
     virtual ~IFinApplication() = default;
     virtual void Terminer() = 0;
+    // Starts a new instance of the program, then ends this one (after a completed year transition).
+    virtual void Redemarrer() = 0;
 };
 
 IFinApplication& FinApplication();

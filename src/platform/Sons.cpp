@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -23,9 +24,13 @@ public:
         QObject::connect(effet, &QSoundEffect::statusChanged, effet, [effet] {
             if (effet->status() == QSoundEffect::Error)
                 effet->deleteLater();
-            else if (effet->status() == QSoundEffect::Ready)
+            else if (effet->status() == QSoundEffect::Ready) {
                 effet->play();
+            }
         });
+        // Without a sound device the effect reports itself playing for ever; the sounds of the system last
+        // a second or two, so whatever happens the effect goes after half a minute.
+        QTimer::singleShot(30000, effet, &QObject::deleteLater);
         effet->setSource(QUrl::fromLocalFile(fichier.absoluteFilePath()));
     }
 };

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "wizard/Dictionnaires.h"
+
 #include <QString>
 #include <QWizard>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
+class QProgressBar;
 
 // The year-transition wizard. Made hidden at start-up; it holds, beside its pages, the values that the
-// start-up check, the sign-in and the transition share.
+// start-up check, the sign-in and the transition share, and the student maps.
 class TFAssistantNouvelleAnnee : public QWizard {
     Q_OBJECT
 public:
@@ -24,8 +28,24 @@ public:
     // The signed-in user.
     QString Login, Password, Name;
 
+    TDictionnaireEleves DictionnaireEleves;
+    TDictionnaireDecisions DictionnaireDecisions;
+    TDictionnairePlacement DictionnaireElevesNew;
+
     QLineEdit* EditAnneeScolaire;
     QCheckBox* CheckBoxEleve;
+    // On the last page: which step of the transition runs, and how far it has gone.
+    QLabel* LabelProgression;
+    QProgressBar* ProgressBarTransition;
+
+public slots:
+    // "&Terminer": runs the year transition. On failure the wizard stays open for another try.
+    void JvWizardNouvelleAnneeFinishButtonClick();
+
+protected:
+    // The finish button runs the transition instead of closing the window: a completed transition ends the
+    // application itself.
+    void accept() override;
 };
 
 extern TFAssistantNouvelleAnnee* FAssistantNouvelleAnnee;

@@ -11,6 +11,10 @@
 #include <QSqlRecord>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace {
 
 const QString NomConnexion = QStringLiteral("solvane_test_admin");
@@ -48,6 +52,11 @@ void ServeurDeTest::Configurer(TSQLConnection* connexion, const QString& base) {
 }
 
 BaseDeTest::BaseDeTest(const QStringList& annees) {
+    const QByteArray cheminVerrou =
+        QStringLiteral("/tmp/solvane-db-%1.lock").arg(ServeurDeTest::Port()).toUtf8();
+    verrou_ = ::open(cheminVerrou.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (verrou_ >= 0)
+        ::flock(verrou_, LOCK_EX);
     admin_ = QSqlDatabase::contains(NomConnexion)
                  ? QSqlDatabase::database(NomConnexion, false)
                  : QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), NomConnexion);
@@ -76,6 +85,23 @@ BaseDeTest::~BaseDeTest() {
         q.exec(QStringLiteral("DROP DATABASE IF EXISTS `%1`").arg(base));
     }
     admin_.close();
+    if (verrou_ >= 0)
+        ::close(verrou_);
+}
+
+QStringList BaseDeTest::Empreinte(const QString& base) {
+    QStringList empreinte;
+    const QStringList tables = Lignes(QStringLiteral("SELECT TABLE_NAME FROM information_schema.TABLES WHERE "
+                                                     "TABLE_SCHEMA = '%1' ORDER BY TABLE_NAME")
+                                          .arg(base));
+    for (const QString& table : tables) {
+        const QString nom = QStringLiteral("`%1`.`%2`").arg(base, table);
+        empreinte << table + QLatin1Char(':') +
+                         Valeur(QStringLiteral("SELECT COUNT(*) FROM %1").arg(nom)).toString() +
+                         QLatin1Char(':') +
+                         Lignes(QStringLiteral("CHECKSUM TABLE %1 EXTENDED").arg(nom)).value(0);
+    }
+    return empreinte;
 }
 
 void BaseDeTest::CreerBaseAnnee(const QString& nomBase) {

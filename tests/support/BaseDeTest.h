@@ -17,7 +17,8 @@ struct ServeurDeTest {
 };
 
 // Fresh databases for one test: korven and the year databases of the given codes, each made from the
-// schemas under sql/, dropped again when the fixture goes.
+// schemas under sql/, dropped again when the fixture goes. The fixture holds a lock on the server for its
+// lifetime, so that two test programs (or a test and a benchmark) started at once never share databases.
 class BaseDeTest {
 public:
     explicit BaseDeTest(const QStringList& annees = {QStringLiteral("2025/2026"),
@@ -35,6 +36,9 @@ public:
     // Every row, each column as text ("NULL" for NULL), columns joined by "|".
     QStringList Lignes(const QString& sql, const QString& base = QString());
 
+    // A fingerprint of every table of a database (name, row count and checksum), to compare before and after.
+    QStringList Empreinte(const QString& base);
+
     // Makes (or remakes, empty) a year database from the schema.
     void CreerBaseAnnee(const QString& nomBase);
     void SupprimerBase(const QString& nomBase);
@@ -47,6 +51,7 @@ public:
     static void EcrireConfigurationValide(const QString& dossier);
 
 private:
+    int verrou_ = -1; // held while the fixture lives: other processes using the server wait their turn
     QSqlDatabase admin_;
     QStringList bases_;
 };

@@ -36,6 +36,11 @@ void PlateformeScriptee::Terminer() {
     Terminee = true;
 }
 
+void PlateformeScriptee::Redemarrer() {
+    Evenements << QStringLiteral("Redémarrage");
+    Terminee = true;
+}
+
 void PlateformeScriptee::Jouer(const QString& chemin) {
     Evenements << QStringLiteral("Son: ") + chemin;
 }

@@ -10,7 +10,8 @@
 
 // Stands in for the message boxes, the sounds and the end of the application while a test runs: every event
 // is recorded, in order, in Evenements ("Erreur: ...", "Information: ...", "Confirmation: ...", "Son: ...",
-// "Fin"); confirmations are answered from Reponses (Non when it is empty). Installed for its lifetime.
+// "Fin", "Redémarrage"); confirmations are answered from Reponses (Non when it is empty). Installed for its
+// lifetime.
 class PlateformeScriptee : public IMessages, public IFinApplication, public ISons {
 public:
     PlateformeScriptee();
@@ -20,6 +21,7 @@ public:
     void Information(const QString& texte) override;
     bool Confirmation(const QString& texte) override;
     void Terminer() override;
+    void Redemarrer() override;
     void Jouer(const QString& chemin) override;
 
     QStringList Evenements;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "support/BaseDeTest.h"
+#include "support/PlateformeScriptee.h"
+#include "wizard/TransitionAnnee.h"
+
+#include <memory>
+
+class TJournal;
+class TOBDataModule;
+
+// What a year transition needs around it in a test: fresh databases (closing year 2025/2026, new year
+// 2026/2027), scripted message boxes, the journal window and the data module with its master connection,
+// and the wizard's values with empty student maps.
+class EnvironnementTransition {
+public:
+    // fichierDonnees: a file under tests/data loaded after the schemas (empty: none).
+    explicit EnvironnementTransition(const QString& fichierDonnees = QString());
+    ~EnvironnementTransition();
+
+    BaseDeTest Base;
+    PlateformeScriptee Plateforme;
+    TDictionnaireEleves Eleves;
+    TDictionnairePlacement Placement;
+    TParametresTransition Parametres;
+
+    // Adds a student record and, when classe is not empty, places it there.
+    TCEleve& AjouterEleve(const QString& matricule, const QString& nom, const QString& prenom,
+                          const QString& classe, const QString& redoublant = QStringLiteral("0"),
+                          const QDate& naissance = QDate(2012, 3, 4));
+    // Runs the transition with Parametres (maps attached).
+    bool Executer();
+    // The information and error boxes shown, in order.
+    QStringList Boites() const { return Plateforme.Messages(); }
+
+    // Fingerprint of korven and the new year's database.
+    QStringList Empreinte();
+
+private:
+    TJournal* journal_;
+    TOBDataModule* module_;
+};

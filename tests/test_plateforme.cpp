@@ -1,0 +1,89 @@
+// The stand-ins for the Windows services that need no database: sounds and the quoting of SQL values.
+#include "app/KorvenUtils.h"
+#include "platform/Sons.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSoundEffect>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestPlateforme : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cheminDesSons();
+    void sonAbsentOuPresent();
+    void chaineSQL_data();
+    void chaineSQL();
+};
+
+// "son\echec.wav" is read relative to the current directory, the backslash as a directory separator.
+void TestPlateforme::cheminDesSons() {
+    QTemporaryDir dossier;
+    const QString avant = QDir::currentPath();
+    QDir::setCurrent(dossier.path());
+    QCOMPARE(CheminSon(SonEchec), QDir(dossier.path()).filePath(QStringLiteral("son/echec.wav")));
+    QCOMPARE(CheminSon(QStringLiteral("son/ouverture.wav")),
+             QDir(dossier.path()).filePath(QStringLiteral("son/ouverture.wav")));
+    QDir::setCurrent(avant);
+}
+
+// A missing file is silent; an existing one starts without making the caller wait, even with no sound device
+// (the effect then releases itself after a while).
+void TestPlateforme::sonAbsentOuPresent() {
+    QTemporaryDir dossier;
+    const QString avant = QDir::currentPath();
+    QDir::setCurrent(dossier.path());
+    Sons().Jouer(SonEchec);
+    QVERIFY(QCoreApplication::instance()->findChildren<QSoundEffect*>().isEmpty());
+
+    QDir().mkpath(QStringLiteral("son"));
+    QFile wav(QStringLiteral("son/echec.wav"));
+    QVERIFY(wav.open(QIODevice::WriteOnly));
+    // 0.1 s of silence, 8 kHz mono 8-bit PCM.
+    const QByteArray donnees(800, '\x80');
+    QByteArray entete("RIFF");
+    const auto mot = [&entete](quint32 v, int octets) {
+        for (int i = 0; i < octets; ++i)
+            entete.append(char((v >> (8 * i)) & 0xFF));
+    };
+    mot(36 + donnees.size(), 4);
+    entete += "WAVEfmt ";
+    mot(16, 4), mot(1, 2), mot(1, 2), mot(8000, 4), mot(8000, 4), mot(1, 2), mot(8, 2);
+    entete += "data";
+    mot(donnees.size(), 4);
+    wav.write(entete + donnees);
+    wav.close();
+
+    QElapsedTimer chrono;
+    chrono.start();
+    Sons().Jouer(SonEchec);
+    QVERIFY(chrono.elapsed() < 2000);
+    QCOMPARE(QCoreApplication::instance()->findChildren<QSoundEffect*>().size(), 1);
+    QDir::setCurrent(avant);
+}
+
+void TestPlateforme::chaineSQL_data() {
+    QTest::addColumn<QString>("valeur");
+    QTest::addColumn<QString>("literal");
+    QTest::newRow("ordinaire") << QStringLiteral("admin") << QStringLiteral("'admin'");
+    QTest::newRow("vide") << QString() << QStringLiteral("''");
+    QTest::newRow("apostrophe") << QStringLiteral("O'Neil") << QStringLiteral("'O''Neil'");
+    QTest::newRow("accents") << QStringLiteral("Éloïse N'Guessan") << QStringLiteral("'Éloïse N''Guessan'");
+    QTest::newRow("antislash") << QStringLiteral("a\\b") << QStringLiteral("'a\\\\b'");
+    QTest::newRow("antislash apostrophe")
+        << QStringLiteral("\\' OR 1=1 -- ") << QStringLiteral("'\\\\'' OR 1=1 -- '");
+    QTest::newRow("nul") << QString(QChar(u'\0')) << QStringLiteral("'\\0'");
+}
+
+void TestPlateforme::chaineSQL() {
+    QFETCH(QString, valeur);
+    QFETCH(QString, literal);
+    QCOMPARE(ChaineSQL(valeur), literal);
+}
+
+QTEST_MAIN(TestPlateforme)
+#include "test_plateforme.moc"

@@ -1,0 +1,423 @@
+// The year transition against the real server: what every copy carries over, the students, the boxes in
+// order, and the checks made before anything is written.
+#include "app/OBDataModuleU.h"
+#include "app/RequeteSQL.h"
+#include "support/EnvironnementTransition.h"
+#include "wizard/UAssistantNouvelleAnnee.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+
+#include <QTest>
+
+namespace {
+
+const QString Ancienne = QStringLiteral("bd_2025_2026");
+const QString Nouvelle = QStringLiteral("bd_2026_2027");
+const QString Donnees = QStringLiteral(SOLVANE_TEST_DATA "/transition.sql");
+
+const QString Fin = QStringLiteral("Le processus de changement d'année scolaire est à présent terminé.\r\n"
+                                   "L'application va être redémarrée.");
+
+// The boxes of a complete run with "Elèves" ticked, in order.
+const QStringList BoitesCompletes = {QStringLiteral("Connexion réussie à la base de donnée."),
+                                     QStringLiteral("Configuration"),
+                                     QStringLiteral("Transfert des utilisateurs terminé."),
+                                     QStringLiteral("Transfert des droits des utilisateurs terminé."),
+                                     QStringLiteral("Transfert des plages horraires Terminé"),
+                                     QStringLiteral("Transfert des Séries Terminé"),
+                                     QStringLiteral("Transfert des Examens terminé"),
+                                     QStringLiteral("Transfert des Examens et Series terminé"),
+                                     QStringLiteral("Transfert des Langues terminé"),
+                                     QStringLiteral("Transfert des Sections terminé"),
+                                     QStringLiteral("Transfert des Niveaux terminé"),
+                                     QStringLiteral("Transfert des Salles terminé"),
+                                     QStringLiteral("Transfert des Appreciations terminé"),
+                                     QStringLiteral("Transfert des Format de matricule terminé"),
+                                     QStringLiteral("Transfert des Départements terminé"),
+                                     QStringLiteral("Transfert des Leçons terminé"),
+                                     QStringLiteral("Transfert des Grades terminé"),
+                                     QStringLiteral("Transfert des Fonctions OK"),
+                                     QStringLiteral("Transfert des Personnels terminé"),
+                                     QStringLiteral("Transfert des Classes terminé"),
+                                     QStringLiteral("Transfert des Matieres terminé"),
+                                     QStringLiteral("Transfert des Eleves terminé"),
+                                     QStringLiteral("Update photo"),
+                                     QStringLiteral("Update Classe"),
+                                     QStringLiteral("Transfert des Lecons par classe terminé"),
+                                     QStringLiteral("Transfert des Matières par classe terminé"),
+                                     QStringLiteral("Transfert des Frais terminé"),
+                                     QStringLiteral("Transfert des Frais par Niveau terminé"),
+                                     QStringLiteral("Transfert des Tranches par frais terminé"),
+                                     QStringLiteral("Transfert des banques terminé"),
+                                     QStringLiteral("Transfert des Tranche par élève terminé"),
+                                     QStringLiteral("Transfert des Catégories de charges et charges terminé"),
+                                     QStringLiteral("Transfert des Motifs de reduction terminés terminé"),
+                                     QStringLiteral("Transfert des Cotes terminé"),
+                                     QStringLiteral("Update Parameters"),
+                                     Fin};
+
+} // namespace
+
+class TestTransition : public QObject {
+    Q_OBJECT
+
+private slots:
+    void copies();
+    void boitesEtEtapes();
+    void eleves_data();
+    void eleves();
+    void valeursDesEleves();
+    void connexionImpossible();
+    void moteurSansTransactions();
+    void secondeExecution();
+    void boutonTerminer();
+};
+
+// Every copy's guards and reference conditions, on the school of tests/data/transition.sql.
+void TestTransition::copies() {
+    EnvironnementTransition env(Donnees);
+    env.AjouterEleve(QStringLiteral("E001"), QStringLiteral("Ndoumbè"), QStringLiteral("Éloïse"),
+                     QStringLiteral("6A"));
+    env.AjouterEleve(QStringLiteral("E002"), QStringLiteral("Kamga"), QStringLiteral("Luc"),
+                     QStringLiteral("6A"));
+    env.AjouterEleve(QStringLiteral("E003"), QStringLiteral("Fotso"), QStringLiteral("Inès"),
+                     QStringLiteral("2D"));
+    env.AjouterEleve(QStringLiteral("E9"), QStringLiteral("Non"), QStringLiteral("Placé"), QString());
+    QVERIFY(env.Executer());
+
+    BaseDeTest& b = env.Base;
+    const auto lignes = [&b](const QString& sql) { return b.Lignes(sql, Nouvelle); };
+
+    QCOMPARE(b.Lignes(QStringLiteral("SELECT code, active, date_debut = CURDATE(), date_fin = CURDATE(), "
+                                     "nom_etablissement FROM korven.annee_scolaire ORDER BY code")),
+             QStringList({QStringLiteral("2024/2025|0|0|0|Collège d'Akwa"),
+                          QStringLiteral("2025/2026|0|0|1|Collège d'Akwa"),
+                          QStringLiteral("2026/2027|1|1|NULL|Collège d'Akwa")}));
+    QCOMPARE(
+        lignes(QStringLiteral("SELECT id, nom_fr, devise_fr, HEX(logo), min_sequence, code_etablissement "
+                              "FROM configuration")),
+        QStringList{QStringLiteral("1|Collège d'Akwa|Travail \\ Discipline|89504E470D0A1A0A|2|AKW")});
+    QCOMPARE(lignes(QStringLiteral("SELECT login, nom FROM utilisateur ORDER BY login")),
+             QStringList({QStringLiteral("admin|Administrateur"), QStringLiteral("prof|Nom gardé")}));
+    QCOMPARE(
+        lignes(QStringLiteral("SELECT utilisateur, droit FROM droits ORDER BY utilisateur")),
+        QStringList({QStringLiteral("admin|ACTIVER_ANNEE_SCOLAIRE"), QStringLiteral("prof|SAISIR_NOTES")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT id, debut FROM heures ORDER BY id")),
+             QStringList({QStringLiteral("1|07:30:00"), QStringLiteral("2|08:30:00")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT num, nom FROM series ORDER BY num")),
+             QStringList({QStringLiteral("1|A"), QStringLiteral("3|D"), QStringLiteral("5|C")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT num_examen, num_serie FROM examens_series ORDER BY num_serie")),
+             QStringList({QStringLiteral("2|1"), QStringLiteral("2|3")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT id, code FROM langue ORDER BY id")),
+             QStringList({QStringLiteral("1|FR"), QStringLiteral("2|EN"), QStringLiteral("3|XX")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT id FROM section ORDER BY id")),
+             QStringList({QStringLiteral("1"), QStringLiteral("2")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT code, nom FROM niveau ORDER BY code")),
+             QStringList({QStringLiteral("2ND|Seconde"), QStringLiteral("3E|Troisième (déjà là)"),
+                          QStringLiteral("6E|Sixième")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT id, nom FROM salle ORDER BY id")),
+             QStringList({QStringLiteral("1|Salle A"), QStringLiteral("7|Salle B")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT mat FROM personne ORDER BY mat")),
+             QStringList({QStringLiteral("E001"), QStringLiteral("E002"), QStringLiteral("E003"),
+                          QStringLiteral("P1"), QStringLiteral("P3")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT typ FROM personne WHERE mat = 'P1'")),
+             QStringList{QStringLiteral("P")});
+    QCOMPARE(lignes(QStringLiteral("SELECT MAT, date_naissance FROM personnel ORDER BY MAT")),
+             QStringList({QStringLiteral("P1|1980-05-17"), QStringLiteral("P3|NULL")}));
+    // Classes whose room, form teacher or series was not carried stay behind, and so does one without a
+    // level.
+    QCOMPARE(lignes(QStringLiteral("SELECT code, effectif FROM classe ORDER BY code")),
+             QStringList({QStringLiteral("2D|1"), QStringLiteral("3B|0"), QStringLiteral("6A|2")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT matricule, HEX(photo) FROM photos ORDER BY matricule")),
+             QStringList({QStringLiteral("E001|FFD8FF03"), QStringLiteral("P1|FFD8FF01")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT id FROM classe_lecon ORDER BY id")),
+             QStringList({QStringLiteral("1"), QStringLiteral("4")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT num FROM classe_matiere ORDER BY num")),
+             QStringList({QStringLiteral("1"), QStringLiteral("2")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT id FROM frais_niveau ORDER BY id")),
+             QStringList({QStringLiteral("1"), QStringLiteral("2")}));
+    // Due dates one year later; 29 February becomes 28 February.
+    QCOMPARE(lignes(QStringLiteral("SELECT ID, DATE_LIMITE_PAYEMENT FROM tranche ORDER BY ID")),
+             QStringList({QStringLiteral("1|2026-10-15"), QStringLiteral("2|2025-02-28"),
+                          QStringLiteral("3|2026-11-30")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT id, nom FROM banque ORDER BY id")),
+             QStringList({QStringLiteral("1|Afriland"), QStringLiteral("2|SGBC déjà là")}));
+    // One row per instalment of every fee of the student's level, optional fees included, none twice.
+    QCOMPARE(lignes(QStringLiteral("SELECT MAT_ELEVE, id_tranche, MONTANT, etat FROM tranche_eleve "
+                                   "ORDER BY MAT_ELEVE, id_tranche")),
+             QStringList({QStringLiteral("E001|1|25000|V"), QStringLiteral("E001|2|25000|V"),
+                          QStringLiteral("E001|3|10000|V"), QStringLiteral("E002|1|25000|V"),
+                          QStringLiteral("E002|2|25000|V"), QStringLiteral("E002|3|10000|V")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT id, lib FROM Catcharge ORDER BY id")),
+             QStringList({QStringLiteral("1|Fonctionnement"), QStringLiteral("2|Investissement (déjà là)")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT id, lib FROM Charge ORDER BY id")),
+             QStringList({QStringLiteral("1|Électricité"), QStringLiteral("2|Bâtiment (déjà là)")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT id, motif FROM motif_reduction ORDER BY id")),
+             QStringList({QStringLiteral("1|Enfant d'enseignant (déjà là)"), QStringLiteral("2|Fratrie")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT id, cote FROM cotes ORDER BY id")),
+             QStringList({QStringLiteral("1|A"), QStringLiteral("2|B (déjà là)")}));
+    // Parameters the closing year also has take its values; the others keep their own; none is added.
+    QCOMPARE(lignes(QStringLiteral("SELECT nom, valeur_text, HEX(valeur_blob), description FROM parametres "
+                                   "ORDER BY nom")),
+             QStringList({QStringLiteral("LOGO_BULLETIN|NULL|89504E47|NULL"),
+                          QStringLiteral("NOM_SMS|ancien texte|NULL|garde sa description"),
+                          QStringLiteral("SEULEMENT_NOUVEAU|garde sa valeur|CAFE|NULL")}));
+    QCOMPARE(
+        lignes(
+            QStringLiteral("SELECT utilisateur, libelle, operation, domaine, date = CURDATE() FROM journal")),
+        QStringList{QStringLiteral("admin|Activation de la nouvelle année scolaire avec les paramétrages de "
+                                   "base|Ajout|Administration de la Base de donnees|1")});
+    QCOMPARE(b.Valeur(QStringLiteral("SELECT COUNT(*) FROM journal"), Ancienne).toInt(), 0);
+    // The closing year's database is never written.
+    QCOMPARE(b.Valeur(QStringLiteral("SELECT COUNT(*) FROM eleve"), Ancienne).toInt(), 0);
+    QVERIFY(!OBDataModule->Tx());
+}
+
+// The boxes in order, with the steps that show none; the progress report covers every step; the program
+// asks for a restart at the end.
+void TestTransition::boitesEtEtapes() {
+    EnvironnementTransition env(Donnees);
+    env.AjouterEleve(QStringLiteral("E001"), QStringLiteral("Ndoumbè"), QStringLiteral("Éloïse"),
+                     QStringLiteral("6A"));
+    QStringList etapes;
+    QList<int> restantes;
+    // A box waits with the transaction open: the master table shows no change to anyone else meanwhile.
+    bool visibleAvantLaFin = false;
+    env.Plateforme.PendantMessage = [&](const QString& texte) {
+        if (texte == QLatin1String("Update Parameters"))
+            visibleAvantLaFin = env.Base
+                                    .Valeur(QStringLiteral("SELECT COUNT(*) FROM korven.annee_scolaire "
+                                                           "WHERE code = '2026/2027'"))
+                                    .toInt() != 0;
+    };
+    env.Parametres.DictionnaireEleves = &env.Eleves;
+    env.Parametres.DictionnaireElevesNew = &env.Placement;
+    TTransitionAnnee transition;
+    transition.Progression = [&](int numero, const QString& libelle, int reste) {
+        QVERIFY(!libelle.isEmpty());
+        env.Plateforme.Evenements << QStringLiteral("Etape %1").arg(numero);
+        restantes << reste;
+        etapes << QString::number(numero);
+    };
+    QVERIFY(transition.Executer(env.Parametres));
+    QCOMPARE(transition.NouvelleBD, Nouvelle);
+    QVERIFY(!visibleAvantLaFin);
+
+    QCOMPARE(env.Boites(), BoitesCompletes);
+    QCOMPARE(env.Plateforme.Evenements.constLast(), QStringLiteral("Redémarrage"));
+    QVERIFY(env.Plateforme.Terminee);
+    for (int silencieuse : {6, 7, 8, 26, 40, 45, 46}) {
+        const qsizetype i = env.Plateforme.Evenements.indexOf(QStringLiteral("Etape %1").arg(silencieuse));
+        QVERIFY2(i >= 0, qPrintable(QString::number(silencieuse)));
+        QVERIFY2(env.Plateforme.Evenements.at(i + 1).startsWith(QStringLiteral("Etape ")),
+                 qPrintable(env.Plateforme.Evenements.at(i + 1)));
+    }
+    QCOMPARE(etapes.constFirst(), QStringLiteral("1"));
+    QCOMPARE(etapes.constLast(), QStringLiteral("48"));
+    QCOMPARE(restantes.constLast(), 0);
+    for (int i = 1; i < etapes.size(); ++i)
+        QVERIFY(etapes[i].toInt() > etapes[i - 1].toInt());
+}
+
+void TestTransition::eleves_data() {
+    QTest::addColumn<bool>("coche");
+    QTest::addColumn<int>("places");
+    QTest::addColumn<QList<int>>("lots"); // rows of each person statement, in order
+    QTest::newRow("aucun élève placé") << true << 0 << QList<int>{};
+    QTest::newRow("élèves décochés") << false << 5 << QList<int>{};
+    QTest::newRow("un élève") << true << 1 << QList<int>{1};
+    QTest::newRow("300 élèves") << true << 300 << QList<int>{300};
+    QTest::newRow("301 élèves") << true << 301 << QList<int>{300, 1};
+    QTest::newRow("650 élèves") << true << 650 << QList<int>{300, 300, 50};
+}
+
+// Batches of at most 300, the person rows of a batch before its student rows; unplaced students stay out.
+void TestTransition::eleves() {
+    QFETCH(bool, coche);
+    QFETCH(int, places);
+    QFETCH(QList<int>, lots);
+    EnvironnementTransition env;
+    env.Parametres.Eleves = coche;
+    for (int i = 0; i < places; ++i)
+        env.AjouterEleve(QStringLiteral("M%1").arg(i, 5, 10, QLatin1Char('0')),
+                         QStringLiteral("Nom %1").arg(i), QStringLiteral("Prénom"),
+                         i % 2 ? QStringLiteral("6A") : QStringLiteral("5B"));
+    env.AjouterEleve(QStringLiteral("NONPLACE"), QStringLiteral("Reste"), QStringLiteral("Là"), QString());
+
+    QStringList envois;
+    TSQLQuery::AvantExecution = [&](const TSQLQuery& requete) {
+        const QString texte = requete.Texte();
+        if (texte.startsWith(QLatin1String("INSERT INTO personne(mat")))
+            envois << QStringLiteral("P%1").arg(texte.count(QStringLiteral("), (")) + 1);
+        else if (texte.startsWith(QLatin1String("INSERT INTO eleve(mat")))
+            envois << QStringLiteral("E%1").arg(texte.count(QStringLiteral("), (")) + 1);
+    };
+    QVERIFY(env.Executer());
+
+    QStringList attendus;
+    for (int lot : lots)
+        attendus << QStringLiteral("P%1").arg(lot) << QStringLiteral("E%1").arg(lot);
+    QCOMPARE(envois, attendus);
+    const int inseres = coche ? places : 0;
+    QCOMPARE(env.Base.Valeur(QStringLiteral("SELECT COUNT(*) FROM eleve"), Nouvelle).toInt(), inseres);
+    QCOMPARE(env.Base.Valeur(QStringLiteral("SELECT COUNT(*) FROM personne"), Nouvelle).toInt(), inseres);
+    QCOMPARE(env.Base.Valeur(QStringLiteral("SELECT COUNT(*) FROM eleve WHERE mat = 'NONPLACE'"), Nouvelle)
+                 .toInt(),
+             0);
+    QCOMPARE(env.Boites().contains(QStringLiteral("Transfert des Eleves terminé")), coche);
+    QCOMPARE(env.Boites().size(), BoitesCompletes.size() - (coche ? 0 : 1));
+}
+
+// Every value arrives intact, whatever characters it holds; the payment flags start afresh; the repeat flag
+// comes from the decision; an unknown birth date stays unknown.
+void TestTransition::valeursDesEleves() {
+    EnvironnementTransition env;
+    TCEleve& eloise =
+        env.AjouterEleve(QStringLiteral("E'01"), QStringLiteral("N'Guessan"), QStringLiteral("Éloïse"),
+                         QStringLiteral("6A"), QStringLiteral("1"), QDate(2012, 2, 29));
+    eloise.SetPere(QStringLiteral("Jean \\ Pierre"));
+    eloise.SetMere(QString());
+    eloise.SetTuteur(QStringLiteral("O'Brien \\'); DROP TABLE eleve; -- "));
+    eloise.SetAdresse(QStringLiteral("Lot 14\\B, « Bonamoussadi »"));
+    eloise.SetTelephone(QString());
+    env.AjouterEleve(QStringLiteral("E02"), QStringLiteral("D'Almeida"), QStringLiteral("Jean-Noël"),
+                     QStringLiteral("2D"), QStringLiteral("0"), QDate());
+    QVERIFY(env.Executer());
+
+    QCOMPARE(
+        env.Base.Lignes(
+            QStringLiteral("SELECT mat, nom, pnom, nat, tel, adr, typ FROM personne ORDER BY mat"), Nouvelle),
+        QStringList({QStringLiteral("E'01|N'Guessan|Éloïse|Camerounaise||Lot 14\\B, « Bonamoussadi »|E"),
+                     QStringLiteral("E02|D'Almeida|Jean-Noël|Camerounaise|677 00 00 00|Akwa, Douala|E")}));
+    QCOMPARE(
+        env.Base.Lignes(
+            QStringLiteral("SELECT mat, pere, mere, tuteur, en_regle, redoublant, enregistre_par, "
+                           "lnais, dnais, idclasse, sexe, montant_verse, mat_nationnal, "
+                           "orientation_serie, exclu FROM eleve ORDER BY mat"),
+            Nouvelle),
+        QStringList({QStringLiteral("E'01|Jean \\ Pierre||O'Brien \\'); DROP TABLE eleve; -- |0|1|secretaire|"
+                                    "Douala|2012-02-29|6A|F|0|NULL|NULL|0"),
+                     QStringLiteral("E02|Père D'Almeida|Mère D'Almeida||0|0|secretaire|Douala|NULL|2D|F|0|"
+                                    "NULL|NULL|0")}));
+}
+
+// The new year's database cannot be reached: one box, nothing written anywhere, no transaction.
+void TestTransition::connexionImpossible() {
+    EnvironnementTransition env(Donnees);
+    env.Base.SupprimerBase(Nouvelle);
+    const QStringList avant = env.Base.Empreinte(QStringLiteral("korven"));
+    QVERIFY(!env.Executer());
+    QCOMPARE(env.Boites().size(), 1);
+    QVERIFY2(env.Boites().first().startsWith(
+                 QStringLiteral("Impossible de se connecter à la base de données : \r\n")),
+             qPrintable(env.Boites().first()));
+    QVERIFY(env.Boites().first().contains(Nouvelle));
+    QCOMPARE(env.Base.Empreinte(QStringLiteral("korven")), avant);
+    QVERIFY(!OBDataModule->Tx());
+    QVERIFY(!OBDataModule->OBSQLConnection->Connected());
+    QCOMPARE(OBDataModule->OBSQLConnection->Params,
+             QStringList({QStringLiteral("drivername=MYSQL"), QStringLiteral("Database=bd_2026_2027"),
+                          QStringLiteral("hostname=") + ServeurDeTest::Hote(),
+                          QStringLiteral("password=") + ServeurDeTest::MotDePasse(),
+                          QStringLiteral("user_name=") + ServeurDeTest::Utilisateur(),
+                          QStringLiteral("port=") + ServeurDeTest::Port()}));
+    QVERIFY(!env.Plateforme.Terminee);
+}
+
+// A table without transactions would keep its rows after a rollback: the run refuses before writing, and
+// names the tables.
+void TestTransition::moteurSansTransactions() {
+    EnvironnementTransition env(Donnees);
+    env.Base.Executer(QStringLiteral("ALTER TABLE frais ENGINE = MyISAM"), Nouvelle);
+    env.Base.Executer(QStringLiteral("ALTER TABLE korven.annee_scolaire ENGINE = Aria"));
+    const QStringList avant = env.Empreinte();
+    QVERIFY(!env.Executer());
+    QCOMPARE(env.Boites().size(), 2);
+    QCOMPARE(env.Boites().first(), QStringLiteral("Connexion réussie à la base de donnée."));
+    const QString refus = env.Boites().at(1);
+    QVERIFY2(refus.contains(QStringLiteral("bd_2026_2027.frais")) &&
+                 refus.contains(QStringLiteral("korven.annee_scolaire")) &&
+                 refus.contains(QStringLiteral("InnoDB")),
+             qPrintable(refus));
+    QVERIFY(!refus.contains(QStringLiteral("bd_2026_2027.classe")));
+    QCOMPARE(env.Empreinte(), avant);
+    QVERIFY(!OBDataModule->Tx());
+}
+
+// Rows already in the new database are neither duplicated nor in the way: running the copies a second time
+// over a completed transition changes nothing but the master table and the journal.
+void TestTransition::secondeExecution() {
+    EnvironnementTransition env(Donnees);
+    env.AjouterEleve(QStringLiteral("E001"), QStringLiteral("Ndoumbè"), QStringLiteral("Éloïse"),
+                     QStringLiteral("6A"));
+    env.Parametres.Eleves = false;
+    QVERIFY(env.Executer());
+    const QStringList premiere = env.Base.Empreinte(Nouvelle);
+    // The same copies again, as a user pressing "Terminer" twice on an already filled database would.
+    env.Base.Executer(
+        QStringLiteral("UPDATE korven.annee_scolaire SET active = IF(code = '2025/2026', '1', '0')"));
+    env.Base.Executer(QStringLiteral("DELETE FROM korven.annee_scolaire WHERE code = '2026/2027'"));
+    env.Plateforme.Vider();
+    QVERIFY(env.Executer());
+    QStringList sansEleves = BoitesCompletes;
+    sansEleves.removeAll(QStringLiteral("Transfert des Eleves terminé"));
+    QCOMPARE(env.Boites(), sansEleves);
+    const QStringList seconde = env.Base.Empreinte(Nouvelle);
+    // Only the journal has grown, by the second entry.
+    for (int i = 0; i < premiere.size(); ++i) {
+        if (premiere[i].startsWith(QLatin1String("journal:")))
+            continue;
+        QCOMPARE(seconde[i], premiere[i]);
+    }
+    QCOMPARE(env.Base.Valeur(QStringLiteral("SELECT COUNT(*) FROM journal"), Nouvelle).toInt(), 2);
+}
+
+// "&Terminer" on the wizard's last page runs the transition with the wizard's values and shows the steps;
+// after a failure the wizard stays open with the button usable again.
+void TestTransition::boutonTerminer() {
+    EnvironnementTransition env(Donnees);
+    TFAssistantNouvelleAnnee assistant;
+    assistant.AnneeCourante = QStringLiteral("2025/2026");
+    assistant.Serveur = ServeurDeTest::Hote();
+    assistant.Port = ServeurDeTest::Port();
+    assistant.Utilisateur = ServeurDeTest::Utilisateur();
+    assistant.MotDePasse = QStringLiteral("mauvais");
+    assistant.NomEtablissement = QStringLiteral("Collège d'Akwa");
+    assistant.Login = QStringLiteral("admin");
+    assistant.EditAnneeScolaire->setText(QStringLiteral("2026/2027"));
+    env.AjouterEleve(QStringLiteral("E001"), QStringLiteral("Ndoumbè"), QStringLiteral("Éloïse"),
+                     QStringLiteral("6A"));
+    assistant.DictionnaireEleves = std::move(env.Eleves);
+    assistant.DictionnaireElevesNew = env.Placement;
+    assistant.show();
+    assistant.next();
+    assistant.next();
+    QCOMPARE(assistant.currentPage()->objectName(), QStringLiteral("Etape8Fin"));
+    QAbstractButton* terminer = assistant.button(QWizard::FinishButton);
+    QCOMPARE(terminer->text(), QStringLiteral("&Terminer"));
+
+    QTest::mouseClick(terminer, Qt::LeftButton);
+    QCOMPARE(env.Boites().size(), 1);
+    QVERIFY(env.Boites().first().startsWith(
+        QStringLiteral("Impossible de se connecter à la base de données : \r\n")));
+    QVERIFY(assistant.isVisible());
+    QVERIFY(terminer->isEnabled());
+    QCOMPARE(assistant.NouvelleBD, Nouvelle);
+
+    assistant.MotDePasse = ServeurDeTest::MotDePasse();
+    env.Plateforme.Vider();
+    QTest::mouseClick(terminer, Qt::LeftButton);
+    QCOMPARE(env.Boites(), BoitesCompletes);
+    QVERIFY(assistant.LabelProgression->text().startsWith(QStringLiteral("Étape 48 sur 48")));
+    QCOMPARE(assistant.ProgressBarTransition->value(), 48);
+    QCOMPARE(env.Base.Lignes(QStringLiteral("SELECT mat, idclasse FROM eleve"), Nouvelle),
+             QStringList{QStringLiteral("E001|6A")});
+    QCOMPARE(env.Plateforme.Evenements.constLast(), QStringLiteral("Redémarrage"));
+}
+
+QTEST_MAIN(TestTransition)
+#include "test_transition.moc"

@@ -1,0 +1,167 @@
+// A transition that fails at any step leaves the master table and the new year's database exactly as they
+// were, tells the user, and can be run again once the cause is gone.
+#include "app/OBDataModuleU.h"
+#include "app/RequeteSQL.h"
+#include "support/EnvironnementTransition.h"
+
+#include <QTest>
+
+namespace {
+
+const QString Nouvelle = QStringLiteral("bd_2026_2027");
+const QString Donnees = QStringLiteral(SOLVANE_TEST_DATA "/transition.sql");
+const QString Erreur = QStringLiteral("Une erreur est survenue : \r\n");
+
+enum class Panne {
+    HorlogeIndisponible,         // step 7: the master connection's server clock cannot be read
+    TableAncienneAbsente,        // step 12: the closing year lacks heures
+    LigneRefusee,                // step 30, second batch: a placed student's matricule is already a person
+    EleveSansFiche,              // step 30: a placed student has no record
+    FraisAbsents,                // step 35: the closing year lacks frais
+    ParametresAbsents,           // step 44, the last statement: the closing year lacks parametres
+    ConnexionTuee,               // the connection is killed while the box of step 43 waits
+    ConnexionTueeAvantValidation // killed while the last box before the commit waits
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Panne)
+
+class TestTransitionEchecs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pannes_data();
+    void pannes();
+};
+
+void TestTransitionEchecs::pannes_data() {
+    QTest::addColumn<Panne>("panne");
+    QTest::addColumn<QString>("texte"); // found in the error box after "Une erreur est survenue : \r\n"
+    QTest::addColumn<QString>("derniereBoite"); // the last information box before the error
+    QTest::newRow("horloge du serveur indisponible")
+        << Panne::HorlogeIndisponible << QString()
+        << QStringLiteral("Connexion réussie à la base de donnée.");
+    QTest::newRow("table absente de l'ancienne année")
+        << Panne::TableAncienneAbsente << QStringLiteral("heures")
+        << QStringLiteral("Transfert des droits des utilisateurs terminé.");
+    QTest::newRow("ligne refusée dans le second lot d'élèves")
+        << Panne::LigneRefusee << QStringLiteral("Duplicate")
+        << QStringLiteral("Transfert des Matieres terminé");
+    QTest::newRow("élève placé sans fiche") << Panne::EleveSansFiche << QStringLiteral("FANTOME")
+                                            << QStringLiteral("Transfert des Matieres terminé");
+    QTest::newRow("frais absents") << Panne::FraisAbsents << QStringLiteral("frais")
+                                   << QStringLiteral("Transfert des Matières par classe terminé");
+    QTest::newRow("paramètres absents, dernière instruction")
+        << Panne::ParametresAbsents << QStringLiteral("parametres")
+        << QStringLiteral("Transfert des Cotes terminé");
+    QTest::newRow("connexion coupée")
+        << Panne::ConnexionTuee << QString() << QStringLiteral("Transfert des Cotes terminé");
+    QTest::newRow("connexion coupée avant la validation")
+        << Panne::ConnexionTueeAvantValidation << QString() << QStringLiteral("Update Parameters");
+}
+
+void TestTransitionEchecs::pannes() {
+    QFETCH(Panne, panne);
+    QFETCH(QString, texte);
+    QFETCH(QString, derniereBoite);
+
+    EnvironnementTransition env(Donnees);
+    BaseDeTest& b = env.Base;
+    // 301 students: the failure inside the transfer comes after a first batch of 300 was sent.
+    for (int i = 0; i < 300; ++i)
+        env.AjouterEleve(QStringLiteral("E%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("Élève"),
+                         QStringLiteral("N°%1").arg(i), QStringLiteral("6A"));
+    env.AjouterEleve(QStringLiteral("P1"), QStringLiteral("Homonyme"), QStringLiteral("du professeur"),
+                     QStringLiteral("6A"));
+    if (panne != Panne::LigneRefusee)
+        env.Placement.remove(QStringLiteral("P1"));
+
+    QStringList sauvegarde; // what to put back once the cause is gone
+    switch (panne) {
+    case Panne::HorlogeIndisponible:
+        sauvegarde = OBDataModule->OBOrbelanSQLConnection->Params;
+        OBDataModule->OBOrbelanSQLConnection->Params = {
+            QStringLiteral("HostName=127.0.0.1"), QStringLiteral("Port=1"), QStringLiteral("User_Name=x")};
+        break;
+    case Panne::TableAncienneAbsente:
+        b.Executer(QStringLiteral("RENAME TABLE bd_2025_2026.heures TO bd_2025_2026.h"));
+        break;
+    case Panne::LigneRefusee:
+        break;
+    case Panne::EleveSansFiche:
+        env.Placement.insert(QStringLiteral("FANTOME"), QStringLiteral("6A"));
+        break;
+    case Panne::FraisAbsents:
+        b.Executer(QStringLiteral("RENAME TABLE bd_2025_2026.frais TO bd_2025_2026.f"));
+        break;
+    case Panne::ParametresAbsents:
+        b.Executer(QStringLiteral("RENAME TABLE bd_2025_2026.parametres TO bd_2025_2026.p"));
+        break;
+    case Panne::ConnexionTuee:
+    case Panne::ConnexionTueeAvantValidation: {
+        const QString boite = panne == Panne::ConnexionTuee ? QStringLiteral("Transfert des Cotes terminé")
+                                                            : QStringLiteral("Update Parameters");
+        env.Plateforme.PendantMessage = [&b, boite](const QString& message) {
+            if (message != boite)
+                return;
+            const QStringList ids =
+                b.Lignes(QStringLiteral("SELECT trx_mysql_thread_id FROM information_schema.innodb_trx"));
+            for (const QString& id : ids)
+                b.Executer(QStringLiteral("KILL CONNECTION %1").arg(id));
+        };
+        break;
+    }
+    }
+
+    const QStringList avant = env.Empreinte();
+    QVERIFY(!env.Executer());
+
+    // Nothing half-written: the master table and the new database are exactly as before.
+    QCOMPARE(env.Empreinte(), avant);
+    QVERIFY(!OBDataModule->Tx());
+    QVERIFY(!env.Plateforme.Terminee);
+    const QStringList boites = env.Boites();
+    QVERIFY2(boites.constLast().startsWith(Erreur), qPrintable(boites.constLast()));
+    QVERIFY2(boites.constLast().size() > Erreur.size(), "the error's own text is missing");
+    QVERIFY2(boites.constLast().contains(texte, Qt::CaseInsensitive), qPrintable(boites.constLast()));
+    QCOMPARE(boites.at(boites.size() - 2), derniereBoite);
+
+    // The cause gone, a second run does everything from the start and succeeds.
+    switch (panne) {
+    case Panne::HorlogeIndisponible:
+        OBDataModule->OBOrbelanSQLConnection->Params = sauvegarde;
+        break;
+    case Panne::TableAncienneAbsente:
+        b.Executer(QStringLiteral("RENAME TABLE bd_2025_2026.h TO bd_2025_2026.heures"));
+        break;
+    case Panne::LigneRefusee:
+        env.Placement.remove(QStringLiteral("P1"));
+        break;
+    case Panne::EleveSansFiche:
+        env.Placement.remove(QStringLiteral("FANTOME"));
+        break;
+    case Panne::FraisAbsents:
+        b.Executer(QStringLiteral("RENAME TABLE bd_2025_2026.f TO bd_2025_2026.frais"));
+        break;
+    case Panne::ParametresAbsents:
+        b.Executer(QStringLiteral("RENAME TABLE bd_2025_2026.p TO bd_2025_2026.parametres"));
+        break;
+    case Panne::ConnexionTuee:
+    case Panne::ConnexionTueeAvantValidation:
+        env.Plateforme.PendantMessage = nullptr;
+        break;
+    }
+    env.Plateforme.Vider();
+    QVERIFY(env.Executer());
+    QCOMPARE(env.Boites().first(), QStringLiteral("Connexion réussie à la base de donnée."));
+    QCOMPARE(b.Valeur(QStringLiteral("SELECT COUNT(*) FROM eleve"), Nouvelle).toInt(), 300);
+    QCOMPARE(b.Lignes(QStringLiteral("SELECT code FROM korven.annee_scolaire WHERE active = '1'")),
+             QStringList{QStringLiteral("2026/2027")});
+    QCOMPARE(b.Valeur(QStringLiteral("SELECT COUNT(*) FROM journal"), Nouvelle).toInt(), 1);
+    QCOMPARE(b.Valeur(QStringLiteral("SELECT COUNT(*) FROM tranche_eleve"), Nouvelle).toInt(),
+             900 + 1); // and the row that was already there
+}
+
+QTEST_MAIN(TestTransitionEchecs)
+#include "test_transition_echecs.moc"
