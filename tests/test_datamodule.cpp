@@ -2,13 +2,12 @@
 // server clock.
 #include "app/KORVENTypesU.h"
 #include "app/OBDataModuleU.h"
-#include "support/BaseDeTest.h"
-#include "support/PlateformeScriptee.h"
+#include "support/EnvironnementModele.h"
 
 #include <QRegularExpression>
 #include <QTest>
 
-class TestDataModule : public QObject {
+class TestDataModule : public QObject, public EnvironnementModele {
     Q_OBJECT
 
 private slots:
@@ -23,9 +22,6 @@ private slots:
     void heureIndisponible();
 
 private:
-    BaseDeTest* base_ = nullptr;
-    PlateformeScriptee* plateforme_ = nullptr;
-    TOBDataModule* module_ = nullptr;
     int Journal() {
         return base_->Valeur(QStringLiteral("SELECT COUNT(*) FROM journal"), QStringLiteral("bd_2025_2026"))
             .toInt();
@@ -39,17 +35,11 @@ private:
 };
 
 void TestDataModule::init() {
-    base_ = new BaseDeTest;
-    plateforme_ = new PlateformeScriptee;
-    module_ = new TOBDataModule;
-    ServeurDeTest::Configurer(module_->OBSQLConnection, QStringLiteral("bd_2025_2026"));
-    ServeurDeTest::Configurer(module_->OBOrbelanSQLConnection, QStringLiteral("korven"));
+    Ouvrir();
 }
 
 void TestDataModule::cleanup() {
-    delete module_;
-    delete plateforme_;
-    delete base_;
+    Fermer();
     QVERIFY(OBDataModule == nullptr);
 }
 

@@ -2,8 +2,7 @@
 #include "app/OBDataModuleU.h"
 #include "journal/JournalU.h"
 #include "platform/Poste.h"
-#include "support/BaseDeTest.h"
-#include "support/PlateformeScriptee.h"
+#include "support/EnvironnementModele.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -13,7 +12,7 @@ const QString Annee = QStringLiteral("bd_2025_2026");
 const QString Domaine = QStringLiteral("Administration de la Base de donnees");
 } // namespace
 
-class TestJournalEcriture : public QObject {
+class TestJournalEcriture : public QObject, public EnvironnementModele {
     Q_OBJECT
 
 private slots:
@@ -29,27 +28,18 @@ private slots:
     void adresse();
 
 private:
-    BaseDeTest* base_ = nullptr;
-    PlateformeScriptee* plateforme_ = nullptr;
-    TOBDataModule* module_ = nullptr;
     TJournal* journal_ = nullptr;
     int Lignes() { return base_->Valeur(QStringLiteral("SELECT COUNT(*) FROM journal"), Annee).toInt(); }
 };
 
 void TestJournalEcriture::init() {
-    base_ = new BaseDeTest;
-    plateforme_ = new PlateformeScriptee;
+    Ouvrir();
     journal_ = new TJournal;
-    module_ = new TOBDataModule;
-    ServeurDeTest::Configurer(module_->OBSQLConnection, Annee);
-    ServeurDeTest::Configurer(module_->OBOrbelanSQLConnection, QStringLiteral("korven"));
 }
 
 void TestJournalEcriture::cleanup() {
-    delete module_;
     delete journal_;
-    delete plateforme_;
-    delete base_;
+    Fermer();
 }
 
 // Arguments are stored unchanged; the workstation is "name-address"; date and time are the server's.
@@ -57,8 +47,9 @@ void TestJournalEcriture::entree() {
     const QString libelle = QStringLiteral("[ADMIN] - l'entrée \\ « Éloïse N'Guessan »");
     journal_->UpdateJournal(QStringLiteral("ADMIN"), libelle, QStringLiteral("Connexion"), Domaine);
     const QStringList lignes = base_->Lignes(
-        QStringLiteral("SELECT numero, utilisateur, libelle, poste, operation, domaine, date = CURDATE(), "
-                       "ABS(TIMESTAMPDIFF(MINUTE, TIMESTAMP(date, heure), NOW())) <= 1, SECOND(heure) FROM journal"),
+        QStringLiteral(
+            "SELECT numero, utilisateur, libelle, poste, operation, domaine, date = CURDATE(), "
+            "ABS(TIMESTAMPDIFF(MINUTE, TIMESTAMP(date, heure), NOW())) <= 1, SECOND(heure) FROM journal"),
         Annee);
     QCOMPARE(lignes.size(), 1);
     const QStringList c = lignes.first().split(QLatin1Char('|'));
@@ -66,8 +57,9 @@ void TestJournalEcriture::entree() {
     QCOMPARE(c[1], QStringLiteral("ADMIN"));
     QCOMPARE(c[2], libelle);
     QCOMPARE(c[3], GetNomMachine() + QLatin1Char('-') + GetIP());
-    QVERIFY2(c[3].contains(QRegularExpression(QStringLiteral("-(0|[1-9][0-9]{0,2})(\\.(0|[1-9][0-9]{0,2})){3}$"))),
-             qPrintable(c[3]));
+    QVERIFY2(
+        c[3].contains(QRegularExpression(QStringLiteral("-(0|[1-9][0-9]{0,2})(\\.(0|[1-9][0-9]{0,2})){3}$"))),
+        qPrintable(c[3]));
     QCOMPARE(c[4], QStringLiteral("Connexion"));
     QCOMPARE(c[5], Domaine);
     QCOMPARE(c[6], QStringLiteral("1"));
@@ -82,9 +74,11 @@ void TestJournalEcriture::heureDuServeur() {
     module_->OBOrbelanSQLConnection->Close();
     journal_->UpdateJournal(QStringLiteral("admin"), QStringLiteral("x"), QStringLiteral("Ajout"), Domaine);
     base_->Executer(QStringLiteral("SET GLOBAL time_zone = 'SYSTEM'"));
-    const QString attendu = QDateTime::currentDateTimeUtc().addSecs(13 * 3600).toString(QStringLiteral("yyyy-MM-dd"));
-    QCOMPARE(base_->Valeur(QStringLiteral("SELECT DATE_FORMAT(date, '%Y-%m-%d') FROM journal"), Annee).toString(),
-             attendu);
+    const QString attendu =
+        QDateTime::currentDateTimeUtc().addSecs(13 * 3600).toString(QStringLiteral("yyyy-MM-dd"));
+    QCOMPARE(
+        base_->Valeur(QStringLiteral("SELECT DATE_FORMAT(date, '%Y-%m-%d') FROM journal"), Annee).toString(),
+        attendu);
 }
 
 void TestJournalEcriture::loginVide() {
@@ -97,29 +91,34 @@ void TestJournalEcriture::loginVide() {
 void TestJournalEcriture::horlogeIndisponible() {
     module_->OBOrbelanSQLConnection->Params = {QStringLiteral("HostName=127.0.0.1"), QStringLiteral("Port=1"),
                                                QStringLiteral("User_Name=x")};
-    journal_->UpdateJournal(QStringLiteral("admin"), QStringLiteral("x"), QStringLiteral("Connexion"), Domaine);
+    journal_->UpdateJournal(QStringLiteral("admin"), QStringLiteral("x"), QStringLiteral("Connexion"),
+                            Domaine);
     QCOMPARE(Lignes(), 0);
     QVERIFY(plateforme_->Evenements.isEmpty());
 }
 
 void TestJournalEcriture::insertionRefusee() {
     base_->Executer(QStringLiteral("DROP TABLE journal"), Annee);
-    journal_->UpdateJournal(QStringLiteral("admin"), QStringLiteral("x"), QStringLiteral("Connexion"), Domaine);
+    journal_->UpdateJournal(QStringLiteral("admin"), QStringLiteral("x"), QStringLiteral("Connexion"),
+                            Domaine);
     QVERIFY(plateforme_->Evenements.isEmpty());
     // The writer is still usable once the table is back.
     base_->Executer(QStringLiteral("CREATE TABLE journal LIKE bd_2026_2027.journal"), Annee);
-    journal_->UpdateJournal(QStringLiteral("admin"), QStringLiteral("y"), QStringLiteral("Connexion"), Domaine);
+    journal_->UpdateJournal(QStringLiteral("admin"), QStringLiteral("y"), QStringLiteral("Connexion"),
+                            Domaine);
     QCOMPARE(Lignes(), 1);
 }
 
 // An entry written inside a transaction goes with it.
 void TestJournalEcriture::dansUneTransaction() {
     module_->StartTransaction();
-    journal_->UpdateJournal(QStringLiteral("admin"), QStringLiteral("annulée"), QStringLiteral("Ajout"), Domaine);
+    journal_->UpdateJournal(QStringLiteral("admin"), QStringLiteral("annulée"), QStringLiteral("Ajout"),
+                            Domaine);
     module_->RollbackTransaction();
     QCOMPARE(Lignes(), 0);
     module_->StartTransaction();
-    journal_->UpdateJournal(QStringLiteral("admin"), QStringLiteral("gardée"), QStringLiteral("Ajout"), Domaine);
+    journal_->UpdateJournal(QStringLiteral("admin"), QStringLiteral("gardée"), QStringLiteral("Ajout"),
+                            Domaine);
     module_->CommitTransaction();
     QCOMPARE(base_->Lignes(QStringLiteral("SELECT libelle FROM journal"), Annee),
              QStringList{QStringLiteral("gardée")});

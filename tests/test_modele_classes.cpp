@@ -4,8 +4,7 @@
 #include "app/OBDataModuleU.h"
 #include "model/UniteCClasse.h"
 #include "model/UniteCSalle.h"
-#include "support/BaseDeTest.h"
-#include "support/PlateformeScriptee.h"
+#include "support/EnvironnementModele.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -60,7 +59,7 @@ const TCClasse* Classe(const QComboBox& boite, const QString& code) {
 
 } // namespace
 
-class TestModeleClasses : public QObject {
+class TestModeleClasses : public QObject, public EnvironnementModele {
     Q_OBJECT
 
 private slots:
@@ -80,24 +79,10 @@ private slots:
     void salles();
     void copieProfonde();
     void autreAnnee();
-
-private:
-    BaseDeTest* base_ = nullptr;
-    PlateformeScriptee* plateforme_ = nullptr;
-    TOBDataModule* module_ = nullptr;
-    QComboBox* boite_ = nullptr;
-    QStringList requetes_;
 };
 
 void TestModeleClasses::init() {
-    base_ = new BaseDeTest;
-    plateforme_ = new PlateformeScriptee;
-    module_ = new TOBDataModule;
-    ServeurDeTest::Configurer(module_->OBSQLConnection, Base);
-    ServeurDeTest::Configurer(module_->OBOrbelanSQLConnection, QStringLiteral("korven"));
-    boite_ = new QComboBox;
-    requetes_.clear();
-    TSQLQuery::AvantExecution = [this](const TSQLQuery& q) { requetes_ << q.Texte(); };
+    Ouvrir();
 
     for (const QString& sql : {
              QStringLiteral("INSERT INTO langue VALUES (1,'FR','Français'),(2,'EN','English')"),
@@ -132,11 +117,7 @@ void TestModeleClasses::init() {
 }
 
 void TestModeleClasses::cleanup() {
-    TSQLQuery::AvantExecution = nullptr;
-    delete boite_;
-    delete module_;
-    delete plateforme_;
-    delete base_;
+    Fermer();
 }
 
 void TestModeleClasses::verificationsArguments_data() {

@@ -6,8 +6,7 @@
 #include "model/UnitParametres.h"
 #include "model/UniteCConfiguration.h"
 #include "model/UniteCUtilisateur.h"
-#include "support/BaseDeTest.h"
-#include "support/PlateformeScriptee.h"
+#include "support/EnvironnementModele.h"
 
 #include <QBuffer>
 #include <QComboBox>
@@ -45,7 +44,7 @@ QByteArray Image(const char* format, const QColor& couleur) {
 
 } // namespace
 
-class TestModeleParametres : public QObject {
+class TestModeleParametres : public QObject, public EnvironnementModele {
     Q_OBJECT
 
 private slots:
@@ -69,23 +68,10 @@ private slots:
 private:
     // The bytes stored for a parameter, read apart from the system.
     QByteArray Blob(const QString& nom, const QString& base = Base);
-
-    BaseDeTest* base_ = nullptr;
-    PlateformeScriptee* plateforme_ = nullptr;
-    TOBDataModule* module_ = nullptr;
-    QComboBox* boite_ = nullptr;
-    QStringList requetes_;
 };
 
 void TestModeleParametres::init() {
-    base_ = new BaseDeTest;
-    plateforme_ = new PlateformeScriptee;
-    module_ = new TOBDataModule;
-    ServeurDeTest::Configurer(module_->OBSQLConnection, Base);
-    ServeurDeTest::Configurer(module_->OBOrbelanSQLConnection, QStringLiteral("korven"));
-    boite_ = new QComboBox;
-    requetes_.clear();
-    TSQLQuery::AvantExecution = [this](const TSQLQuery& q) { requetes_ << q.Texte(); };
+    Ouvrir();
     // A text parameter whose blob is not empty still reads as text.
     base_->Executer(QStringLiteral("INSERT INTO parametres VALUES ('SCHOOL_NAME_EN','Lycée d''Akwa',"
                                    "'PNG-not-read','Nom anglais','TX'),"
@@ -99,11 +85,7 @@ void TestModeleParametres::init() {
 }
 
 void TestModeleParametres::cleanup() {
-    TSQLQuery::AvantExecution = nullptr;
-    delete boite_;
-    delete module_;
-    delete plateforme_;
-    delete base_;
+    Fermer();
 }
 
 QByteArray TestModeleParametres::Blob(const QString& nom, const QString& base) {

@@ -5,8 +5,7 @@
 #include "app/OBDataModuleU.h"
 #include "model/UniteCEleve.h"
 #include "model/UniteCEnseignant.h"
-#include "support/BaseDeTest.h"
-#include "support/PlateformeScriptee.h"
+#include "support/EnvironnementModele.h"
 
 #include <QBuffer>
 #include <QComboBox>
@@ -54,7 +53,7 @@ TCPersonne Personne() {
 
 } // namespace
 
-class TestModelePersonnes : public QObject {
+class TestModelePersonnes : public QObject, public EnvironnementModele {
     Q_OBJECT
 
 private slots:
@@ -75,24 +74,10 @@ private slots:
     void listeEnseignants();
     void departements();
     void fonctions();
-
-private:
-    BaseDeTest* base_ = nullptr;
-    PlateformeScriptee* plateforme_ = nullptr;
-    TOBDataModule* module_ = nullptr;
-    QComboBox* boite_ = nullptr;
-    QStringList requetes_;
 };
 
 void TestModelePersonnes::init() {
-    base_ = new BaseDeTest;
-    plateforme_ = new PlateformeScriptee;
-    module_ = new TOBDataModule;
-    ServeurDeTest::Configurer(module_->OBSQLConnection, Base);
-    ServeurDeTest::Configurer(module_->OBOrbelanSQLConnection, QStringLiteral("korven"));
-    boite_ = new QComboBox;
-    requetes_.clear();
-    TSQLQuery::AvantExecution = [this](const TSQLQuery& q) { requetes_ << q.Texte(); };
+    Ouvrir();
 
     for (const QString& sql : {
              QStringLiteral(
@@ -129,11 +114,7 @@ void TestModelePersonnes::init() {
 }
 
 void TestModelePersonnes::cleanup() {
-    TSQLQuery::AvantExecution = nullptr;
-    delete boite_;
-    delete module_;
-    delete plateforme_;
-    delete base_;
+    Fermer();
 }
 
 void TestModelePersonnes::eleveDeConnexion() {

@@ -6,8 +6,7 @@
 #include "model/UniteCLangue.h"
 #include "model/UniteCNiveau.h"
 #include "model/UniteCSerie.h"
-#include "support/BaseDeTest.h"
-#include "support/PlateformeScriptee.h"
+#include "support/EnvironnementModele.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -48,7 +47,7 @@ QStringList Textes(const QComboBox& boite) {
 
 } // namespace
 
-class TestModeleStructure : public QObject {
+class TestModeleStructure : public QObject, public EnvironnementModele {
     Q_OBJECT
 
 private slots:
@@ -74,24 +73,10 @@ private slots:
     void champNonSur();
     void copiesIndependantes();
     void autreAnnee();
-
-private:
-    BaseDeTest* base_ = nullptr;
-    PlateformeScriptee* plateforme_ = nullptr;
-    TOBDataModule* module_ = nullptr;
-    QComboBox* boite_ = nullptr;
-    QStringList requetes_;
 };
 
 void TestModeleStructure::init() {
-    base_ = new BaseDeTest;
-    plateforme_ = new PlateformeScriptee;
-    module_ = new TOBDataModule;
-    ServeurDeTest::Configurer(module_->OBSQLConnection, Base);
-    ServeurDeTest::Configurer(module_->OBOrbelanSQLConnection, QStringLiteral("korven"));
-    boite_ = new QComboBox;
-    requetes_.clear();
-    TSQLQuery::AvantExecution = [this](const TSQLQuery& q) { requetes_ << q.Texte(); };
+    Ouvrir();
 
     for (const QString& sql : {
              QStringLiteral("INSERT INTO langue VALUES (1,'FR','Français'),(2,'EN','English')"),
@@ -113,11 +98,7 @@ void TestModeleStructure::init() {
 }
 
 void TestModeleStructure::cleanup() {
-    TSQLQuery::AvantExecution = nullptr;
-    delete boite_;
-    delete module_;
-    delete plateforme_;
-    delete base_;
+    Fermer();
     QCOMPARE(TSuivi::Vivants, 0);
 }
 

@@ -1,0 +1,32 @@
+#include "support/EnvironnementModele.h"
+
+#include "app/OBDataModuleU.h"
+
+#include <QComboBox>
+
+EnvironnementModele::~EnvironnementModele() {
+    Fermer();
+}
+
+void EnvironnementModele::Ouvrir() {
+    base_ = new BaseDeTest;
+    plateforme_ = new PlateformeScriptee;
+    module_ = new TOBDataModule;
+    ServeurDeTest::Configurer(module_->OBSQLConnection, QStringLiteral("bd_2025_2026"));
+    ServeurDeTest::Configurer(module_->OBOrbelanSQLConnection, QStringLiteral("korven"));
+    boite_ = new QComboBox;
+    requetes_.clear();
+    TSQLQuery::AvantExecution = [this](const TSQLQuery& q) { requetes_ << q.Texte(); };
+}
+
+void EnvironnementModele::Fermer() {
+    TSQLQuery::AvantExecution = nullptr;
+    delete boite_;
+    boite_ = nullptr;
+    delete module_;
+    module_ = nullptr;
+    delete plateforme_;
+    plateforme_ = nullptr;
+    delete base_;
+    base_ = nullptr;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "support/BaseDeTest.h"
+#include "support/PlateformeScriptee.h"
+
+#include <QStringList>
+
+class QComboBox;
+class TOBDataModule;
+
+// What a test of the data module and the classes built on it has around each case: fresh databases (years
+// 2025/2026 and 2026/2027), scripted message boxes, the data module with its connection to bd_2025_2026 and
+// its master connection to korven, an empty combo box for the loaders, and the text of every statement run
+// through a TSQLQuery, in order. A test class derives from it, calls Ouvrir() from init() and Fermer() from
+// cleanup(), and reaches what it holds through the members below.
+class EnvironnementModele {
+protected:
+    EnvironnementModele() = default;
+    ~EnvironnementModele();
+    EnvironnementModele(const EnvironnementModele&) = delete;
+    EnvironnementModele& operator=(const EnvironnementModele&) = delete;
+
+    void Ouvrir();
+    // Releases all of it, the newest first; does nothing when nothing is open.
+    void Fermer();
+
+    BaseDeTest* base_ = nullptr;
+    PlateformeScriptee* plateforme_ = nullptr;
+    TOBDataModule* module_ = nullptr;
+    // Stays at the same address for the whole run: data rows, made before Ouvrir(), may keep &boite_.
+    QComboBox* boite_ = nullptr;
+    QStringList requetes_;
+};
