@@ -3,6 +3,7 @@
 #include "app/Fenetres.h"
 #include "app/OBDataModuleU.h"
 #include "app/Upassword.h"
+#include "platform/Poste.h"
 #include "support/BaseDeTest.h"
 #include "support/PlateformeScriptee.h"
 #include "wizard/UAssistantNouvelleAnnee.h"
@@ -18,19 +19,24 @@ namespace {
 
 const QString Annee = QStringLiteral("bd_2025_2026");
 const QString Incorrect = QStringLiteral("Nom d'utilisateur ou mot de passe incorrect...");
-const QString Incorrect3 = QStringLiteral("Nom d'utilisateur ou mot de passe incorrect...\r\nIl vous reste 2 essais...");
+const QString Incorrect3 =
+    QStringLiteral("Nom d'utilisateur ou mot de passe incorrect...\r\nIl vous reste 2 essais...");
 const QString Desactive = QStringLiteral("Votre compte n'est pas opérationnel...");
-const QString Desactive3 = QStringLiteral("Votre compte n'est pas opérationnel...\r\nIl vous reste 2 essais...");
+const QString Desactive3 =
+    QStringLiteral("Votre compte n'est pas opérationnel...\r\nIl vous reste 2 essais...");
 const QString SansDroit = QStringLiteral("Vous ne disposez pas de privillèges pour exécuter ce programme.");
 const QString Echec = QStringLiteral("Son: son\\echec.wav");
 
 QString Refus(const QString& login, int n) {
-    return QStringLiteral("[%1] - Solvane - Tentative de connexion, Essai %2. Login ou mot de passe incorrect.")
+    return QStringLiteral(
+               "[%1] - Solvane - Tentative de connexion, Essai %2. Login ou mot de passe incorrect.")
         .arg(login)
         .arg(n);
 }
 QString Inactif(const QString& login, int n) {
-    return QStringLiteral("[%1] - Solvane - Tentative de connexion, Essai %2. Compte désactivé.").arg(login).arg(n);
+    return QStringLiteral("[%1] - Solvane - Tentative de connexion, Essai %2. Compte désactivé.")
+        .arg(login)
+        .arg(n);
 }
 QString Accepte(const QString& login, int n) {
     return QStringLiteral("[%1] - Solvane - Tentative de connexion, Nombre d'essais: %2. Connexion réussie.")
@@ -87,22 +93,22 @@ void TestLogin::init() {
     base_ = new BaseDeTest;
     base_->Executer(QStringLiteral("INSERT INTO korven.annee_scolaire (code, active, nom_etablissement) "
                                    "VALUES ('2025/2026', '1', 'Lycée de Bépanda')"));
-    base_->Executer(
-        QStringLiteral("INSERT INTO utilisateur (login, pass, etat, nom) VALUES "
-                       "('admin', sha1('Solvane2026'), '1', 'Administrateur'), "
-                       "('O''Neil', sha1('shamrock'), '1', 'Seán O''Neil'), "
-                       "('deux', sha1('deux'), '2', 'État deux'), "
-                       "('vide', sha1('vide'), '', 'État vide'), "
-                       "('ancien', sha1('Ancien2026'), '0', 'Ancien compte'), "
-                       "('secretaire', sha1('Secret2026'), '1', 'Secrétaire'), "
-                       "('Éloïse', sha1('clé'), '1', 'Éloïse N''Guessan')"),
-        Annee);
-    base_->Executer(QStringLiteral("INSERT INTO droits (utilisateur, droit) VALUES ('admin', "
-                                   "'ACTIVER_ANNEE_SCOLAIRE'), ('O''Neil', 'ACTIVER_ANNEE_SCOLAIRE'), "
-                                   "('deux', 'ACTIVER_ANNEE_SCOLAIRE'), ('vide', 'ACTIVER_ANNEE_SCOLAIRE'), "
-                                   "('ancien', 'ACTIVER_ANNEE_SCOLAIRE'), ('Éloïse', 'ACTIVER_ANNEE_SCOLAIRE'), "
-                                   "('secretaire', 'GERER_ELEVES')"),
+    base_->Executer(QStringLiteral("INSERT INTO utilisateur (login, pass, etat, nom) VALUES "
+                                   "('admin', sha1('Solvane2026'), '1', 'Administrateur'), "
+                                   "('O''Neil', sha1('shamrock'), '1', 'Seán O''Neil'), "
+                                   "('deux', sha1('deux'), '2', 'État deux'), "
+                                   "('vide', sha1('vide'), '', 'État vide'), "
+                                   "('ancien', sha1('Ancien2026'), '0', 'Ancien compte'), "
+                                   "('secretaire', sha1('Secret2026'), '1', 'Secrétaire'), "
+                                   "('Éloïse', sha1('clé'), '1', 'Éloïse N''Guessan')"),
                     Annee);
+    base_->Executer(
+        QStringLiteral("INSERT INTO droits (utilisateur, droit) VALUES ('admin', "
+                       "'ACTIVER_ANNEE_SCOLAIRE'), ('O''Neil', 'ACTIVER_ANNEE_SCOLAIRE'), "
+                       "('deux', 'ACTIVER_ANNEE_SCOLAIRE'), ('vide', 'ACTIVER_ANNEE_SCOLAIRE'), "
+                       "('ancien', 'ACTIVER_ANNEE_SCOLAIRE'), ('Éloïse', 'ACTIVER_ANNEE_SCOLAIRE'), "
+                       "('secretaire', 'GERER_ELEVES')"),
+        Annee);
     base_->Executer(QStringLiteral("INSERT INTO configuration (id, nom_fr, nom_en) VALUES "
                                    "(1, 'Lycée bilingue de Bépanda', 'Bepanda Bilingual High School')"),
                     Annee);
@@ -137,10 +143,12 @@ void TestLogin::sequences_data() {
     QTest::newRow("cinq mauvais mots de passe")
         << QStringList{"admin|a", "admin|b", "admin|c", "admin|d", "admin|e"}
         << QStringList{Incorrect, Incorrect, Incorrect3, Incorrect}
-        << QStringList{Refus("admin", 1), Refus("admin", 2), Refus("admin", 3), Refus("admin", 4), Refus("admin", 5)}
+        << QStringList{Refus("admin", 1), Refus("admin", 2), Refus("admin", 3), Refus("admin", 4),
+                       Refus("admin", 5)}
         << true << 0;
     QTest::newRow("deux refus puis un compte désactivé")
-        << QStringList{"admin|a", "inconnu|b", "ancien|Ancien2026"} << QStringList{Incorrect, Incorrect, Desactive3}
+        << QStringList{"admin|a", "inconnu|b", "ancien|Ancien2026"}
+        << QStringList{Incorrect, Incorrect, Desactive3}
         << QStringList{Refus("admin", 1), Refus("inconnu", 2), Inactif("ancien", 3)} << false << 0;
     QTest::newRow("compte désactivé cinq fois")
         << QStringList{"ancien|Ancien2026", "ancien|Ancien2026", "ancien|Ancien2026", "ancien|Ancien2026",
@@ -152,18 +160,19 @@ void TestLogin::sequences_data() {
     QTest::newRow("acceptée au quatrième essai")
         << QStringList{"admin|x", "ancien|Ancien2026", "admin|y", "admin|Solvane2026"}
         << QStringList{Incorrect, Desactive, Incorrect3}
-        << QStringList{Refus("admin", 1), Inactif("ancien", 2), Refus("admin", 3), Accepte("admin", 4)} << false
-        << 1;
+        << QStringList{Refus("admin", 1), Inactif("ancien", 2), Refus("admin", 3), Accepte("admin", 4)}
+        << false << 1;
     QTest::newRow("apostrophe") << QStringList{"O'Neil|shamrock"} << QStringList{}
                                 << QStringList{Accepte("O'Neil", 1)} << false << 1;
-    QTest::newRow("accents") << QStringList{"Éloïse|clé"} << QStringList{} << QStringList{Accepte("Éloïse", 1)}
-                             << false << 1;
-    QTest::newRow("état 2") << QStringList{"deux|deux"} << QStringList{} << QStringList{Accepte("deux", 1)} << false
-                            << 1;
+    QTest::newRow("accents") << QStringList{"Éloïse|clé"} << QStringList{}
+                             << QStringList{Accepte("Éloïse", 1)} << false << 1;
+    QTest::newRow("état 2") << QStringList{"deux|deux"} << QStringList{} << QStringList{Accepte("deux", 1)}
+                            << false << 1;
     QTest::newRow("état vide") << QStringList{"vide|vide"} << QStringList{} << QStringList{Accepte("vide", 1)}
                                << false << 1;
     QTest::newRow("bon mot de passe, mauvaise casse du login ailleurs")
-        << QStringList{"admin|SOLVANE2026"} << QStringList{Incorrect} << QStringList{Refus("admin", 1)} << false << 0;
+        << QStringList{"admin|SOLVANE2026"} << QStringList{Incorrect} << QStringList{Refus("admin", 1)}
+        << false << 0;
     QTest::newRow("sans le droit") << QStringList{"secretaire|Secret2026"} << QStringList{SansDroit}
                                    << QStringList{Accepte("secretaire", 1)} << true << 0;
 }
@@ -185,12 +194,17 @@ void TestLogin::sequences() {
     QCOMPARE(Libelles(), libelles);
     QCOMPARE(plateforme_->Terminee, fin);
     QCOMPARE(remises_, remises);
-    // Every entry is a sign-in of the administration domain, with the login as typed.
+    // Every entry is a sign-in of the administration domain, with the login as typed, this workstation and
+    // the server's date.
     const QStringList lignes = base_->Lignes(
-        QStringLiteral("SELECT utilisateur, operation, domaine FROM journal ORDER BY numero"), Annee);
+        QStringLiteral(
+            "SELECT utilisateur, operation, domaine, poste, date = CURDATE() FROM journal ORDER BY numero"),
+        Annee);
+    const QString poste = GetNomMachine() + QLatin1Char('-') + GetIP();
     for (int i = 0; i < lignes.size(); ++i)
         QCOMPARE(lignes[i], tentatives[i].section(QLatin1Char('|'), 0, 0) +
-                                QStringLiteral("|Connexion|Administration de la Base de donnees"));
+                                QStringLiteral("|Connexion|Administration de la Base de donnees|") + poste +
+                                QStringLiteral("|1"));
     // Refused passwords are emptied; a disabled account keeps its fields.
     if (!fin && !messages.isEmpty() && messages.constLast() == Incorrect)
         QVERIFY(Password->EditPassword->text().isEmpty());
