@@ -15,22 +15,10 @@
 #include <QTest>
 #include <functional>
 
-using Appel = std::function<void()>;
-Q_DECLARE_METATYPE(Appel)
-
 namespace {
 
 const QString Annee = QStringLiteral("2025/2026");
 const QString Base = QStringLiteral("bd_2025_2026");
-
-QString Erreur(const Appel& appel) {
-    try {
-        appel();
-    } catch (const EKorven& e) {
-        return e.Message();
-    }
-    return QStringLiteral("<aucune erreur>");
-}
 
 QByteArray Image(const char* format, const QColor& couleur) {
     QImage image(4, 3, QImage::Format_RGB32);

@@ -12,22 +12,10 @@
 #include <QTest>
 #include <functional>
 
-using Appel = std::function<void()>;
-Q_DECLARE_METATYPE(Appel)
-
 namespace {
 
 const QString Annee = QStringLiteral("2025/2026");
 const QString Base = QStringLiteral("bd_2025_2026");
-
-QString Erreur(const Appel& appel) {
-    try {
-        appel();
-    } catch (const EKorven& e) {
-        return e.Message();
-    }
-    return QStringLiteral("<aucune erreur>");
-}
 
 QStringList Textes(const QComboBox& boite) {
     QStringList textes;

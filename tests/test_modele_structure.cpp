@@ -12,23 +12,10 @@
 #include <QTest>
 #include <functional>
 
-using Appel = std::function<void()>;
-Q_DECLARE_METATYPE(Appel)
-
 namespace {
 
 const QString Annee = QStringLiteral("2025/2026");
 const QString Base = QStringLiteral("bd_2025_2026");
-
-// The message of the EKorven the call raises, or a marker when it raises none.
-QString Erreur(const Appel& appel) {
-    try {
-        appel();
-    } catch (const EKorven& e) {
-        return e.Message();
-    }
-    return QStringLiteral("<aucune erreur>");
-}
 
 // Counts the entities alive, to see the combo-box convention release them.
 class TSuivi : public TCObjet {

@@ -1,5 +1,6 @@
 #include "support/EnvironnementModele.h"
 
+#include "app/KORVENTypesU.h"
 #include "app/OBDataModuleU.h"
 
 #include <QComboBox>
@@ -29,4 +30,13 @@ void EnvironnementModele::Fermer() {
     plateforme_ = nullptr;
     delete base_;
     base_ = nullptr;
+}
+
+QString Erreur(const Appel& appel) {
+    try {
+        appel();
+    } catch (const EKorven& e) {
+        return e.Message();
+    }
+    return QStringLiteral("<aucune erreur>");
 }

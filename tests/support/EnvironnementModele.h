@@ -3,9 +3,19 @@
 #include "support/BaseDeTest.h"
 #include "support/PlateformeScriptee.h"
 
+#include <QMetaType>
 #include <QStringList>
+#include <functional>
 
 class QComboBox;
+
+// A call under test, for table-driven checks of the messages operations raise.
+using Appel = std::function<void()>;
+Q_DECLARE_METATYPE(Appel)
+
+// The message of the EKorven the call raises, or "<aucune erreur>" when it raises none.
+QString Erreur(const Appel& appel);
+
 class TOBDataModule;
 
 // What a test of the data module and the classes built on it has around each case: fresh databases (years
