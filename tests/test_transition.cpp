@@ -72,6 +72,8 @@ private slots:
     void eleves();
     void valeursDesEleves();
     void connexionImpossible();
+    void codeAnneeDangereux_data();
+    void codeAnneeDangereux();
     void moteurSansTransactions();
     void secondeExecution();
     void boutonTerminer();
@@ -326,6 +328,31 @@ void TestTransition::connexionImpossible() {
                           QStringLiteral("user_name=") + ServeurDeTest::Utilisateur(),
                           QStringLiteral("port=") + ServeurDeTest::Port()}));
     QVERIFY(!env.Plateforme.Terminee);
+}
+
+void TestTransition::codeAnneeDangereux_data() {
+    QTest::addColumn<QString>("courante");
+    QTest::addColumn<QString>("nouvelle");
+    QTest::newRow("année courante") << QStringLiteral("2025/2026.x; DROP DATABASE korven")
+                                    << QStringLiteral("2026/2027");
+    QTest::newRow("nouvelle année") << QStringLiteral("2025/2026") << QStringLiteral("2026/2027`.`x");
+    QTest::newRow("année vide") << QString() << QStringLiteral("2026/2027");
+}
+
+// The year codes become database names written into the statements: anything but a plain name is refused
+// before the connection is touched.
+void TestTransition::codeAnneeDangereux() {
+    QFETCH(QString, courante);
+    QFETCH(QString, nouvelle);
+    EnvironnementTransition env(Donnees);
+    env.Parametres.AnneeCourante = courante;
+    env.Parametres.NouvelleAnnee = nouvelle;
+    const QStringList avant = env.Empreinte();
+    QVERIFY(!env.Executer());
+    QCOMPARE(env.Boites().size(), 1);
+    QVERIFY(env.Boites().first().startsWith(QStringLiteral("Une erreur est survenue : \r\n")));
+    QCOMPARE(env.Empreinte(), avant);
+    QVERIFY(OBDataModule->OBSQLConnection->Params.contains(QStringLiteral("Database=bd_2025_2026")));
 }
 
 // A table without transactions would keep its rows after a rollback: the run refuses before writing, and

@@ -4,6 +4,7 @@
 #include "app/KORVENTypesU.h"
 #include "app/OBDataModuleU.h"
 #include "journal/JournalU.h"
+#include "model/OutilsModele.h"
 #include "platform/FinApplication.h"
 #include "platform/Messages.h"
 #include "wizard/EtapesTransition.h"
@@ -171,7 +172,15 @@ bool TTransitionAnnee::Executer(const TParametresTransition& p) {
     // Connection switch.
     Etape(1, QStringLiteral("Connexion à la nouvelle base de données"));
     NouvelleBD = NomBaseAnnee(p.NouvelleAnnee);
-    const QString ancienneBase = NomBaseAnnee(p.AnneeCourante);
+    QString ancienneBase;
+    try {
+        // Both names are written into the statements as they are: only plain names may go there.
+        Modele::BaseAnnee(p.NouvelleAnnee);
+        ancienneBase = Modele::BaseAnnee(p.AnneeCourante);
+    } catch (const EKorven& e) {
+        Messages().Erreur(QStringLiteral("Une erreur est survenue : \r\n") + e.Message());
+        return false;
+    }
     TSQLConnection* connexion = OBDataModule->OBSQLConnection;
     connexion->Close();
     connexion->Params = {
