@@ -20,6 +20,7 @@ private slots:
     void nettoyageParNom();
     void heureDuServeur();
     void heureIndisponible();
+    void serveurParti();
 
 private:
     int Journal() {
@@ -197,6 +198,24 @@ void TestDataModule::heureIndisponible() {
                                                QStringLiteral("User_Name=x")};
     QVERIFY_THROWS_EXCEPTION(EKorven, GetDateHeureServeur());
     QVERIFY(module_->findChild<QObject*>(QStringLiteral("ProviderDonnee")) == nullptr);
+}
+
+// A connection the server has dropped fails once with the server's words, then the next statement connects
+// afresh.
+void TestDataModule::serveurParti() {
+    Inserer(QStringLiteral("avant"));
+    const QString id =
+        base_
+            ->Valeur(QStringLiteral("SELECT ID FROM information_schema.PROCESSLIST WHERE DB = "
+                                    "'bd_2025_2026' AND USER = 'solvane' AND ID <> CONNECTION_ID()"))
+            .toString();
+    QVERIFY(!id.isEmpty());
+    base_->Executer(QStringLiteral("KILL CONNECTION ") + id);
+    QVERIFY_THROWS_EXCEPTION(EKorven, Inserer(QStringLiteral("perdu")));
+    Inserer(QStringLiteral("après"));
+    QCOMPARE(base_->Lignes(QStringLiteral("SELECT utilisateur FROM journal ORDER BY numero"),
+                           QStringLiteral("bd_2025_2026")),
+             QStringList({QStringLiteral("avant"), QStringLiteral("après")}));
 }
 
 QTEST_MAIN(TestDataModule)

@@ -87,6 +87,17 @@ void TSQLQuery::SetParam(const QString& nom, const QVariant& valeur) {
 
 namespace {
 
+// Raises the server's error. When the server went away (restarted, connection killed), the connection is
+// closed outside a transaction, so that the next statement connects afresh instead of failing the same way
+// for ever; inside one, the transaction's owner rolls back and reconnects itself.
+[[noreturn]] void Echec(TSQLQuery& requete, const QSqlError& erreur) {
+    const QString code = erreur.nativeErrorCode();
+    if ((code == QLatin1String("2006") || code == QLatin1String("2013")) && !requete.SQLConnection.isNull() &&
+        !requete.SQLConnection->InTransaction())
+        requete.SQLConnection->Close();
+    throw EKorven(TexteErreur(erreur));
+}
+
 // Runs the text on the connection: as it stands when it has no parameters (so nothing in it is read as a
 // placeholder), prepared with its named parameters otherwise.
 QSqlQuery Executer(TSQLQuery& requete) {
@@ -102,13 +113,13 @@ QSqlQuery Executer(TSQLQuery& requete) {
         ok = q.exec(requete.Texte());
     } else {
         if (!q.prepare(requete.Texte()))
-            throw EKorven(TexteErreur(q.lastError()));
+            Echec(requete, q.lastError());
         for (const auto& [nom, valeur] : requete.Params)
             q.bindValue(QLatin1Char(':') + nom, valeur);
         ok = q.exec();
     }
     if (!ok)
-        throw EKorven(TexteErreur(q.lastError()));
+        Echec(requete, q.lastError());
     return q;
 }
 
