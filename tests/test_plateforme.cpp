@@ -63,6 +63,10 @@ void TestPlateforme::sonAbsentOuPresent() {
     Sons().Jouer(SonEchec);
     QVERIFY(chrono.elapsed() < 2000);
     QCOMPARE(QCoreApplication::instance()->findChildren<QSoundEffect*>().size(), 1);
+    // Released here once loaded, rather than after half a minute.
+    QSoundEffect* effet = QCoreApplication::instance()->findChild<QSoundEffect*>();
+    QTRY_VERIFY(effet->status() != QSoundEffect::Loading && effet->status() != QSoundEffect::Null);
+    delete effet;
     QDir::setCurrent(avant);
 }
 

@@ -106,7 +106,8 @@ void TestTransitionEchecs::pannes() {
             if (message != boite)
                 return;
             const QStringList ids =
-                b.Lignes(QStringLiteral("SELECT trx_mysql_thread_id FROM information_schema.innodb_trx"));
+                b.Lignes(QStringLiteral("SELECT ID FROM information_schema.PROCESSLIST "
+                                        "WHERE DB = 'bd_2026_2027' AND ID <> CONNECTION_ID()"));
             for (const QString& id : ids)
                 b.Executer(QStringLiteral("KILL CONNECTION %1").arg(id));
         };
