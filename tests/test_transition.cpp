@@ -77,6 +77,7 @@ private slots:
     void moteurSansTransactions();
     void secondeExecution();
     void boutonTerminer();
+    void boutonAnnuler();
 };
 
 // Every copy's guards and reference conditions, on the school of tests/data/transition.sql.
@@ -444,6 +445,20 @@ void TestTransition::boutonTerminer() {
     QCOMPARE(env.Base.Lignes(QStringLiteral("SELECT mat, idclasse FROM eleve"), Nouvelle),
              QStringList{QStringLiteral("E001|6A")});
     QCOMPARE(env.Plateforme.Evenements.constLast(), QStringLiteral("Redémarrage"));
+}
+
+// "Annuler" ends the application and writes nothing.
+void TestTransition::boutonAnnuler() {
+    EnvironnementTransition env(Donnees);
+    const QStringList avant = env.Empreinte();
+    TFAssistantNouvelleAnnee assistant;
+    assistant.show();
+    assistant.next();
+    QTest::mouseClick(assistant.button(QWizard::CancelButton), Qt::LeftButton);
+    QVERIFY(env.Plateforme.Terminee);
+    QVERIFY(env.Boites().isEmpty());
+    QVERIFY(!assistant.isVisible());
+    QCOMPARE(env.Empreinte(), avant);
 }
 
 QTEST_MAIN(TestTransition)

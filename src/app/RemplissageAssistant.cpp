@@ -3,6 +3,7 @@
 #include "app/KORVENFonctionsU.h"
 #include "app/KORVENTypesU.h"
 #include "app/Upassword.h"
+#include "platform/FinApplication.h"
 #include "platform/Messages.h"
 #include "platform/Sons.h"
 #include "wizard/UAssistantNouvelleAnnee.h"
@@ -22,4 +23,6 @@ void RemplirEtOuvrirAssistant(TPassword* fenetreLogin) {
     Sons().Jouer(SonOuverture);
     fenetreLogin->hide();
     assistant->exec();
+    // The login window is not shown again: once the wizard is closed, nothing is left to do.
+    FinApplication().Terminer();
 }

@@ -1,5 +1,6 @@
 #include "wizard/UAssistantNouvelleAnnee.h"
 
+#include "platform/FinApplication.h"
 #include "wizard/TransitionAnnee.h"
 
 #include <QApplication>
@@ -72,6 +73,11 @@ TFAssistantNouvelleAnnee::~TFAssistantNouvelleAnnee() {
 
 void TFAssistantNouvelleAnnee::accept() {
     JvWizardNouvelleAnneeFinishButtonClick();
+}
+
+void TFAssistantNouvelleAnnee::reject() {
+    QWizard::reject();
+    FinApplication().Terminer();
 }
 
 void TFAssistantNouvelleAnnee::JvWizardNouvelleAnneeFinishButtonClick() {

@@ -46,6 +46,8 @@ protected:
     // The finish button runs the transition instead of closing the window: a completed transition ends the
     // application itself.
     void accept() override;
+    // "Annuler" (and Esc) ends the application; nothing is written.
+    void reject() override;
 };
 
 extern TFAssistantNouvelleAnnee* FAssistantNouvelleAnnee;
