@@ -67,6 +67,8 @@ private slots:
     void salles();
     void copieProfonde();
     void autreAnnee();
+    void textesRequetes_data();
+    void textesRequetes();
 };
 
 void TestModeleClasses::init() {
@@ -483,6 +485,161 @@ void TestModeleClasses::autreAnnee() {
         QStringLiteral("bd_2026_2027"));
     TCClasse::LoadComboboxClasse(boite_, QStringLiteral("2026/2027"), QStringLiteral("6E"), false);
     QCOMPARE(Codes(*boite_), QStringList{QStringLiteral("6N")});
+}
+
+void TestModeleClasses::textesRequetes_data() {
+    QTest::addColumn<Appel>("appel");
+    QTest::addColumn<QStringList>("textes");       // every statement sent, in order
+    QTest::addColumn<QStringList>("parametres");   // their named parameters, "name=value"
+    QTest::addColumn<QStringList>("fournisseurs"); // the provider of each statement
+    QComboBox* const* b = &boite_;
+    const QString donnee = QStringLiteral("ProviderDonnee");
+    const auto cas = [](const char* nom, Appel appel, const QString& texte, const QStringList& parametres,
+                        const QString& fournisseur) {
+        QTest::newRow(nom) << appel << QStringList{texte} << parametres << QStringList{fournisseur};
+    };
+
+    const QString debut = QStringLiteral(
+        "SELECT `C`.`code`, `C`.`lib`, `C`.`min_coefficient`, `C`.`effectif`,\n"
+        "`N`.`code` AS `code_niveau`, `N`.`ordre` AS `ordre_niveau`, `N`.`nom` AS `nom_niveau`,\n"
+        "`L`.`id` AS `id_langue`, `L`.`code` AS `code_langue`, `L`.`libelle` AS `libelle_langue`,\n"
+        "`S`.`num` AS `num_serie`, `S`.`nom` AS `nom_serie`, SS.id AS id_salle, SS.nom AS "
+        "nom_salle, SS.description AS description_salle, SS.capacite AS capacite_salle\n"
+        "FROM `bd_2025_2026`.`classe` `C`\n"
+        "INNER JOIN `bd_2025_2026`.`niveau` `N` ON `N`.`code` = `C`.`niv`\n");
+    const QString section =
+        QStringLiteral("INNER JOIN `bd_2025_2026`.`section` `SC` ON `SC`.`id` = `N`.`id_section`\n");
+    const QString fin =
+        QStringLiteral("INNER JOIN `bd_2025_2026`.`langue` `L` ON `L`.`id` = `C`.`id_langue`\n"
+                       "LEFT JOIN `bd_2025_2026`.`salle` `SS` ON `SS`.`id` = `C`.`id_salle`\n"
+                       "LEFT JOIN `bd_2025_2026`.`series` `S` ON `S`.`num` = `C`.`serie`\n");
+    const QString parOrdre = QStringLiteral("ORDER BY `N`.`ordre` ASC");
+    const QString niveau = QStringLiteral("WHERE `N`.`code` = 'C''1'\n");
+
+    cas(
+        "classes du niveau", [=] { TCClasse::LoadComboboxClasse(*b, Annee, QStringLiteral("C'1"), false); },
+        debut + fin + niveau + parOrdre, {}, donnee);
+    cas(
+        "classes", [=] { TCClasse::LoadComboboxClasse(*b, Annee, QString(), true); }, debut + fin + parOrdre,
+        {}, donnee);
+    cas(
+        "classes niveau et section",
+        [=] { TCClasse::LoadComboboxClasse(*b, Annee, QStringLiteral("C'1"), 1, false); },
+        debut + section + fin + niveau + QStringLiteral(" AND `SC`.`id` = 1\n") + parOrdre, {}, donnee);
+    cas(
+        "classes section", [=] { TCClasse::LoadComboboxClasse(*b, Annee, QString(), 1, false); },
+        debut + section + fin + QStringLiteral("WHERE `SC`.`id` = 1\n") + parOrdre, {}, donnee);
+    cas(
+        "classes toutes sections", [=] { TCClasse::LoadComboboxClasse(*b, Annee, QString(), -1, false); },
+        debut + section + fin + parOrdre, {}, donnee);
+    cas(
+        "ordres et section",
+        [=] {
+            TCClasse::LoadComboboxClasseByListeOrdreNiveauIdSection(*b, Annee, QStringLiteral("(3,4)"), 2,
+                                                                    false);
+        },
+        debut + section + fin + QStringLiteral("WHERE `N`.`ordre` IN  (3,4)\n AND `SC`.`id` = 2\n") +
+            parOrdre,
+        {}, donnee);
+    const QString salle = QStringLiteral("`C`.`code` IN (SELECT DISTINCT `CL`.`code_classe` FROM "
+                                         "bd_2025_2026.`classe_lecon` `CL` WHERE `CL`.`id_salle` = 2)\n");
+    const QString parOrdreEtCode = QStringLiteral("ORDER BY `N`.`ordre` ASC, C.code ASC");
+    cas(
+        "salle et niveau",
+        [=] { TCClasse::LoadComboboxClasseByIdSalle(*b, Annee, QStringLiteral("C'1"), 2, false); },
+        debut + fin + niveau + QStringLiteral("AND ") + salle + parOrdreEtCode, {}, donnee);
+    cas(
+        "salle", [=] { TCClasse::LoadComboboxClasseByIdSalle(*b, Annee, QString(), 2, false); },
+        debut + fin + QStringLiteral("WHERE ") + salle + parOrdreEtCode, {}, donnee);
+    const QString enseignant = QStringLiteral("`C`.`code` IN (SELECT `CM`.`classe` FROM "
+                                              "bd_2025_2026.`classe_matiere` `CM` WHERE `CM`.`enseignant` = "
+                                              "'O''B')\n");
+    cas(
+        "enseignant et niveau",
+        [=] {
+            TCClasse::LoadComboboxClasseByEnseignant(*b, Annee, QStringLiteral("C'1"), QStringLiteral("O'B"),
+                                                     false);
+        },
+        debut + fin + niveau + QStringLiteral("AND ") + enseignant + parOrdre, {}, donnee);
+    cas(
+        "enseignant",
+        [=] { TCClasse::LoadComboboxClasseByEnseignant(*b, Annee, QString(), QStringLiteral("O'B"), false); },
+        debut + fin + QStringLiteral("WHERE ") + enseignant + parOrdre, {}, donnee);
+    cas(
+        "titulaire et niveau",
+        [=] {
+            TCClasse::LoadComboboxClasseByProfTitutalire(*b, Annee, QStringLiteral("C'1"),
+                                                         QStringLiteral("O'B"), false);
+        },
+        debut + fin + niveau + QStringLiteral("AND `C`.`prof_titulaire` = 'O''B'\n") + parOrdre, {}, donnee);
+    cas(
+        "titulaire",
+        [=] {
+            TCClasse::LoadComboboxClasseByProfTitutalire(*b, Annee, QString(), QStringLiteral("O'B"), false);
+        },
+        debut + fin + QStringLiteral("WHERE `C`.`prof_titulaire` = 'O''B'\n") + parOrdre, {}, donnee);
+    cas(
+        "classe par code", [] { TCClasse::FindByCode(QStringLiteral("Q'2")); },
+        QStringLiteral(
+            "SELECT `C`.`code`, `C`.`lib`, `C`.`niv`, `C`.`min_coefficient`, `C`.`prof_titulaire`, "
+            "`C`.`effectif`,\n"
+            "`S`.`num` AS `num_serie`, `S`.`nom` AS `nom_serie`, `L`.`id` AS `id_langue`,\n"
+            "`L`.`code` AS `code_langue`, `L`.`libelle` AS `libelle_langue`,\n"
+            "`N`.`code` AS `code_niveau`, `N`.`nom` AS `nom_niveau`, `N`.`ordre` AS `ordre_niveau`,\n"
+            "SS.id AS id_salle, SS.nom AS nom_salle, SS.description AS description_salle, SS.capacite "
+            "AS capacite_salle\n"
+            "FROM `classe` `C`\n"
+            "INNER JOIN `langue` `L` ON `L`.`id` = `C`.`id_langue`\n"
+            "INNER JOIN `niveau` `N` ON `N`.`code` = `C`.`niv`\n"
+            "LEFT JOIN `salle` `SS` ON `SS`.`id` = `C`.`id_salle`\n"
+            "LEFT JOIN `series` `S` ON `S`.`num` = `C`.`serie`\n"
+            "WHERE `C`.`code` = :code"),
+        {QStringLiteral("code=Q'2")}, donnee);
+    cas(
+        "code du niveau", [] { TCClasse::FindCodeNiveau(QStringLiteral("Q'2")); },
+        QStringLiteral("SELECT C.niv FROM classe C WHERE C.code = 'Q''2'"), {},
+        QStringLiteral("ProviderDonneeFindCodeNiveau"));
+    cas(
+        "effectif", [] { TCClasse::GetEffectifByClasse(QStringLiteral("Q'2"), false); },
+        QStringLiteral("SELECT COUNT(*) AS effectif FROM eleve WHERE idclasse = 'Q''2' AND exclu = '0'"), {},
+        donnee);
+    cas(
+        "effectif en regle", [] { TCClasse::GetEffectifByClasse(QStringLiteral("6A"), true); },
+        QStringLiteral("SELECT COUNT(*) AS effectif FROM eleve WHERE idclasse = '6A' AND exclu = '0'\n"
+                       " AND en_regle = '1' "),
+        {}, donnee);
+    cas(
+        "codes du niveau", [] { TCClasse::GetListeClasseCodeByNiveauCode(Annee, QStringLiteral("C'1")); },
+        QStringLiteral("SELECT C.code FROM classe C \n WHERE C.niv  = 'C''1'"), {},
+        QStringLiteral("ProviderDonneeGetListeClasseCodeByNiveauCode"));
+    cas(
+        "codes de tous les niveaux", [] { TCClasse::GetListeClasseCodeByNiveauCode(Annee, QString()); },
+        QStringLiteral("SELECT C.code FROM classe C "), {},
+        QStringLiteral("ProviderDonneeGetListeClasseCodeByNiveauCode"));
+    cas(
+        "codes de la section", [] { TCClasse::GetListeClasseCodeBySectionID(Annee, 2); },
+        QStringLiteral(
+            "SELECT C.code FROM classe C INNER JOIN NIVEAU N ON C.niv=N.code\n AND N.id_section = 2"),
+        {}, donnee);
+    cas(
+        "codes de toutes les sections", [] { TCClasse::GetListeClasseCodeBySectionID(Annee, -1); },
+        QStringLiteral("SELECT C.code FROM classe C INNER JOIN NIVEAU N ON C.niv=N.code"), {}, donnee);
+    cas(
+        "salles", [=] { TCSalle::LoadComboboxSalle(*b, Annee, true); },
+        QStringLiteral("SELECT `S`.`id`, `S`.`nom`, `S`.`description`, `S`.`capacite`\n"
+                       "FROM `bd_2025_2026`.`Salle` `S`\nORDER BY `S`.`nom` ASC"),
+        {}, donnee);
+}
+
+void TestModeleClasses::textesRequetes() {
+    QFETCH(Appel, appel);
+    QFETCH(QStringList, textes);
+    QFETCH(QStringList, parametres);
+    QFETCH(QStringList, fournisseurs);
+    appel();
+    QCOMPARE(requetes_, textes);
+    QCOMPARE(parametres_, parametres);
+    QCOMPARE(fournisseurs_, fournisseurs);
 }
 
 QTEST_MAIN(TestModeleClasses)

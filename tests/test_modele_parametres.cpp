@@ -52,6 +52,8 @@ private slots:
     void miseAJourImage();
     void utilisateurs();
     void configuration();
+    void textesRequetes_data();
+    void textesRequetes();
 
 private:
     // The bytes stored for a parameter, read apart from the system.
@@ -399,6 +401,69 @@ void TestModeleParametres::configuration() {
     QCOMPARE(c.GetAgeMaximal(), 25);
     QCOMPARE(c.GetLogo().Octets(), logo.Octets());
     QVERIFY(c.GetSignatureResponsable().EstVide());
+}
+
+void TestModeleParametres::textesRequetes_data() {
+    QTest::addColumn<Appel>("appel");
+    QTest::addColumn<QStringList>("textes");       // every statement sent, in order
+    QTest::addColumn<QStringList>("parametres");   // their named parameters, "name=value"
+    QTest::addColumn<QStringList>("fournisseurs"); // the provider of each statement (empty: none)
+    QComboBox* const* b = &boite_;
+    const QString parNom =
+        QStringLiteral("SELECT `P`.`nom`, `P`.`valeur_text`, `P`.`valeur_blob`, "
+                       "`P`.`description`, `P`.`type_param`\n"
+                       "FROM `bd_2025_2026`.`parametres` `P`\nWHERE `P`.`nom` = 'L''ECOLE'");
+    const QString fournisseurParNom = QStringLiteral("ProviderDonneeGetParamByNom");
+    QTest::newRow("par nom") << Appel([] { TParametre::GetByNom(Annee, QStringLiteral("L'ECOLE")); })
+                             << QStringList{parNom} << QStringList() << QStringList{fournisseurParNom};
+    QTest::newRow("texte") << Appel([] {
+        TParametre::GetParamValueText(Annee, QStringLiteral("L'ECOLE"), QString());
+    }) << QStringList{parNom}
+                           << QStringList() << QStringList{fournisseurParNom};
+    QTest::newRow("image") << Appel([] {
+        TParametre::GetParamValueBlob(Annee, QStringLiteral("L'ECOLE"), std::nullopt);
+    }) << QStringList{parNom}
+                           << QStringList() << QStringList{fournisseurParNom};
+    // The look-up, then a statement of its own.
+    QTest::newRow("mise a jour")
+        << Appel([] {
+               TParametre::Update(Annee, QStringLiteral("L'ECOLE"), QStringLiteral("v"), QStringLiteral("d"),
+                                  QStringLiteral("TX"), nullptr);
+           })
+        << QStringList{parNom, QStringLiteral(
+                                   "INSERT INTO `bd_2025_2026`.`parametres`(`nom`, `valeur_text`, "
+                                   "`description`, `type_param`) VALUES (:nom, :valeur_text, :description, "
+                                   ":type_param)")}
+        << QStringList{QStringLiteral("nom=L'ECOLE"), QStringLiteral("valeur_text=v"),
+                       QStringLiteral("description=d"), QStringLiteral("type_param=TX")}
+        << QStringList{fournisseurParNom, QString()};
+    QTest::newRow("utilisateurs actifs")
+        << Appel([=] { TCUtilisateur::LoadCombobox(*b, Annee, true, true); })
+        << QStringList{QStringLiteral(
+               "SELECT login, pass, etat, nom, is_enseignant FROM bd_2025_2026.utilisateur\n"
+               "WHERE etat = '1'\nORDER BY nom ASC")}
+        << QStringList() << QStringList{QStringLiteral("ProviderDonnee")};
+    QTest::newRow("utilisateurs")
+        << Appel([=] { TCUtilisateur::LoadCombobox(*b, Annee, false, false); })
+        << QStringList{QStringLiteral(
+               "SELECT login, pass, etat, nom, is_enseignant FROM bd_2025_2026.utilisateur\n"
+               "ORDER BY nom ASC")}
+        << QStringList() << QStringList{QStringLiteral("ProviderDonnee")};
+    QTest::newRow("existe") << Appel([] { TCUtilisateur::Exists(QStringLiteral("o'neil"), Annee); })
+                            << QStringList{QStringLiteral("SELECT login FROM bd_2025_2026.utilisateur\n"
+                                                          "WHERE `login` = 'o''neil'")}
+                            << QStringList() << QStringList{QStringLiteral("ProviderDonnee")};
+}
+
+void TestModeleParametres::textesRequetes() {
+    QFETCH(Appel, appel);
+    QFETCH(QStringList, textes);
+    QFETCH(QStringList, parametres);
+    QFETCH(QStringList, fournisseurs);
+    appel();
+    QCOMPARE(requetes_, textes);
+    QCOMPARE(parametres_, parametres);
+    QCOMPARE(fournisseurs_, fournisseurs);
 }
 
 QTEST_MAIN(TestModeleParametres)

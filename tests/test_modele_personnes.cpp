@@ -62,6 +62,8 @@ private slots:
     void listeEnseignants();
     void departements();
     void fonctions();
+    void textesRequetes_data();
+    void textesRequetes();
 };
 
 void TestModelePersonnes::init() {
@@ -495,6 +497,125 @@ void TestModelePersonnes::fonctions() {
     QCOMPARE(TCFonctionPersonnel(5, QStringLiteral("C"), QStringLiteral("N")).GetId(), 5);
     QCOMPARE(TCGrade(TCGrade(4, QStringLiteral("C"), QStringLiteral("I"), 12)).GetVolumeHoraireHebdomadaire(),
              12);
+}
+
+void TestModelePersonnes::textesRequetes_data() {
+    QTest::addColumn<Appel>("appel");
+    QTest::addColumn<QString>("texte");          // the one statement sent
+    QTest::addColumn<QStringList>("parametres"); // its named parameters, "name=value"
+    QTest::addColumn<QString>("fournisseur");    // the provider that reads it
+    QComboBox* const* b = &boite_;
+    const QString donnee = QStringLiteral("ProviderDonnee");
+    const QString chaine = QStringLiteral("DataSetProviderDonnees1");
+    const auto cas = [](const char* nom, Appel appel, const QString& texte, const QStringList& parametres,
+                        const QString& fournisseur) {
+        QTest::newRow(nom) << appel << texte << parametres << fournisseur;
+    };
+
+    cas(
+        "eleve", [] { TCEleve::findByMatricule(QStringLiteral("O'K")); },
+        QStringLiteral(
+            "SELECT `P`.`mat` AS matricule, E.mat_nationnal AS IdUnique, `P`.`nom`, `P`.`pnom`, "
+            "`P`.`nat` AS nationalite, `P`.`tel` AS telephone, `P`.`adr` AS adresse,\n"
+            "`E`.`pere`, `E`.`mere`, `E`.`tuteur`, `E`.`en_regle`, `E`.`montant_verse`,\n"
+            "`E`.`redoublant`, `E`.`enregistre_par`, `E`.`lnais`, `E`.`sexe`, E.idclasse, \n"
+            "`E`.`dnais` FROM Personne P INNER JOIN Eleve E ON (P.mat = E.mat AND E.mat = 'O''K')"),
+        {}, donnee);
+    // These name the tables of the year they are given.
+    const QString matricules = QStringLiteral(
+        "SELECT `E`.`mat`\n"
+        "FROM `bd_2025_2026`.`Eleve` `E` INNER JOIN `bd_2025_2026`.`Personne` `P` ON `P`.`mat` = "
+        "`E`.`mat`\n"
+        "WHERE E.IDCLASSE = 'Q''2' AND E.exclu = '0'\n");
+    const QString parNom = QStringLiteral("ORDER BY `P`.`nom` ASC, `P`.`pnom` ASC");
+    cas(
+        "matricules", [] { TCEleve::getListMatriculeByCodeClasse(QStringLiteral("Q'2"), false, Annee); },
+        matricules + parNom, {}, donnee);
+    cas(
+        "matricules en regle",
+        [] { TCEleve::getListMatriculeByCodeClasse(QStringLiteral("Q'2"), true, Annee); },
+        matricules + QStringLiteral("AND E.en_regle = '1'\n") + parNom, {}, donnee);
+    cas(
+        "effectif", [] { TCEleve::CountByClasse(Annee, QStringLiteral("6A")); },
+        QStringLiteral(
+            "SELECT COUNT(*) AS nb FROM bd_2025_2026.eleve WHERE idclasse = :code_classe AND exclu = "
+            ":exclu"),
+        {QStringLiteral("code_classe=6A"), QStringLiteral("exclu=0")}, donnee);
+    cas(
+        "a verser", [] { TCEleve::GetMontantAVerser(QStringLiteral("E1"), Annee); },
+        QStringLiteral(
+            "SELECT COALESCE(SUM(montant), 0) AS montant_a_verser FROM `bd_2025_2026`.`tranche_eleve` "
+            "WHERE mat_eleve = :matricule AND etat = 'V' "),
+        {QStringLiteral("matricule=E1")}, donnee);
+    cas(
+        "verse", [] { TCEleve::GetMontantTotalVerse(QStringLiteral("E1"), Annee); },
+        QStringLiteral(
+            "SELECT COALESCE(SUM(V.montant), 0) AS montant_verse FROM `bd_2025_2026`.`versement` V\n"
+            "INNER JOIN `bd_2025_2026`.`tranche_eleve` TE ON TE.id = V.`ID_TRANCHE_ELEVE`\n"
+            "INNER JOIN `bd_2025_2026`.`recu` R ON R.`numero` = V.`NUMERO_RECU`\n"
+            "WHERE TE.`MAT_ELEVE` = :matricule AND R.`etat` = 'V' "),
+        {QStringLiteral("matricule=E1")}, donnee);
+    cas(
+        "reductions", [] { TCEleve::GetMontantTotalReduction(QStringLiteral("E1"), Annee); },
+        QStringLiteral("SELECT COALESCE(SUM(montant), 0) AS montant_total_reduction FROM "
+                       "`bd_2025_2026`.`reduction_frais` WHERE MAT_ELEVE = :matricule"),
+        {QStringLiteral("matricule=E1")}, donnee);
+    cas(
+        "enseignant", [] { TCEnseignant::findByMatricule(QStringLiteral("O'K")); },
+        QStringLiteral(
+            "SELECT `P`.`mat` AS matricule, `P`.`nom`, `P`.`pnom`, `P`.`nat` AS nationalite, `P`.`tel` "
+            "AS telephone, `P`.`adr` AS adresse,\n"
+            "`E`.`stat`, `E`.`niv`, `E`.`spec`, `E`.`cni`, `E`.`civilite`,\n"
+            "`G`.`id` AS id_grade, `G`.`code` AS code_grade, `G`.`intitule` AS intitule_grade, "
+            "`G`.`volume_horaire_hebdomadaire`,\n"
+            "`D`.`num` AS id_departement, `D`.`nom` AS nom_departement, \n"
+            "`F`.`id` AS id_fonction, `F`.`code` AS code_fonction, `F`.`nom` AS nom_fonction, "
+            "`F`.`description` AS description_fonction\n"
+            "FROM Personne P INNER JOIN Personnel E ON P.mat = E.mat\n"
+            "INNER JOIN Grade G ON G.id = E.id_grade INNER JOIN Fonction F ON F.id = E.id_fonction\n"
+            "LEFT JOIN Departement D ON D.num = E.dept WHERE E.mat = 'O''K'"),
+        {}, donnee);
+    cas(
+        "enseignants", [=] { TCEnseignant::LoadComboBox(*b, false); },
+        QStringLiteral(
+            "SELECT P.mat, P.nom, P.pnom, P.nat, P.tel, P.adr, E.STAT, E.NIV, E.spec, E.CNI, E.CIVILITE\n"
+            "FROM PERSONNE P INNER JOIN Personnel E ON P.mat=E.mat\n"
+            "ORDER BY P.nom, P.pnom"),
+        {}, chaine);
+    cas(
+        "departement", [] { TCDepartement::FindByNom(Annee, QStringLiteral("Arts d'O")); },
+        QStringLiteral("SELECT `D`.`num`, `D`.`nom`\nFROM `bd_2025_2026`.`departement` `D`\n"
+                       "WHERE `D`.`nom` = 'Arts d''O'"),
+        {}, donnee);
+    cas(
+        "departements", [=] { TCDepartement::LoadCombobox(*b, Annee, true); },
+        QStringLiteral("SELECT `D`.`num`, `D`.`nom`\nFROM `bd_2025_2026`.`departement` `D`\n"
+                       "ORDER BY `D`.`nom` ASC"),
+        {}, donnee);
+    const QString fonctions = QStringLiteral("SELECT F.id, F.code, F.nom, F.description FROM fonction F");
+    cas(
+        "fonctions", [=] { TCFonctionPersonnel::LoadComboboxFonctionPersonnel(*b, false, true); },
+        fonctions + QStringLiteral(" ORDER BY F.nom ASC, F.code ASC"), {}, chaine);
+    cas(
+        "fonction id", [] { TCFonctionPersonnel::FindById(3); },
+        fonctions + QStringLiteral(" WHERE F.id = :id"), {QStringLiteral("id=3")}, chaine);
+    cas(
+        "fonction code", [] { TCFonctionPersonnel::FindByCode(QStringLiteral("C'N")); },
+        fonctions + QStringLiteral(" WHERE F.code = 'C''N'"), {}, chaine);
+    cas(
+        "fonction nom", [] { TCFonctionPersonnel::FindByNom(QStringLiteral("L'un")); },
+        fonctions + QStringLiteral(" WHERE F.nom = 'L''un'"), {}, chaine);
+}
+
+void TestModelePersonnes::textesRequetes() {
+    QFETCH(Appel, appel);
+    QFETCH(QString, texte);
+    QFETCH(QStringList, parametres);
+    QFETCH(QString, fournisseur);
+    appel();
+    QCOMPARE(requetes_, QStringList{texte});
+    QCOMPARE(parametres_, parametres);
+    QCOMPARE(fournisseurs_, QStringList{fournisseur});
 }
 
 QTEST_MAIN(TestModelePersonnes)

@@ -60,6 +60,8 @@ private slots:
     void champNonSur();
     void copiesIndependantes();
     void autreAnnee();
+    void textesRequetes_data();
+    void textesRequetes();
 };
 
 void TestModeleStructure::init() {
@@ -105,6 +107,9 @@ void TestModeleStructure::verificationsArguments_data() {
     };
     cas(
         "langue code", [=] { TCLangue::FindByCode(blanc, Annee); },
+        QStringLiteral("Vous devez passer le code en paramètre."));
+    cas(
+        "langue code avant annee", [=] { TCLangue::FindByCode(blanc, blanc); },
         QStringLiteral("Vous devez passer le code en paramètre."));
     cas(
         "langue code annee", [=] { TCLangue::FindByCode(QStringLiteral("FR"), blanc); }, passer);
@@ -215,7 +220,11 @@ void TestModeleStructure::verificationsArguments_data() {
         "serie combo niveau annee", [=] { TCSerie::LoadComboboxSerie(*b, blanc, QStringLiteral("1RE")); },
         passer);
     cas(
+        "serie combo examen", [=] { TCSerie::LoadComboboxSerie(nullptr, blanc, 2); }, nul);
+    cas(
         "serie combo examen annee", [=] { TCSerie::LoadComboboxSerie(*b, blanc, 2); }, passer);
+    cas(
+        "serie combo aucune", [=] { TCSerie::LoadComboboxSerie(nullptr, blanc, true); }, nul);
     cas(
         "serie combo aucune annee", [=] { TCSerie::LoadComboboxSerie(*b, blanc, true); }, passer);
     cas(
@@ -230,6 +239,9 @@ void TestModeleStructure::verificationsArguments_data() {
         "serie num annee", [=] { TCSerie::FindObjectByNum(0, blanc); }, passer);
     cas(
         "serie nom par num", [=] { TCSerie::FindNameByNum(-1, Annee); },
+        QStringLiteral("Vous devez passer un numéro de série positif."));
+    cas(
+        "serie nom par num avant annee", [=] { TCSerie::FindNameByNum(-1, blanc); },
         QStringLiteral("Vous devez passer un numéro de série positif."));
     cas(
         "serie nom par num annee", [=] { TCSerie::FindNameByNum(1, blanc); }, passer);
@@ -670,6 +682,166 @@ void TestModeleStructure::autreAnnee() {
     QCOMPARE(Textes(*boite_), QStringList{QStringLiteral("Deutsch")});
     QCOMPARE(TCLangue::FindByCode(QStringLiteral("de"), QStringLiteral("2026/2027"))->GetId(), 5);
     QVERIFY(TCLangue::FindByCode(QStringLiteral("de"), Annee) == nullptr);
+}
+
+void TestModeleStructure::textesRequetes_data() {
+    QTest::addColumn<Appel>("appel");
+    QTest::addColumn<QStringList>("textes");     // every statement sent, in order
+    QTest::addColumn<QStringList>("parametres"); // their named parameters, "name=value"
+    QComboBox* const* b = &boite_;
+    const auto cas = [](const char* nom, Appel appel, const QStringList& textes,
+                        const QStringList& parametres) {
+        QTest::newRow(nom) << appel << textes << parametres;
+    };
+
+    const QString langue = QStringLiteral("SELECT `L`.`id`, `L`.`code`, `L`.`libelle`\n"
+                                          "FROM `bd_2025_2026`.`langue` `L`\n");
+    cas("langue code", [] { TCLangue::FindByCode(QStringLiteral("fr"), Annee); },
+        {langue + QStringLiteral("WHERE UPPER(`L`.`code`) = :code")}, {QStringLiteral("code=FR")});
+    // Only the letters a to z are made upper case.
+    cas("langue libelle", [] { TCLangue::FindByLibelle(QStringLiteral("français"), Annee); },
+        {langue + QStringLiteral("WHERE UPPER(`L`.`libelle`) = :libelle")},
+        {QStringLiteral("libelle=FRANçAIS")});
+    cas("langue id", [] { TCLangue::FindById(Annee, 2); },
+        {QStringLiteral("SELECT `L`.`id`, `L`.`code`, `L`.`libelle` FROM `bd_2025_2026`.`langue` `L` WHERE "
+                        "`L`.`id` = :id")},
+        {QStringLiteral("id=2")});
+    cas("langue combo", [=] { TCLangue::LoadComboboxLangue(*b, Annee); },
+        {QStringLiteral(
+            "SELECT `L`.`id`, `L`.`code`, `L`.`libelle` FROM `bd_2025_2026`.`langue` `L` ORDER BY "
+            "`L`.`Libelle` ASC")},
+        {});
+
+    const QString section = QStringLiteral(
+        "SELECT `S`.`id`, `S`.`code`, `S`.`libelle`,\n"
+        "`L`.`id` AS `id_langue`, `L`.`code` AS `code_langue`, `L`.`libelle` AS `libelle_langue`\n"
+        "FROM `bd_2025_2026`.`section` `S` INNER JOIN `bd_2025_2026`.`langue` `L` ON `L`.`id` = "
+        "`S`.`id_langue`");
+    cas("section combo", [=] { TCSection::LoadCombobox(*b, Annee, true); },
+        {section + QStringLiteral(" ORDER BY `S`.`code` ASC")}, {});
+    cas("section id", [] { TCSection::FindById(1, Annee); },
+        {section + QStringLiteral("\nWHERE `S`.`id` = :id")}, {QStringLiteral("id=1")});
+    cas("section code", [] { TCSection::FindByCode(QStringLiteral("sg"), Annee); },
+        {section + QStringLiteral("\nWHERE UPPER(`S`.`code`) = :code")}, {QStringLiteral("code=SG")});
+    cas("section libelle", [] { TCSection::FindByLibelle(QStringLiteral("anglophone"), Annee); },
+        {section + QStringLiteral("\nWHERE UPPER(`S`.`libelle`) = :libelle")},
+        {QStringLiteral("libelle=ANGLOPHONE")});
+    cas("section langue", [] { TCSection::FindByLangue(2, Annee); },
+        {section + QStringLiteral("\nWHERE `L`.`id` = :id_langue")}, {QStringLiteral("id_langue=2")});
+
+    const QString avecExamen = QStringLiteral(
+        "SELECT `N`.`code`, `N`.`nom`, `N`.`ordre`,\n"
+        "`S`.`id` AS `id_section`, `S`.`code` AS `code_section`, `S`.`libelle` AS "
+        "`libelle_section`, \n"
+        "`L`.`id` AS `id_langue`, `L`.`code` AS `code_langue`, `L`.`libelle` AS `libelle_langue`, \n"
+        "`E`.`num` AS `id_examen`, `E`.`nom` AS `nom_examen`\n"
+        " FROM `niveau` `N` INNER JOIN `section` `S` ON `S`.`id` = `N`.`id_section`\n"
+        "INNER JOIN `langue` `L` ON `L`.`id` = `S`.`id_langue`\n"
+        "LEFT JOIN `examens` `E` ON `E`.`num` = `N`.`examen`\n");
+    cas("niveau code", [] { TCNiveau::FindByCode(QStringLiteral("O'N"), Annee); },
+        {avecExamen + QStringLiteral("WHERE `N`.`code` = 'O''N'\nORDER BY `N`.`ordre` ASC")}, {});
+    cas("niveau superieur",
+        [] {
+            const TCNiveau courant(
+                QStringLiteral("6E"), QStringLiteral("Sixième"), 1,
+                std::make_unique<TCSection>(1, QStringLiteral("SG"), QStringLiteral("Générale"), nullptr));
+            TCNiveau::FindNiveauSuperieur(&courant, Annee);
+        },
+        {avecExamen + QStringLiteral("WHERE `N`.`ordre` = 2 AND N.id_section = 1\nORDER BY `N`.`ordre` ASC")},
+        {});
+    const QString colonnesNiveau = QStringLiteral(
+        "SELECT `N`.`code`, `N`.`nom`, `N`.`ordre`,\n"
+        "`S`.`id` AS `id_section`, `S`.`code` AS `code_section`, `S`.`libelle` AS "
+        "`libelle_section`,\n"
+        "`L`.`id` AS `id_langue`, `L`.`code` AS `code_langue`, `L`.`libelle` AS `libelle_langue`\n");
+    const QString jointureNiveau =
+        QStringLiteral(" FROM `niveau` `N` INNER JOIN `section` `S` ON `S`.`id` = `N`.`id_section`\n"
+                       "INNER JOIN `langue` `L` ON `L`.`id` = `S`.`id_langue`\n");
+    cas("niveau champ", [] { TCNiveau::FindByChamp(QStringLiteral("code"), QStringLiteral("O'N"), Annee); },
+        {colonnesNiveau + jointureNiveau +
+         QStringLiteral("WHERE `N`.`code` = 'O''N'\nORDER BY `N`.`ordre` ASC")},
+        {});
+    cas("niveau compte",
+        [] { TCNiveau::CountByChamp(QStringLiteral("nom"), QStringLiteral("Sixième"), Annee); },
+        {QStringLiteral("SELECT COUNT(*) AS row_count FROM `niveau` `N` WHERE `N`.`nom` = 'Sixième'")}, {});
+    // The level query, then one examination query per level (examen NULL reads as 0).
+    const QString examenParNumero = QStringLiteral(
+        "SELECT `E`.`num`, `E`.`nom` FROM `bd_2025_2026`.`examens` `E` WHERE `E`.`num` = :num");
+    const QString niveauxCombo = QStringLiteral("SELECT `N`.`code`, `N`.`nom`, `N`.`ordre`, `N`.`examen`, \n"
+                                                "`S`.`id` AS `id_section`, `S`.`code` AS `code_section`, "
+                                                "`S`.`libelle` AS `libelle_section`,\n"
+                                                "`L`.`id` AS `id_langue`, `L`.`code` AS `code_langue`, "
+                                                "`L`.`libelle` AS `libelle_langue`\n") +
+                                 jointureNiveau;
+    cas("niveau combo section", [=] { TCNiveau::LoadComboboxNiveau(*b, Annee, 2, true); },
+        {niveauxCombo + QStringLiteral("WHERE `S`.`id` = 2\nORDER BY `N`.`ordre` ASC"), examenParNumero,
+         examenParNumero},
+        {QStringLiteral("num=0"), QStringLiteral("num=0")});
+    cas("niveau combo toutes sections", [=] { TCNiveau::LoadComboboxNiveau(*b, Annee, -1, false); },
+        {niveauxCombo + QStringLiteral("ORDER BY `N`.`ordre` ASC"), examenParNumero, examenParNumero,
+         examenParNumero, examenParNumero, examenParNumero, examenParNumero},
+        {QStringLiteral("num=0"), QStringLiteral("num=9"), QStringLiteral("num=1"), QStringLiteral("num=2"),
+         QStringLiteral("num=0"), QStringLiteral("num=0")});
+    // Here the database name stands without back quotes, and the second line has two spaces after JOIN.
+    cas("niveau combo par section", [=] { TCNiveau::LoadComboNiveauBySection(*b, Annee, 2); },
+        {colonnesNiveau +
+         QStringLiteral(" FROM bd_2025_2026.`niveau` `N` INNER JOIN  bd_2025_2026.`section` "
+                        "`S` ON `S`.`id` = `N`.`id_section`\n"
+                        "INNER JOIN bd_2025_2026.`langue` `L` ON `L`.`id` = `S`.`id_langue`\n"
+                        "WHERE `S`.`id` = :id_section ORDER BY `N`.`ordre` ASC")},
+        {QStringLiteral("id_section=2")});
+    cas("examen requis", [] { TCNiveau::ExamenRequisPourPrommotion(QStringLiteral("3E"), Annee); },
+        {QStringLiteral("SELECT `N`.`ex_req_pro`, `N`.`code`\n"
+                        "FROM `bd_2025_2026`.`niveau` `N` WHERE `N`.`code` = '3E'")},
+        {});
+    // The level code is not checked: a blank one is looked up like any other.
+    cas("examen requis code vide", [] { QVERIFY(!TCNiveau::ExamenRequisPourPrommotion(QString(), Annee)); },
+        {QStringLiteral("SELECT `N`.`ex_req_pro`, `N`.`code`\n"
+                        "FROM `bd_2025_2026`.`niveau` `N` WHERE `N`.`code` = ''")},
+        {});
+
+    cas("examen id", [] { TCExamen::FindByID(2, Annee); }, {examenParNumero}, {QStringLiteral("num=2")});
+    cas("examen nom", [] { TCExamen::FindByNom(QStringLiteral("BEPC"), Annee); },
+        {QStringLiteral(
+            "SELECT `E`.`num`, `E`.`nom` FROM `bd_2025_2026`.`examens` `E` WHERE `E`.`nom` = :nom")},
+        {QStringLiteral("nom=BEPC")});
+    cas("examen combo", [=] { TCExamen::LoadComboboxExamen(*b, Annee); },
+        {QStringLiteral(
+            "SELECT `N`.`num`, `N`.`nom` FROM `bd_2025_2026`.`examens` `N` ORDER BY `N`.`num` ASC")},
+        {});
+
+    const QString series = QStringLiteral("SELECT `S`.`num`, `S`.`nom` FROM `bd_2025_2026`.`series` `S`");
+    const QString parNumero = series + QStringLiteral(" WHERE `S`.`num` = :num");
+    cas("serie nom", [] { TCSerie::FindByNom(QStringLiteral("TI"), Annee); },
+        {series + QStringLiteral(" WHERE `S`.`nom` = :nom")}, {QStringLiteral("nom=TI")});
+    cas("serie nom par numero", [] { TCSerie::FindNameByNum(3, Annee); }, {parNumero},
+        {QStringLiteral("num=3")});
+    cas("serie par numero", [] { TCSerie::FindObjectByNum(3, Annee); }, {parNumero},
+        {QStringLiteral("num=3")});
+    cas("serie combo", [=] { TCSerie::LoadComboboxSerie(*b, Annee); },
+        {series + QStringLiteral(" ORDER BY `S`.`num` ASC")}, {});
+    const QString jointureExamen =
+        QStringLiteral("\nINNER JOIN `examens_series` `ES` ON `ES`.`num_serie` = `S`.`num`\n"
+                       "INNER JOIN `examens` `E` ON `E`.`num` = `ES`.`num_examen`\n");
+    cas("serie combo niveau", [=] { TCSerie::LoadComboboxSerie(*b, Annee, QStringLiteral("1RE")); },
+        {series + jointureExamen +
+         QStringLiteral("INNER JOIN `niveau` `N` ON `N`.`examen` = `E`.`num`\n"
+                        "WHERE `N`.`code` = :code_niveau ORDER BY `S`.`nom` ASC")},
+        {QStringLiteral("code_niveau=1RE")});
+    cas("serie combo examen", [=] { TCSerie::LoadComboboxSerie(*b, Annee, 2); },
+        {series + jointureExamen + QStringLiteral("WHERE `E`.`num` = :num_examen ORDER BY `S`.`nom` ASC")},
+        {QStringLiteral("num_examen=2")});
+    cas("serie combo aucune", [=] { TCSerie::LoadComboboxSerie(*b, Annee, true); },
+        {series + QStringLiteral("\nORDER BY `S`.`nom` ASC")}, {});
+}
+
+void TestModeleStructure::textesRequetes() {
+    QFETCH(Appel, appel);
+    QFETCH(QStringList, textes);
+    QFETCH(QStringList, parametres);
+    appel();
+    QCOMPARE(requetes_, textes);
+    QCOMPARE(parametres_, parametres);
 }
 
 QTEST_MAIN(TestModeleStructure)

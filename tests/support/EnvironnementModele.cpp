@@ -17,7 +17,19 @@ void EnvironnementModele::Ouvrir() {
     ServeurDeTest::Configurer(module_->OBOrbelanSQLConnection, QStringLiteral("korven"));
     boite_ = new QComboBox;
     requetes_.clear();
-    TSQLQuery::AvantExecution = [this](const TSQLQuery& q) { requetes_ << q.Texte(); };
+    parametres_.clear();
+    fournisseurs_.clear();
+    TSQLQuery::AvantExecution = [this](const TSQLQuery& q) {
+        requetes_ << q.Texte();
+        for (const auto& [nom, valeur] : q.Params)
+            parametres_ << nom + QLatin1Char('=') + valeur.toString();
+        QString fournisseur;
+        if (module_ != nullptr)
+            for (const TDataSetProvider* p : module_->findChildren<TDataSetProvider*>())
+                if (p->DataSet.data() == &q)
+                    fournisseur = p->objectName();
+        fournisseurs_ << fournisseur;
+    };
 }
 
 void EnvironnementModele::Fermer() {

@@ -20,9 +20,10 @@ class TOBDataModule;
 
 // What a test of the data module and the classes built on it has around each case: fresh databases (years
 // 2025/2026 and 2026/2027), scripted message boxes, the data module with its connection to bd_2025_2026 and
-// its master connection to korven, an empty combo box for the loaders, and the text of every statement run
-// through a TSQLQuery, in order. A test class derives from it, calls Ouvrir() from init() and Fermer() from
-// cleanup(), and reaches what it holds through the members below.
+// its master connection to korven, an empty combo box for the loaders, and, for every statement run through
+// a TSQLQuery, in order: its text, its named parameters and the name of the provider that reads it. A test
+// class derives from it, calls Ouvrir() from init() and Fermer() from cleanup(), and reaches what it holds
+// through the members below.
 class EnvironnementModele {
 protected:
     EnvironnementModele() = default;
@@ -40,4 +41,8 @@ protected:
     // Stays at the same address for the whole run: data rows, made before Ouvrir(), may keep &boite_.
     QComboBox* boite_ = nullptr;
     QStringList requetes_;
+    // The parameters of every statement, each as "name=value", the statements one after the other.
+    QStringList parametres_;
+    // For every statement, the name of the data module's provider that reads it (empty: none).
+    QStringList fournisseurs_;
 };
