@@ -18,8 +18,8 @@
 // SOLVANE_DB_DIR set elsewhere). The machine should be otherwise idle: a build beside it shows in the
 // figures. The figures are medians of K runs; every total is printed too, to show the spread. The statement
 // files stay in <temp>/solvane-bench to be read or replayed.
-#include "app/KorvenUtils.h"
-#include "app/RequeteSQL.h"
+#include "base/KorvenUtils.h"
+#include "core/data/RequeteSQL.h"
 #include "support/EnvironnementTransition.h"
 
 #include <QApplication>

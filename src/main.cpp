@@ -1,7 +1,8 @@
 // Solvane: closes one school year and opens the next.
-#include "app/Fenetres.h"
-#include "app/Upassword.h"
-#include "platform/MessagesQt.h"
+#include "gui/Fenetres.h"
+#include "gui/MessagesQt.h"
+#include "gui/SonsQt.h"
+#include "gui/login/Upassword.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -16,11 +17,14 @@ int main(int argc, char* argv[]) {
 
     MessagesQt messages;
     InstallerMessages(&messages);
+    SonsQt sons;
+    InstallerSons(&sons);
 
     CreerFenetres();
     Password->show();
     const int code = QApplication::exec();
     DetruireFenetres();
+    InstallerSons(nullptr);
     InstallerMessages(nullptr);
     return code;
 }

@@ -14,7 +14,7 @@
 // (KEY = e039a3ba...c3e85d00000000); the "other pass phrase" value uses '4830vultan' in place of
 // '4830vultam'.
 
-#include "app/Chiffrement.h"
+#include "base/Chiffrement.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The data module against the real server: transactions, the query pattern, the shared read chains, the
 // server clock.
-#include "app/KORVENTypesU.h"
-#include "app/OBDataModuleU.h"
+#include "base/KORVENTypesU.h"
+#include "core/data/OBDataModuleU.h"
 #include "support/EnvironnementModele.h"
 
 #include <QRegularExpression>

@@ -1,14 +1,14 @@
 // The start-up check against the real server: every fatal condition with its exact message, and the values
 // a good start leaves in the wizard.
-#include "app/Fenetres.h"
-#include "app/KORVENFonctionsU.h"
-#include "app/KORVENTypesU.h"
-#include "app/OBDataModuleU.h"
-#include "app/Upassword.h"
-#include "platform/FichierIni.h"
+#include "base/FichierIni.h"
+#include "base/KORVENFonctionsU.h"
+#include "base/KORVENTypesU.h"
+#include "core/data/OBDataModuleU.h"
+#include "gui/Fenetres.h"
+#include "gui/login/Upassword.h"
+#include "gui/wizard/UAssistantNouvelleAnnee.h"
 #include "support/BaseDeTest.h"
 #include "support/PlateformeScriptee.h"
-#include "wizard/UAssistantNouvelleAnnee.h"
 
 #include <QFile>
 #include <QTemporaryDir>

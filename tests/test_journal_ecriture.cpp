@@ -1,7 +1,7 @@
 // The journal writer against the real server: what an entry holds, and that it never fails toward its caller.
-#include "app/OBDataModuleU.h"
-#include "journal/JournalU.h"
-#include "platform/Poste.h"
+#include "core/data/OBDataModuleU.h"
+#include "core/platform/Poste.h"
+#include "gui/journal/JournalU.h"
 #include "support/EnvironnementModele.h"
 
 #include <QRegularExpression>

@@ -1,12 +1,12 @@
 // The login window, driven through its controls, against the real server: the five tries, every outcome,
 // the journal entries, and logins that try to change the statement.
-#include "app/Fenetres.h"
-#include "app/OBDataModuleU.h"
-#include "app/Upassword.h"
-#include "platform/Poste.h"
+#include "core/data/OBDataModuleU.h"
+#include "core/platform/Poste.h"
+#include "gui/Fenetres.h"
+#include "gui/login/Upassword.h"
+#include "gui/wizard/UAssistantNouvelleAnnee.h"
 #include "support/BaseDeTest.h"
 #include "support/PlateformeScriptee.h"
-#include "wizard/UAssistantNouvelleAnnee.h"
 
 #include <QApplication>
 #include <QLineEdit>

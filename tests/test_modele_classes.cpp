@@ -1,9 +1,9 @@
 // Class and room entities against the real server: the class loaders, the class look-ups and the room loader.
-#include "app/KORVENTypesU.h"
-#include "app/KorvenUtils.h"
-#include "app/OBDataModuleU.h"
-#include "model/UniteCClasse.h"
-#include "model/UniteCSalle.h"
+#include "base/KORVENTypesU.h"
+#include "base/KorvenUtils.h"
+#include "core/data/OBDataModuleU.h"
+#include "core/model/UniteCClasse.h"
+#include "core/model/UniteCSalle.h"
 #include "support/EnvironnementModele.h"
 
 #include <QComboBox>

@@ -1,11 +1,11 @@
 // Users, parameters and the school configuration against the real server, and the picture type they share.
-#include "app/Chiffrement.h"
-#include "app/KORVENTypesU.h"
-#include "app/KorvenUtils.h"
-#include "app/OBDataModuleU.h"
-#include "model/UnitParametres.h"
-#include "model/UniteCConfiguration.h"
-#include "model/UniteCUtilisateur.h"
+#include "base/Chiffrement.h"
+#include "base/KORVENTypesU.h"
+#include "base/KorvenUtils.h"
+#include "core/data/OBDataModuleU.h"
+#include "core/model/UnitParametres.h"
+#include "core/model/UniteCConfiguration.h"
+#include "core/model/UniteCUtilisateur.h"
 #include "support/EnvironnementModele.h"
 
 #include <QBuffer>

@@ -1,10 +1,10 @@
 // People entities against the real server: persons and students (what the sign-in and the student transfer
 // rely on), staff with their grade, department and function, and the student payment sums.
-#include "app/KORVENTypesU.h"
-#include "app/KorvenUtils.h"
-#include "app/OBDataModuleU.h"
-#include "model/UniteCEleve.h"
-#include "model/UniteCEnseignant.h"
+#include "base/KORVENTypesU.h"
+#include "base/KorvenUtils.h"
+#include "core/data/OBDataModuleU.h"
+#include "core/model/UniteCEleve.h"
+#include "core/model/UniteCEnseignant.h"
 #include "support/EnvironnementModele.h"
 
 #include <QBuffer>

@@ -1,11 +1,11 @@
 // Structure entities against the real server: languages, sections, levels, examinations, series, and the
 // combo-box convention their loaders follow.
-#include "app/KORVENTypesU.h"
-#include "app/KorvenUtils.h"
-#include "app/OBDataModuleU.h"
-#include "model/UniteCLangue.h"
-#include "model/UniteCNiveau.h"
-#include "model/UniteCSerie.h"
+#include "base/KORVENTypesU.h"
+#include "base/KorvenUtils.h"
+#include "core/data/OBDataModuleU.h"
+#include "core/model/UniteCLangue.h"
+#include "core/model/UniteCNiveau.h"
+#include "core/model/UniteCSerie.h"
 #include "support/EnvironnementModele.h"
 
 #include <QComboBox>

@@ -1,6 +1,7 @@
 // The stand-ins for the Windows services that need no database: sounds and the quoting of SQL values.
-#include "app/KorvenUtils.h"
-#include "platform/Sons.h"
+#include "base/KorvenUtils.h"
+#include "core/platform/Sons.h"
+#include "gui/SonsQt.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,10 +15,15 @@ class TestPlateforme : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { InstallerSons(&sons_); }
+    void cleanupTestCase() { InstallerSons(nullptr); }
     void cheminDesSons();
     void sonAbsentOuPresent();
     void chaineSQL_data();
     void chaineSQL();
+
+private:
+    SonsQt sons_;
 };
 
 // "son\echec.wav" is read relative to the current directory, the backslash as a directory separator.

@@ -1,9 +1,9 @@
 // The year transition against the real server: what every copy carries over, the students, the boxes in
 // order, and the checks made before anything is written.
-#include "app/OBDataModuleU.h"
-#include "app/RequeteSQL.h"
+#include "core/data/OBDataModuleU.h"
+#include "core/data/RequeteSQL.h"
+#include "gui/wizard/UAssistantNouvelleAnnee.h"
 #include "support/EnvironnementTransition.h"
-#include "wizard/UAssistantNouvelleAnnee.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // A transition that fails at any step leaves the master table and the new year's database exactly as they
 // were, tells the user, and can be run again once the cause is gone.
-#include "app/OBDataModuleU.h"
-#include "app/RequeteSQL.h"
+#include "core/data/OBDataModuleU.h"
+#include "core/data/RequeteSQL.h"
 #include "support/EnvironnementTransition.h"
 
 #include <QTest>

@@ -9,7 +9,7 @@
 //
 // Exit codes: 0 success, 1 the file could not be read or written, 2 bad arguments.
 
-#include "app/Chiffrement.h"
+#include "base/Chiffrement.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "support/BaseDeTest.h"
 
-#include "app/Chiffrement.h"
-#include "app/ConnexionSQL.h"
-#include "app/KORVENFonctionsU.h"
+#include "base/Chiffrement.h"
+#include "base/KORVENFonctionsU.h"
+#include "core/data/ConnexionSQL.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "support/EnvironnementModele.h"
 
-#include "app/KORVENTypesU.h"
-#include "app/OBDataModuleU.h"
+#include "base/KORVENTypesU.h"
+#include "core/data/OBDataModuleU.h"
 
 #include <QComboBox>
 

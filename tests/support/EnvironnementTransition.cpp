@@ -1,7 +1,7 @@
 #include "support/EnvironnementTransition.h"
 
-#include "app/OBDataModuleU.h"
-#include "journal/JournalU.h"
+#include "core/data/OBDataModuleU.h"
+#include "gui/journal/JournalU.h"
 
 EnvironnementTransition::EnvironnementTransition(const QString& fichierDonnees) {
     if (!fichierDonnees.isEmpty())

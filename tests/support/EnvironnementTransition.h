@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/transition/TransitionAnnee.h"
 #include "support/BaseDeTest.h"
 #include "support/PlateformeScriptee.h"
-#include "wizard/TransitionAnnee.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/FinApplication.h"
-#include "platform/Messages.h"
-#include "platform/Sons.h"
+#include "core/platform/FinApplication.h"
+#include "core/platform/Messages.h"
+#include "core/platform/Sons.h"
 
 #include <QList>
 #include <QStringList>

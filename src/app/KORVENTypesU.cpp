@@ -1,5 +1,0 @@
-#include "app/KORVENTypesU.h"
-
-#include <utility>
-
-EKorven::EKorven(QString message) : message_(std::move(message)), utf8_(message_.toUtf8()) {}

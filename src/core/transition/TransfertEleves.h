@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/transition/Dictionnaires.h"
+
+class TSQLQuery;
+
+// The placed students go into personne and eleve of the database the statement's connection is attached to,
+// in multi-row inserts of at most TailleLotEleves students, the person rows of a batch before its student
+// rows. Students are taken in the placement map's order; their values come from the records of eleves. Every
+// student gets en_regle = enRegle and montant_verse 0. Raises EKorven on the first error (a placed student
+// without a record, a statement the server rejects); the caller's transaction undoes the batches already
+// sent. With nothing placed, no statement runs.
+void TransfererEleves(TSQLQuery* requete, const TDictionnairePlacement& placement,
+                      const TDictionnaireEleves& eleves, const QString& enRegle);
+
+inline constexpr int TailleLotEleves = 300;
