@@ -1,7 +1,9 @@
 // The data module against the real server: transactions, the query pattern, the shared read chains, the
 // server clock.
 #include "base/KORVENTypesU.h"
+#include "core/data/HeureServeur.h"
 #include "core/data/OBDataModuleU.h"
+#include "core/data/Requete.h"
 #include "support/EnvironnementModele.h"
 
 #include <QRegularExpression>

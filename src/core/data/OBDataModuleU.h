@@ -3,7 +3,6 @@
 #include "core/data/ConnexionSQL.h"
 #include "core/data/RequeteSQL.h"
 
-#include <QDateTime>
 #include <QObject>
 
 // The data module: both connections, the statements and read chains that several windows share, and the
@@ -64,6 +63,3 @@ public:
 
 // The one data module of the process, set while it exists.
 extern TOBDataModule* OBDataModule;
-
-// The database server's date and time, read on the master connection.
-QDateTime GetDateHeureServeur();

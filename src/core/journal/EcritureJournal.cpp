@@ -1,5 +1,6 @@
 #include "core/journal/EcritureJournal.h"
 
+#include "core/data/HeureServeur.h"
 #include "core/data/OBDataModuleU.h"
 #include "core/data/RequeteSQL.h"
 #include "core/platform/Poste.h"

@@ -3,6 +3,7 @@
 #include "base/Chiffrement.h"
 #include "base/KorvenUtils.h"
 #include "core/data/OBDataModuleU.h"
+#include "core/data/Requete.h"
 #include "core/model/OutilsModele.h"
 
 using namespace Modele;

@@ -2,6 +2,7 @@
 
 #include "base/KORVENTypesU.h"
 #include "base/KorvenUtils.h"
+#include "core/data/Requete.h"
 #include "core/model/OutilsModele.h"
 
 #include <QComboBox>

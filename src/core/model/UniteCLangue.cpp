@@ -1,6 +1,7 @@
 #include "core/model/UniteCLangue.h"
 
 #include "base/KorvenUtils.h"
+#include "core/data/Requete.h"
 #include "core/model/OutilsModele.h"
 
 #include <QComboBox>

@@ -2,7 +2,9 @@
 
 #include "base/KORVENFonctionsU.h"
 #include "base/KORVENTypesU.h"
+#include "core/data/HeureServeur.h"
 #include "core/data/OBDataModuleU.h"
+#include "core/data/Requete.h"
 #include "core/journal/EcritureJournal.h"
 #include "core/model/OutilsModele.h"
 #include "core/platform/FinApplication.h"
