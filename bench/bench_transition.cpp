@@ -22,7 +22,7 @@
 #include "core/data/RequeteSQL.h"
 #include "support/EnvironnementTransition.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -923,7 +923,7 @@ int main(int argc, char** argv) {
     // The journal is a window; nothing is shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    QCoreApplication application(argc, argv);
 
     int repetitions = 3;
     std::vector<int> tailles;

@@ -1,8 +1,6 @@
 // The start-up check against the real server: every fatal condition with its exact message, and the values
 // a good start leaves in the wizard.
-#include "base/FichierIni.h"
 #include "base/KORVENFonctionsU.h"
-#include "base/KORVENTypesU.h"
 #include "core/data/OBDataModuleU.h"
 #include "gui/Fenetres.h"
 #include "gui/login/Upassword.h"
@@ -34,11 +32,6 @@ private slots:
     void verification_data();
     void verification();
     void minuterieUnique();
-    void anneeSuivante_data();
-    void anneeSuivante();
-    void nomBaseAnnee_data();
-    void nomBaseAnnee();
-    void fichierIni();
 };
 
 void TestDemarrage::verification_data() {
@@ -201,77 +194,6 @@ void TestDemarrage::minuterieUnique() {
     // Only the login window is shown.
     QVERIFY(!FAssistantNouvelleAnnee->isVisible());
     DetruireFenetres();
-}
-
-void TestDemarrage::anneeSuivante_data() {
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("suivante"); // empty: the conversion fails
-    QTest::newRow("2011/2012") << QStringLiteral("2011/2012") << QStringLiteral("2012/2013");
-    QTest::newRow("2019/2020") << QStringLiteral("2019/2020") << QStringLiteral("2020/2021");
-    QTest::newRow("2099/2100") << QStringLiteral("2099/2100") << QStringLiteral("2100/2101");
-    QTest::newRow("trop court") << QStringLiteral("2012") << QString();
-    QTest::newRow("pas un nombre") << QStringLiteral("2012/abcd") << QString();
-    QTest::newRow("vide") << QString() << QString();
-}
-
-void TestDemarrage::anneeSuivante() {
-    QFETCH(QString, code);
-    QFETCH(QString, suivante);
-    if (suivante.isEmpty()) {
-        QVERIFY_THROWS_EXCEPTION(EKorven, GetAnneeScolaireSuivante(code));
-    } else {
-        QCOMPARE(GetAnneeScolaireSuivante(code), suivante);
-    }
-}
-
-void TestDemarrage::nomBaseAnnee_data() {
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("base");
-    QTest::newRow("ordinaire") << QStringLiteral("2011/2012") << QStringLiteral("bd_2011_2012");
-    QTest::newRow("sans barre") << QStringLiteral("2012") << QStringLiteral("bd_2012");
-    QTest::newRow("deux barres") << QStringLiteral("2012/2013/1") << QStringLiteral("bd_2012_2013_1");
-}
-
-void TestDemarrage::nomBaseAnnee() {
-    QFETCH(QString, code);
-    QFETCH(QString, base);
-    QCOMPARE(NomBaseAnnee(code), base);
-}
-
-// Section and key names match without regard to case; a missing key reads as the default; UTF-16 files
-// with their mark are read too; the first occurrence of a key wins.
-void TestDemarrage::fichierIni() {
-    QTemporaryDir dossier;
-    const QString utf8 = dossier.filePath(QStringLiteral("a.ini"));
-    {
-        QFile f(utf8);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("; commentaire\r\n[Autre]\r\nname=x\r\n[DataBase]\r\n  Name = korven "
-                "\r\nSERVER=\"h\xC3\xB4te\"\r\n"
-                "name=second\r\nvide=\r\n");
-    }
-    const TFichierIni a(utf8);
-    QCOMPARE(a.LireChaine(QStringLiteral("database"), QStringLiteral("name")), QStringLiteral("korven"));
-    QCOMPARE(a.LireChaine(QStringLiteral("DATABASE"), QStringLiteral("server")), QStringLiteral("hôte"));
-    QCOMPARE(a.LireChaine(QStringLiteral("database"), QStringLiteral("vide"), QStringLiteral("d")),
-             QString());
-    QCOMPARE(a.LireChaine(QStringLiteral("database"), QStringLiteral("port")), QString());
-    QCOMPARE(a.LireChaine(QStringLiteral("manque"), QStringLiteral("name"), QStringLiteral("d")),
-             QStringLiteral("d"));
-
-    const QString utf16 = dossier.filePath(QStringLiteral("b.ini"));
-    {
-        QFile f(utf16);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        const QString texte = QStringLiteral("[database]\r\nuser=Éloïse\r\n");
-        f.write("\xFF\xFE");
-        f.write(reinterpret_cast<const char*>(texte.utf16()), texte.size() * 2);
-    }
-    QCOMPARE(TFichierIni(utf16).LireChaine(QStringLiteral("Database"), QStringLiteral("USER")),
-             QStringLiteral("Éloïse"));
-    QCOMPARE(TFichierIni(dossier.filePath(QStringLiteral("absent.ini")))
-                 .LireChaine(QStringLiteral("database"), QStringLiteral("name")),
-             QString());
 }
 
 QTEST_MAIN(TestDemarrage)

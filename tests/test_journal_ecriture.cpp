@@ -24,8 +24,6 @@ private slots:
     void horlogeIndisponible();
     void insertionRefusee();
     void dansUneTransaction();
-    void adresse_data();
-    void adresse();
 
 private:
     TJournal* journal_ = nullptr;
@@ -122,23 +120,6 @@ void TestJournalEcriture::dansUneTransaction() {
     module_->CommitTransaction();
     QCOMPARE(base_->Lignes(QStringLiteral("SELECT libelle FROM journal"), Annee),
              QStringList{QStringLiteral("gardée")});
-}
-
-void TestJournalEcriture::adresse_data() {
-    QTest::addColumn<QByteArray>("octets");
-    QTest::addColumn<QString>("texte");
-    QTest::newRow("192.168.1.10") << QByteArray("\xC0\xA8\x01\x0A", 4) << QStringLiteral("192.168.1.10");
-    QTest::newRow("sans zéros de tête") << QByteArray("\x0A\x00\x00\x05", 4) << QStringLiteral("10.0.0.5");
-    QTest::newRow("255") << QByteArray("\xFF\xFF\xFF\xFF", 4) << QStringLiteral("255.255.255.255");
-    QTest::newRow("longueur nulle") << QByteArray() << QString();
-}
-
-void TestJournalEcriture::adresse() {
-    QFETCH(QByteArray, octets);
-    QFETCH(QString, texte);
-    QCOMPARE(TexteAdresse(reinterpret_cast<const unsigned char*>(octets.constData()),
-                          static_cast<int>(octets.size())),
-             texte);
 }
 
 QTEST_MAIN(TestJournalEcriture)

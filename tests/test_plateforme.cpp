@@ -1,5 +1,5 @@
-// The stand-ins for the Windows services that need no database: sounds and the quoting of SQL values.
-#include "base/KorvenUtils.h"
+// The stand-ins for the Windows services that need no database: sounds and the workstation address.
+#include "core/platform/Poste.h"
 #include "core/platform/Sons.h"
 #include "gui/SonsQt.h"
 
@@ -19,8 +19,8 @@ private slots:
     void cleanupTestCase() { InstallerSons(nullptr); }
     void cheminDesSons();
     void sonAbsentOuPresent();
-    void chaineSQL_data();
-    void chaineSQL();
+    void adresse_data();
+    void adresse();
 
 private:
     SonsQt sons_;
@@ -76,23 +76,21 @@ void TestPlateforme::sonAbsentOuPresent() {
     QDir::setCurrent(avant);
 }
 
-void TestPlateforme::chaineSQL_data() {
-    QTest::addColumn<QString>("valeur");
-    QTest::addColumn<QString>("literal");
-    QTest::newRow("ordinaire") << QStringLiteral("admin") << QStringLiteral("'admin'");
-    QTest::newRow("vide") << QString() << QStringLiteral("''");
-    QTest::newRow("apostrophe") << QStringLiteral("O'Neil") << QStringLiteral("'O''Neil'");
-    QTest::newRow("accents") << QStringLiteral("Éloïse N'Guessan") << QStringLiteral("'Éloïse N''Guessan'");
-    QTest::newRow("antislash") << QStringLiteral("a\\b") << QStringLiteral("'a\\\\b'");
-    QTest::newRow("antislash apostrophe")
-        << QStringLiteral("\\' OR 1=1 -- ") << QStringLiteral("'\\\\'' OR 1=1 -- '");
-    QTest::newRow("nul") << QString(QChar(u'\0')) << QStringLiteral("'\\0'");
+void TestPlateforme::adresse_data() {
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addColumn<QString>("texte");
+    QTest::newRow("192.168.1.10") << QByteArray("\xC0\xA8\x01\x0A", 4) << QStringLiteral("192.168.1.10");
+    QTest::newRow("sans zéros de tête") << QByteArray("\x0A\x00\x00\x05", 4) << QStringLiteral("10.0.0.5");
+    QTest::newRow("255") << QByteArray("\xFF\xFF\xFF\xFF", 4) << QStringLiteral("255.255.255.255");
+    QTest::newRow("longueur nulle") << QByteArray() << QString();
 }
 
-void TestPlateforme::chaineSQL() {
-    QFETCH(QString, valeur);
-    QFETCH(QString, literal);
-    QCOMPARE(ChaineSQL(valeur), literal);
+void TestPlateforme::adresse() {
+    QFETCH(QByteArray, octets);
+    QFETCH(QString, texte);
+    QCOMPARE(TexteAdresse(reinterpret_cast<const unsigned char*>(octets.constData()),
+                          static_cast<int>(octets.size())),
+             texte);
 }
 
 QTEST_MAIN(TestPlateforme)

@@ -2,14 +2,7 @@
 // order, and the checks made before anything is written.
 #include "core/data/OBDataModuleU.h"
 #include "core/data/RequeteSQL.h"
-#include "gui/wizard/UAssistantNouvelleAnnee.h"
 #include "support/EnvironnementTransition.h"
-
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
 
 #include <QTest>
 
@@ -19,46 +12,7 @@ const QString Ancienne = QStringLiteral("bd_2025_2026");
 const QString Nouvelle = QStringLiteral("bd_2026_2027");
 const QString Donnees = QStringLiteral(SOLVANE_TEST_DATA "/transition.sql");
 
-const QString Fin = QStringLiteral("Le processus de changement d'année scolaire est à présent terminé.\r\n"
-                                   "L'application va être redémarrée.");
-
-// The boxes of a complete run with "Elèves" ticked, in order.
-const QStringList BoitesCompletes = {QStringLiteral("Connexion réussie à la base de donnée."),
-                                     QStringLiteral("Configuration"),
-                                     QStringLiteral("Transfert des utilisateurs terminé."),
-                                     QStringLiteral("Transfert des droits des utilisateurs terminé."),
-                                     QStringLiteral("Transfert des plages horraires Terminé"),
-                                     QStringLiteral("Transfert des Séries Terminé"),
-                                     QStringLiteral("Transfert des Examens terminé"),
-                                     QStringLiteral("Transfert des Examens et Series terminé"),
-                                     QStringLiteral("Transfert des Langues terminé"),
-                                     QStringLiteral("Transfert des Sections terminé"),
-                                     QStringLiteral("Transfert des Niveaux terminé"),
-                                     QStringLiteral("Transfert des Salles terminé"),
-                                     QStringLiteral("Transfert des Appreciations terminé"),
-                                     QStringLiteral("Transfert des Format de matricule terminé"),
-                                     QStringLiteral("Transfert des Départements terminé"),
-                                     QStringLiteral("Transfert des Leçons terminé"),
-                                     QStringLiteral("Transfert des Grades terminé"),
-                                     QStringLiteral("Transfert des Fonctions OK"),
-                                     QStringLiteral("Transfert des Personnels terminé"),
-                                     QStringLiteral("Transfert des Classes terminé"),
-                                     QStringLiteral("Transfert des Matieres terminé"),
-                                     QStringLiteral("Transfert des Eleves terminé"),
-                                     QStringLiteral("Update photo"),
-                                     QStringLiteral("Update Classe"),
-                                     QStringLiteral("Transfert des Lecons par classe terminé"),
-                                     QStringLiteral("Transfert des Matières par classe terminé"),
-                                     QStringLiteral("Transfert des Frais terminé"),
-                                     QStringLiteral("Transfert des Frais par Niveau terminé"),
-                                     QStringLiteral("Transfert des Tranches par frais terminé"),
-                                     QStringLiteral("Transfert des banques terminé"),
-                                     QStringLiteral("Transfert des Tranche par élève terminé"),
-                                     QStringLiteral("Transfert des Catégories de charges et charges terminé"),
-                                     QStringLiteral("Transfert des Motifs de reduction terminés terminé"),
-                                     QStringLiteral("Transfert des Cotes terminé"),
-                                     QStringLiteral("Update Parameters"),
-                                     Fin};
+const QStringList& BoitesCompletes = EnvironnementTransition::BoitesCompletes;
 
 } // namespace
 
@@ -76,8 +30,6 @@ private slots:
     void codeAnneeDangereux();
     void moteurSansTransactions();
     void secondeExecution();
-    void boutonTerminer();
-    void boutonAnnuler();
 };
 
 // Every copy's guards and reference conditions, on the school of tests/data/transition.sql.
@@ -404,62 +356,5 @@ void TestTransition::secondeExecution() {
     QCOMPARE(env.Base.Valeur(QStringLiteral("SELECT COUNT(*) FROM journal"), Nouvelle).toInt(), 2);
 }
 
-// "&Terminer" on the wizard's last page runs the transition with the wizard's values and shows the steps;
-// after a failure the wizard stays open with the button usable again.
-void TestTransition::boutonTerminer() {
-    EnvironnementTransition env(Donnees);
-    TFAssistantNouvelleAnnee assistant;
-    assistant.AnneeCourante = QStringLiteral("2025/2026");
-    assistant.Serveur = ServeurDeTest::Hote();
-    assistant.Port = ServeurDeTest::Port();
-    assistant.Utilisateur = ServeurDeTest::Utilisateur();
-    assistant.MotDePasse = QStringLiteral("mauvais");
-    assistant.NomEtablissement = QStringLiteral("Collège d'Akwa");
-    assistant.Login = QStringLiteral("admin");
-    assistant.EditAnneeScolaire->setText(QStringLiteral("2026/2027"));
-    env.AjouterEleve(QStringLiteral("E001"), QStringLiteral("Ndoumbè"), QStringLiteral("Éloïse"),
-                     QStringLiteral("6A"));
-    assistant.DictionnaireEleves = std::move(env.Eleves);
-    assistant.DictionnaireElevesNew = env.Placement;
-    assistant.show();
-    assistant.next();
-    assistant.next();
-    QCOMPARE(assistant.currentPage()->objectName(), QStringLiteral("Etape8Fin"));
-    QAbstractButton* terminer = assistant.button(QWizard::FinishButton);
-    QCOMPARE(terminer->text(), QStringLiteral("&Terminer"));
-
-    QTest::mouseClick(terminer, Qt::LeftButton);
-    QCOMPARE(env.Boites().size(), 1);
-    QVERIFY(env.Boites().first().startsWith(
-        QStringLiteral("Impossible de se connecter à la base de données : \r\n")));
-    QVERIFY(assistant.isVisible());
-    QVERIFY(terminer->isEnabled());
-    QCOMPARE(assistant.NouvelleBD, Nouvelle);
-
-    assistant.MotDePasse = ServeurDeTest::MotDePasse();
-    env.Plateforme.Vider();
-    QTest::mouseClick(terminer, Qt::LeftButton);
-    QCOMPARE(env.Boites(), BoitesCompletes);
-    QVERIFY(assistant.LabelProgression->text().startsWith(QStringLiteral("Étape 48 sur 48")));
-    QCOMPARE(assistant.ProgressBarTransition->value(), 48);
-    QCOMPARE(env.Base.Lignes(QStringLiteral("SELECT mat, idclasse FROM eleve"), Nouvelle),
-             QStringList{QStringLiteral("E001|6A")});
-    QCOMPARE(env.Plateforme.Evenements.constLast(), QStringLiteral("Redémarrage"));
-}
-
-// "Annuler" ends the application and writes nothing.
-void TestTransition::boutonAnnuler() {
-    EnvironnementTransition env(Donnees);
-    const QStringList avant = env.Empreinte();
-    TFAssistantNouvelleAnnee assistant;
-    assistant.show();
-    assistant.next();
-    QTest::mouseClick(assistant.button(QWizard::CancelButton), Qt::LeftButton);
-    QVERIFY(env.Plateforme.Terminee);
-    QVERIFY(env.Boites().isEmpty());
-    QVERIFY(!assistant.isVisible());
-    QCOMPARE(env.Empreinte(), avant);
-}
-
-QTEST_MAIN(TestTransition)
+QTEST_GUILESS_MAIN(TestTransition)
 #include "test_transition.moc"

@@ -164,5 +164,5 @@ void TestTransitionEchecs::pannes() {
              900 + 1); // and the row that was already there
 }
 
-QTEST_MAIN(TestTransitionEchecs)
+QTEST_GUILESS_MAIN(TestTransitionEchecs)
 #include "test_transition_echecs.moc"

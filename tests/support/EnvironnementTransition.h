@@ -6,11 +6,10 @@
 
 #include <memory>
 
-class TJournal;
 class TOBDataModule;
 
 // What a year transition needs around it in a test: fresh databases (closing year 2025/2026, new year
-// 2026/2027), scripted message boxes, the journal window and the data module with its master connection,
+// 2026/2027), scripted message boxes, the data module with its master connection,
 // and the wizard's values with empty student maps.
 class EnvironnementTransition {
 public:
@@ -33,10 +32,13 @@ public:
     // The information and error boxes shown, in order.
     QStringList Boites() const { return Plateforme.Messages(); }
 
+    // The closing box of a completed run, and every box of a complete run with "Elèves" ticked, in order.
+    static const QString Fin;
+    static const QStringList BoitesCompletes;
+
     // Fingerprint of korven and the new year's database.
     QStringList Empreinte();
 
 private:
-    TJournal* journal_;
     TOBDataModule* module_;
 };

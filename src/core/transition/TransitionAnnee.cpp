@@ -16,122 +16,6 @@ namespace {
 
 const QString FormatDate = QStringLiteral("yyyy/MM/dd");
 
-// The tables the transition writes in the new year's database.
-const QStringList TablesEcrites = {QStringLiteral("configuration"),
-                                   QStringLiteral("utilisateur"),
-                                   QStringLiteral("droits"),
-                                   QStringLiteral("heures"),
-                                   QStringLiteral("series"),
-                                   QStringLiteral("examens"),
-                                   QStringLiteral("examens_series"),
-                                   QStringLiteral("langue"),
-                                   QStringLiteral("section"),
-                                   QStringLiteral("niveau"),
-                                   QStringLiteral("salle"),
-                                   QStringLiteral("appreciations"),
-                                   QStringLiteral("generation_matricule"),
-                                   QStringLiteral("departement"),
-                                   QStringLiteral("lecon"),
-                                   QStringLiteral("grade"),
-                                   QStringLiteral("fonction"),
-                                   QStringLiteral("personne"),
-                                   QStringLiteral("personnel"),
-                                   QStringLiteral("classe"),
-                                   QStringLiteral("matiere"),
-                                   QStringLiteral("eleve"),
-                                   QStringLiteral("photos"),
-                                   QStringLiteral("classe_lecon"),
-                                   QStringLiteral("classe_matiere"),
-                                   QStringLiteral("frais"),
-                                   QStringLiteral("frais_niveau"),
-                                   QStringLiteral("tranche"),
-                                   QStringLiteral("banque"),
-                                   QStringLiteral("tranche_eleve"),
-                                   QStringLiteral("catcharge"),
-                                   QStringLiteral("charge"),
-                                   QStringLiteral("motif_reduction"),
-                                   QStringLiteral("cotes"),
-                                   QStringLiteral("parametres"),
-                                   QStringLiteral("journal")};
-
-// What each copy does, as the progress display shows it.
-QString LibelleCopie(int numero) {
-    switch (numero) {
-    case 9:
-        return QStringLiteral("Configuration de l'établissement");
-    case 10:
-        return QStringLiteral("Utilisateurs");
-    case 11:
-        return QStringLiteral("Droits des utilisateurs");
-    case 12:
-        return QStringLiteral("Plages horaires");
-    case 13:
-        return QStringLiteral("Séries");
-    case 14:
-        return QStringLiteral("Examens");
-    case 15:
-        return QStringLiteral("Séries des examens");
-    case 16:
-        return QStringLiteral("Langues");
-    case 17:
-        return QStringLiteral("Sections");
-    case 18:
-        return QStringLiteral("Niveaux d'étude");
-    case 19:
-        return QStringLiteral("Salles");
-    case 20:
-        return QStringLiteral("Appréciations");
-    case 21:
-        return QStringLiteral("Formats de matricule");
-    case 22:
-        return QStringLiteral("Départements");
-    case 23:
-        return QStringLiteral("Leçons");
-    case 24:
-        return QStringLiteral("Grades");
-    case 25:
-        return QStringLiteral("Fonctions du personnel");
-    case 26:
-        return QStringLiteral("Identité du personnel");
-    case 27:
-        return QStringLiteral("Personnel");
-    case 28:
-        return QStringLiteral("Classes");
-    case 29:
-        return QStringLiteral("Matières");
-    case 31:
-        return QStringLiteral("Photos");
-    case 32:
-        return QStringLiteral("Effectifs des classes");
-    case 33:
-        return QStringLiteral("Leçons par classe");
-    case 34:
-        return QStringLiteral("Matières par classe");
-    case 35:
-        return QStringLiteral("Frais");
-    case 36:
-        return QStringLiteral("Frais par niveau");
-    case 37:
-        return QStringLiteral("Tranches des frais");
-    case 38:
-        return QStringLiteral("Banques");
-    case 39:
-        return QStringLiteral("Tranches par élève");
-    case 40:
-        return QStringLiteral("Catégories de charges");
-    case 41:
-        return QStringLiteral("Charges");
-    case 42:
-        return QStringLiteral("Motifs de réduction");
-    case 43:
-        return QStringLiteral("Cotes");
-    case 44:
-        return QStringLiteral("Paramètres");
-    default:
-        return QString();
-    }
-}
-
 void Informer(const QString& texte) {
     if (!texte.isEmpty())
         Messages().Information(texte);
@@ -141,9 +25,12 @@ void Informer(const QString& texte) {
 
 QStringList TablesNonTransactionnelles(const QString& nouvelleBase) {
     TRequete requete(OBDataModule->OBSQLConnection, QStringLiteral("ProviderDonneeMoteursTransition"));
-    QStringList noms;
-    for (const QString& table : TablesEcrites)
-        noms << QLatin1Char('\'') + table + QLatin1Char('\'');
+    // Every table a step writes, and the journal.
+    QStringList noms = {QStringLiteral("'journal'")};
+    for (const TEtapeCopie& etape : EtapesCopie(QStringLiteral("bd")))
+        for (const QString& table : etape.Tables)
+            if (!noms.contains(QLatin1Char('\'') + table + QLatin1Char('\'')))
+                noms << QLatin1Char('\'') + table + QLatin1Char('\'');
     TClientDataSet& tables = requete.Ouvrir(
         {QStringLiteral("SELECT CONCAT(T.TABLE_SCHEMA, '.', T.TABLE_NAME) AS nom"),
          QStringLiteral("FROM information_schema.TABLES T LEFT JOIN information_schema.ENGINES E ON E.ENGINE "
@@ -239,21 +126,22 @@ bool TTransitionAnnee::Executer(const TParametresTransition& p) {
              {QStringLiteral("date_debut"), GetDateHeureServeur().toString(FormatDate)},
              {QStringLiteral("nom_etablissement"), p.NomEtablissement}});
 
-        const QList<TEtapeCopie> copies = EtapesCopie(ancienneBase);
-        for (const TEtapeCopie& copie : copies) {
-            if (copie.Numero == 31 && p.Eleves) {
-                Etape(30, QStringLiteral("Élèves"));
+        for (const TEtapeCopie& etape : EtapesCopie(ancienneBase)) {
+            if (etape.TransfertEleves) {
+                if (!p.Eleves)
+                    continue;
+                Etape(etape.Numero, etape.Libelle);
                 static const TDictionnairePlacement aucunPlacement;
                 static const TDictionnaireEleves aucunEleve;
                 TransfererEleves(OBDataModule->SQLQuery1,
                                  p.DictionnaireElevesNew ? *p.DictionnaireElevesNew : aucunPlacement,
                                  p.DictionnaireEleves ? *p.DictionnaireEleves : aucunEleve,
                                  QStringLiteral("0"));
-                Messages().Information(QStringLiteral("Transfert des Eleves terminé"));
+            } else {
+                Etape(etape.Numero, etape.Libelle);
+                Instruction(etape.Lignes);
             }
-            Etape(copie.Numero, LibelleCopie(copie.Numero));
-            Instruction(copie.Lignes);
-            Informer(copie.Boite);
+            Informer(etape.Boite);
         }
 
         Etape(45, QStringLiteral("Journal des opérations"));

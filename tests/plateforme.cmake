@@ -1,1 +1,0 @@
-add_unit_test(test_plateforme SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/test_plateforme.cpp)
