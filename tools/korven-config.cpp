@@ -10,6 +10,7 @@
 // Exit codes: 0 success, 1 the file could not be read or written, 2 bad arguments.
 
 #include "base/Chiffrement.h"
+#include "base/FichierIni.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -130,45 +131,16 @@ int EcrireFichier(const QString& chemin, const QStringList& valeurs) {
     return 0;
 }
 
-// Reads the keys of section "database" the way the application's sections-and-keys reader does: section and
-// key names without regard to letter case, spaces around names and values dropped, the first occurrence of a
-// key wins, a missing key reads as the empty text. Lines may end in CRLF or LF.
-QStringList LireFichier(const QByteArray& contenu) {
-    QStringList valeurs(Cles.size());
-    QList<bool> trouvees(Cles.size(), false);
-    bool dansSection = false;
-    for (QByteArray ligne : contenu.split('\n')) {
-        ligne = ligne.trimmed();
-        if (ligne.startsWith('[')) {
-            const qsizetype fin = ligne.indexOf(']');
-            const QString nom = QString::fromLatin1(ligne.mid(1, fin < 0 ? -1 : fin - 1)).trimmed();
-            dansSection = nom.compare(Section, Qt::CaseInsensitive) == 0;
-            continue;
-        }
-        const qsizetype egal = ligne.indexOf('=');
-        if (!dansSection || egal < 0)
-            continue;
-        const QString cle = QString::fromLatin1(ligne.left(egal)).trimmed();
-        for (qsizetype i = 0; i < Cles.size(); ++i) {
-            if (!trouvees.at(i) && cle.compare(Cles.at(i), Qt::CaseInsensitive) == 0) {
-                valeurs[i] = QString::fromLatin1(ligne.mid(egal + 1).trimmed());
-                trouvees[i] = true;
-            }
-        }
-    }
-    return valeurs;
-}
-
 int MontrerFichier(const QString& chemin) {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        Ecrire(stderr, QStringLiteral("korven-config : impossible de lire %1 : %2\n")
-                           .arg(chemin, fichier.errorString()));
+    // Read with the application's own reader, so that what is shown is what the application reads.
+    const TFichierIni fichier(chemin);
+    if (!fichier.Erreur().isEmpty()) {
+        Ecrire(stderr,
+               QStringLiteral("korven-config : impossible de lire %1 : %2\n").arg(chemin, fichier.Erreur()));
         return CodeErreurFichier;
     }
-    const QStringList chiffrees = LireFichier(fichier.readAll());
     for (qsizetype i = 0; i < Cles.size(); ++i) {
-        const QString clair = DecrypterTexte(chiffrees.at(i), PhraseSecrete);
+        const QString clair = DecrypterTexte(fichier.LireChaine(Section, Cles.at(i)), PhraseSecrete);
         if (Cles.at(i) == QStringLiteral("password"))
             Ecrire(stdout, QStringLiteral("password: %1\n")
                                .arg(clair.isEmpty() ? QStringLiteral("(empty)") : QStringLiteral("(set)")));

@@ -1,6 +1,7 @@
 #include "base/FichierIni.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
@@ -27,10 +28,27 @@ QString SansGuillemets(QString valeur) {
 } // namespace
 
 TFichierIni::TFichierIni(const QString& chemin) {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
+    // Only a regular file of reasonable size is read: a device or a pipe named by mistake must neither
+    // block nor fill the memory.
+    const QFileInfo info(chemin);
+    if (!info.exists()) {
+        erreur_ = QStringLiteral("le fichier n'existe pas");
         return;
-    const QString texte = Decoder(fichier.readAll());
+    }
+    if (!info.isFile()) {
+        erreur_ = QStringLiteral("ce n'est pas un fichier ordinaire");
+        return;
+    }
+    if (info.size() > TailleMaximale) {
+        erreur_ = QStringLiteral("le fichier est trop volumineux (plus de 1 Mo)");
+        return;
+    }
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        erreur_ = QStringLiteral("le fichier ne peut pas être lu (%1)").arg(fichier.errorString());
+        return;
+    }
+    const QString texte = Decoder(fichier.read(TailleMaximale));
     QString section;
     bool dansSection = false;
     for (QString ligne : texte.split(QLatin1Char('\n'))) {

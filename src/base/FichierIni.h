@@ -13,7 +13,14 @@ public:
 
     QString LireChaine(const QString& section, const QString& cle, const QString& defaut = QString()) const;
 
+    // Why the file could not be read (missing, not a regular file, larger than TailleMaximale, no right to
+    // read it), in French; empty when it was read. A file that was not read has no keys.
+    const QString& Erreur() const { return erreur_; }
+
+    static constexpr qint64 TailleMaximale = 1024 * 1024;
+
 private:
+    QString erreur_;
     // section (lower case) -> key (lower case) -> value; the first occurrence of a key wins.
     QHash<QString, QHash<QString, QString>> valeurs_;
 };
