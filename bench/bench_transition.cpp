@@ -12,7 +12,7 @@
 //
 //   bench_transition [--repetitions K] [N ...]        default: K = 3, N = 1000 5000 20000
 //
-// It uses the tests' private server (127.0.0.1, port SOLVANE_DB_PORT, 33306 unless set, account solvane) and,
+// It uses the tests' private server (127.0.0.1, port SOLVANE_DB_PORT, 33307 unless set, account solvane) and,
 // like every database test, owns the databases korven and bd_* while it runs: never run it while tests run
 // on that server, or give it a server of its own (scripts/db-server start with SOLVANE_DB_PORT and
 // SOLVANE_DB_DIR set elsewhere). The machine should be otherwise idle: a build beside it shows in the

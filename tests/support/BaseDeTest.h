@@ -4,7 +4,8 @@
 #include <QStringList>
 #include <QVariant>
 
-// The private MariaDB server of the tests: 127.0.0.1, port SOLVANE_DB_PORT (33306 unless set), account
+// The private MariaDB server of the tests: 127.0.0.1, port SOLVANE_DB_PORT (33307 unless set,
+// the server scripts/test starts, apart from the demo's), account
 // solvane / solvane. Every test that uses it owns the master database korven and the year databases it
 // creates while it runs (ctest never runs two of them at once).
 struct ServeurDeTest {
