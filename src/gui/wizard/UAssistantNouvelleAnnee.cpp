@@ -1,67 +1,185 @@
 #include "gui/wizard/UAssistantNouvelleAnnee.h"
 
+#include "core/data/OBDataModuleU.h"
+#include "core/model/UniteCConfiguration.h"
 #include "core/platform/FinApplication.h"
 #include "core/transition/TransitionAnnee.h"
+#include "gui/wizard/Garde.h"
+#include "gui/wizard/ListeCochee.h"
+#include "gui/wizard/PageAccueil.h"
+#include "gui/wizard/PageElements.h"
+#include "gui/wizard/PageEleves.h"
+#include "gui/wizard/PageFin.h"
+#include "gui/wizard/PageListe.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFormLayout>
+#include <QCloseEvent>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QProgressBar>
-#include <QVBoxLayout>
-#include <QWizardPage>
+#include <QPushButton>
 
 TFAssistantNouvelleAnnee* FAssistantNouvelleAnnee = nullptr;
+
+namespace {
+
+TPageAssistant::Entete EnteteListe(const QString& titre, const QString& sousTitre, int hauteur = 70,
+                                   int tailleTitre = 16, int tailleSousTitre = 15) {
+    TPageAssistant::Entete entete;
+    entete.Titre = titre;
+    entete.SousTitre = sousTitre;
+    entete.Hauteur = hauteur;
+    entete.TailleTitre = tailleTitre;
+    entete.TailleSousTitre = tailleSousTitre;
+    return entete;
+}
+
+} // namespace
 
 TFAssistantNouvelleAnnee::TFAssistantNouvelleAnnee(QWidget* parent) : QWizard(parent) {
     setObjectName(QStringLiteral("FAssistantNouvelleAnnee"));
     setWindowTitle(QStringLiteral("Assistant de solvane d'année scolaire avec KORVEN"));
+    setWizardStyle(QWizard::ClassicStyle);
+    setOption(QWizard::HaveHelpButton, true);
+    setOption(QWizard::NoBackButtonOnStartPage, true);
+    setFixedSize(802, 506);
+    QPalette fond = palette();
+    fond.setColor(QPalette::Window, QColor(215, 235, 255));
+    setPalette(fond);
+    setAutoFillBackground(true);
+    QFont police(QStringLiteral("Palatino Linotype"));
+    police.setStyleHint(QFont::Serif);
+    police.setBold(true);
+    police.setPixelSize(15);
+    setFont(police);
+
     setButtonText(QWizard::BackButton, QStringLiteral("< &Précédent"));
     setButtonText(QWizard::NextButton, QStringLiteral("&Suivant >"));
     setButtonText(QWizard::FinishButton, QStringLiteral("&Terminer"));
     setButtonText(QWizard::CancelButton, QStringLiteral("Annuler"));
     setButtonText(QWizard::HelpButton, QStringLiteral("&Aide"));
 
-    auto* accueil = new QWizardPage(this);
-    accueil->setObjectName(QStringLiteral("Etape0Accueil"));
-    accueil->setTitle(QStringLiteral("Assistant de solvane d'année scolaire avec KORVEN"));
-    auto* formulaire = new QFormLayout(accueil);
-    EditAnneeScolaire = new QLineEdit(accueil);
-    EditAnneeScolaire->setObjectName(QStringLiteral("EditAnneeScolaire"));
-    EditAnneeScolaire->setReadOnly(true);
-    formulaire->addRow(QStringLiteral("Nouvelle année scolaire : "), EditAnneeScolaire);
-    addPage(accueil);
+    auto* accueil = new TPageAccueil(this);
+    EditAnneeScolaire = accueil->EditAnneeScolaire;
+    ButtonJournal = accueil->ButtonJournal;
+    setPage(Etape0Accueil, accueil);
 
-    auto* elements = new QWizardPage(this);
-    elements->setObjectName(QStringLiteral("Etape1ElementAImporter"));
-    elements->setTitle(QStringLiteral("Eléments à transférer pour le nouvelle année scolaire"));
-    auto* colonne = new QVBoxLayout(elements);
-    CheckBoxEleve = new QCheckBox(QStringLiteral("Elèves"), elements);
-    CheckBoxEleve->setObjectName(QStringLiteral("CheckBoxEleve"));
-    CheckBoxEleve->setChecked(true);
-    colonne->addWidget(CheckBoxEleve);
-    addPage(elements);
+    auto* elements = new TPageElements(this);
+    CheckBoxNiveau = elements->CheckBoxNiveau;
+    CheckBoxClasse = elements->CheckBoxClasse;
+    CheckBoxMatiere = elements->CheckBoxMatiere;
+    CheckBoxDepartements = elements->CheckBoxDepartements;
+    CheckBoxEnseignant = elements->CheckBoxEnseignant;
+    CheckBoxGradeEseignants = elements->CheckBoxGradeEseignants;
+    CheckBoxFraisExigibles = elements->CheckBoxFraisExigibles;
+    CheckBoxEleve = elements->CheckBoxEleve;
+    setPage(Etape1ElementAImporter, elements);
 
-    auto* fin = new QWizardPage(this);
-    fin->setObjectName(QStringLiteral("Etape8Fin"));
-    fin->setTitle(QStringLiteral("Fin de l'assistant Activation d'une Nouvelle Année Scolaire"));
-    fin->setSubTitle(
-        QStringLiteral("Cliquez sur le bouton Terminer pour valider votre opération. Patientez ensuite  "
-                       "car cette opération peut prendre quelques minutes en fonction de la puissance "
-                       "de votre ordinateur"));
-    auto* progression = new QVBoxLayout(fin);
-    LabelProgression = new QLabel(fin);
-    LabelProgression->setObjectName(QStringLiteral("LabelProgression"));
-    ProgressBarTransition = new QProgressBar(fin);
-    ProgressBarTransition->setObjectName(QStringLiteral("ProgressBarTransition"));
-    ProgressBarTransition->setRange(0, TTransitionAnnee::NombreEtapes);
-    ProgressBarTransition->setValue(0);
-    ProgressBarTransition->setVisible(false);
-    progression->addStretch(1);
-    progression->addWidget(LabelProgression);
-    progression->addWidget(ProgressBarTransition);
-    addPage(fin);
+    const auto liste = [this](int id, const char* page, const TPageAssistant::Entete& entete,
+                              const char* nomListe, const char* nomBoite, const char* nomBouton) {
+        auto* p = new TPageListe(QString::fromLatin1(page), entete, QString::fromLatin1(nomListe),
+                                 QString::fromLatin1(nomBoite), QString::fromLatin1(nomBouton), this);
+        setPage(id, p);
+        return p;
+    };
+    TPageListe* niveaux =
+        liste(Etape2Niveau, "Etape2Niveau",
+              EnteteListe(QStringLiteral("Paramètrage des niveaux d'étude"),
+                          QStringLiteral(
+                              "Quels sont les niveaux ouverts cette année? Utiliser le bouton Nouveau pour "
+                              "créer un nouveau niveau d'étude")),
+              "CheckListBoxNiveaux", "CheckBoxNiveauxSelectionner", "ButtonNiveauAjouter");
+    TPageListe* classes =
+        liste(Etape3Classes, "Etape3Classes",
+              EnteteListe(QStringLiteral("Classes"),
+                          QStringLiteral("Quelles sont les classes ouvertes cette année? Utiliser "
+                                         "le bouton Ajouter pour créer une nouvelle classe.")),
+              "CheckListBoxClasses", "CheckBoxClassesSelectionner", "ButtonClasseAjouter");
+    TPageListe* matieres =
+        liste(Etape4Matiere, "Etape4Matiere",
+              EnteteListe(QStringLiteral("Matières"),
+                          QStringLiteral("Quelles sont les matières enseignées cette année?")),
+              "CheckListBoxMatieres", "CheckBoxMatieresSelectionner", "ButtonMatiereAjouter");
+    TPageListe* departements =
+        liste(Etape5Departements, "Etape5Departements",
+              EnteteListe(QStringLiteral("Départements"),
+                          QStringLiteral("Quels sont les départements fonctionnels cette année?")),
+              "CheckListBoxDepartements", "CheckBoxDepartementsSelectionner", "ButtonDepartementAjouter");
+    TPageListe* enseignants = liste(
+        Etape6Enseignants, "Etape6Enseignants",
+        EnteteListe(QStringLiteral("Enseignants"),
+                    QStringLiteral("Quels sont les enseignants encore en poste cette année?"), 70, 21, 13),
+        "CheckListBoxEnseignants", "CheckBoxEnseignantsSelectionner", "");
+    TPageListe* frais = liste(
+        Etape7FraisExigibles, "Etape7FraisExigibles",
+        EnteteListe(
+            QStringLiteral("Frais exigibles"),
+            QStringLiteral("Indiquez quelles sont les frais exigibles pour la nouvelle année scolaire. Vous "
+                           "pourrez toujours effectuer des modifications une fois cette opération terminée"),
+            80),
+        "CheckListBoxFrais", "CheckBoxFraisSelectionner", "");
+    CheckListBoxNiveaux = niveaux->Liste;
+    CheckListBoxClasses = classes->Liste;
+    CheckListBoxMatieres = matieres->Liste;
+    CheckListBoxDepartements = departements->Liste;
+    CheckListBoxEnseignants = enseignants->Liste;
+    CheckListBoxFrais = frais->Liste;
+    ButtonNiveauAjouter = niveaux->BoutonAjouter;
+    ButtonClasseAjouter = classes->BoutonAjouter;
+    ButtonMatiereAjouter = matieres->BoutonAjouter;
+    ButtonDepartementAjouter = departements->BoutonAjouter;
+
+    auto* eleves = new TPageEleves(this);
+    ComboBoxElevesSection = eleves->ComboBoxElevesSection;
+    ComboBoxElevesNiveau = eleves->ComboBoxElevesNiveau;
+    ComboBoxElevesPromusRedoublantsExclus = eleves->ComboBoxElevesPromusRedoublantsExclus;
+    ComboBoxElevesAncienneClasse = eleves->ComboBoxElevesAncienneClasse;
+    ComboBoxElevesNouvelleClasse = eleves->ComboBoxElevesNouvelleClasse;
+    ListeEleves = eleves->ListeEleves;
+    CheckBoxElevesSelectionner = eleves->CheckBoxElevesSelectionner;
+    CheckListBoxEleves = eleves->CheckListBoxEleves;
+    ButtonElevesValider = eleves->ButtonElevesValider;
+    CheckBoxSelectionBas = eleves->CheckBoxSelectionBas;
+    CheckBoxTenirCompteOrientation = eleves->CheckBoxTenirCompteOrientation;
+    setPage(Etape8Eleves, eleves);
+
+    auto* fin = new TPageFin(this);
+    LabelProgression = fin->LabelProgression;
+    ProgressBarTransition = fin->ProgressBarTransition;
+    setPage(Etape8Fin, fin);
+    setStartId(Etape0Accueil);
+
+    // Only the user's choice in a list runs its change event (activated), not the program's selections.
+    connect(ComboBoxElevesSection, &QComboBox::activated, this,
+            &TFAssistantNouvelleAnnee::ComboBoxElevesSectionChange);
+    connect(ComboBoxElevesNiveau, &QComboBox::activated, this,
+            &TFAssistantNouvelleAnnee::ComboBoxElevesNiveauChange);
+    connect(ComboBoxElevesAncienneClasse, &QComboBox::activated, this,
+            &TFAssistantNouvelleAnnee::ComboBoxElevesAncienneClasseChange);
+    connect(ComboBoxElevesNouvelleClasse, &QComboBox::activated, this,
+            &TFAssistantNouvelleAnnee::ComboBoxElevesNouvelleClasseChange);
+    connect(ComboBoxElevesPromusRedoublantsExclus, &QComboBox::activated, this,
+            &TFAssistantNouvelleAnnee::ComboBoxElevesPromusRedoublantsExclusChange);
+    connect(CheckBoxSelectionBas, &QCheckBox::clicked, this,
+            &TFAssistantNouvelleAnnee::CheckBoxSelectionBasClick);
+    connect(CheckBoxTenirCompteOrientation, &QCheckBox::clicked, this,
+            &TFAssistantNouvelleAnnee::CheckBoxTenirCompteOrientationClick);
+    connect(ButtonElevesValider, &QPushButton::clicked, this,
+            &TFAssistantNouvelleAnnee::ButtonElevesValiderClick);
+    connect(CheckBoxEleve, &QCheckBox::clicked, this, &TFAssistantNouvelleAnnee::CheckBoxEleveClick);
+    connect(ButtonNiveauAjouter, &QPushButton::clicked, this,
+            &TFAssistantNouvelleAnnee::ButtonNiveauAjouterClick);
+    connect(ButtonMatiereAjouter, &QPushButton::clicked, this,
+            &TFAssistantNouvelleAnnee::ButtonMatiereAjouterClick);
+    connect(ButtonDepartementAjouter, &QPushButton::clicked, this,
+            &TFAssistantNouvelleAnnee::ButtonDepartementAjouterClick);
+    connect(ButtonJournal, &QPushButton::clicked, this, &TFAssistantNouvelleAnnee::ButtonJournalClick);
+    connect(this, &QWizard::currentIdChanged, this, &TFAssistantNouvelleAnnee::MontrerBoutons);
+    MontrerBoutons(Etape0Accueil);
 
     FAssistantNouvelleAnnee = this;
 }
@@ -71,6 +189,67 @@ TFAssistantNouvelleAnnee::~TFAssistantNouvelleAnnee() {
         FAssistantNouvelleAnnee = nullptr;
 }
 
+// The buttons each page shows.
+void TFAssistantNouvelleAnnee::MontrerBoutons(int id) {
+    QList<QWizard::WizardButton> boutons{QWizard::Stretch};
+    switch (id) {
+    case Etape0Accueil:
+        boutons << QWizard::NextButton << QWizard::CancelButton << QWizard::HelpButton;
+        break;
+    case Etape1ElementAImporter:
+    case Etape7FraisExigibles:
+        boutons << QWizard::BackButton << QWizard::NextButton << QWizard::CancelButton;
+        break;
+    case Etape8Fin:
+        boutons << QWizard::BackButton << QWizard::FinishButton << QWizard::CancelButton
+                << QWizard::HelpButton;
+        break;
+    default:
+        boutons << QWizard::BackButton << QWizard::NextButton << QWizard::CancelButton << QWizard::HelpButton;
+        break;
+    }
+    setButtonLayout(boutons);
+}
+
+int TFAssistantNouvelleAnnee::nextId() const {
+    for (int id = currentId() + 1; id <= Etape8Fin; ++id)
+        if (QWizardPage* p = page(id); p != nullptr && p->isEnabled())
+            return id;
+    return -1;
+}
+
+bool TFAssistantNouvelleAnnee::validateCurrentPage() {
+    switch (currentId()) {
+    case Etape1ElementAImporter:
+        return Etape1ElementAImporterNextButtonClick();
+    case Etape8Eleves:
+        return Etape8ElevesNextButtonClick();
+    default:
+        return true;
+    }
+}
+
+void TFAssistantNouvelleAnnee::CheckBoxEleveClick() {
+    page(Etape8Eleves)->setEnabled(CheckBoxEleve->isChecked());
+}
+
+bool TFAssistantNouvelleAnnee::Etape1ElementAImporterNextButtonClick() {
+    return Garder([this] {
+        RefreshComboBoxEleveNouvelleClasse();
+        RefreshCheckListBoxEleves();
+    });
+}
+
+void TFAssistantNouvelleAnnee::ButtonJournalClick() {
+    // Filled in with the journal window.
+}
+
+void TFAssistantNouvelleAnnee::showEvent(QShowEvent* event) {
+    QWizard::showEvent(event);
+    if (currentId() == Etape0Accueil)
+        EditAnneeScolaire->setFocus();
+}
+
 void TFAssistantNouvelleAnnee::accept() {
     JvWizardNouvelleAnneeFinishButtonClick();
 }
@@ -78,6 +257,23 @@ void TFAssistantNouvelleAnnee::accept() {
 void TFAssistantNouvelleAnnee::reject() {
     QWizard::reject();
     FinApplication().Terminer();
+}
+
+void TFAssistantNouvelleAnnee::closeEvent(QCloseEvent* event) {
+    FormClose();
+    // QDialog's close runs reject(): the application ends as with "Annuler".
+    QWizard::closeEvent(event);
+}
+
+void TFAssistantNouvelleAnnee::FormClose() {
+    if (OBDataModule != nullptr)
+        OBDataModule->CloseAllDataSet();
+    // The list shows students of the map: it goes first.
+    ListeEleves->Modele->Vider();
+    DictionnaireElevesNew.clear();
+    DictionnaireDecisions.clear();
+    DictionnaireEleves.clear();
+    OrdreEleves.clear();
 }
 
 void TFAssistantNouvelleAnnee::JvWizardNouvelleAnneeFinishButtonClick() {

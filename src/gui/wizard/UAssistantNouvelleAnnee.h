@@ -3,18 +3,41 @@
 #include "core/transition/Dictionnaires.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWizard>
+#include <memory>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QProgressBar;
+class QPushButton;
+class TCConfiguration;
+class TCaseToutSelectionner;
+class TListeCochee;
 
-// The year-transition wizard. Made hidden at start-up; it holds, beside its pages, the values that the
-// start-up check, the sign-in and the transition share, and the student maps.
+// The year-transition wizard. Made hidden at start-up; filled and shown modally after an accepted sign-in. It
+// holds, beside its pages, the values that the start-up check, the sign-in and the transition share, and the
+// student maps. Its pages, in wizard order, are the ids below; the page flow skips the pages that are not
+// enabled (the six list pages never are; the students page follows the "Elèves" box).
 class TFAssistantNouvelleAnnee : public QWizard {
     Q_OBJECT
 public:
+    enum Etape {
+        Etape0Accueil,
+        Etape1ElementAImporter,
+        Etape2Niveau,
+        Etape3Classes,
+        Etape4Matiere,
+        Etape5Departements,
+        Etape6Enseignants,
+        Etape7FraisExigibles,
+        Etape8Eleves,
+        Etape8Fin
+    };
+
     explicit TFAssistantNouvelleAnnee(QWidget* parent = nullptr);
     ~TFAssistantNouvelleAnnee() override;
 
@@ -27,20 +50,89 @@ public:
     QString NouvelleBD;
     // The signed-in user.
     QString Login, Password, Name;
+    std::unique_ptr<TCConfiguration> CConfiguration;
 
     TDictionnaireEleves DictionnaireEleves;
     TDictionnaireDecisions DictionnaireDecisions;
     TDictionnairePlacement DictionnaireElevesNew;
+    // The matricules of DictionnaireEleves in the student list's order.
+    QStringList OrdreEleves;
 
+    // Welcome page.
     QLineEdit* EditAnneeScolaire;
+    QPushButton* ButtonJournal;
+    // Elements page.
+    QCheckBox* CheckBoxNiveau;
+    QCheckBox* CheckBoxClasse;
+    QCheckBox* CheckBoxMatiere;
+    QCheckBox* CheckBoxDepartements;
+    QCheckBox* CheckBoxEnseignant;
+    QCheckBox* CheckBoxGradeEseignants;
+    QCheckBox* CheckBoxFraisExigibles;
     QCheckBox* CheckBoxEleve;
-    // On the last page: which step of the transition runs, and how far it has gone.
+    // The six list pages.
+    TListeCochee* CheckListBoxNiveaux;
+    TListeCochee* CheckListBoxClasses;
+    TListeCochee* CheckListBoxMatieres;
+    TListeCochee* CheckListBoxDepartements;
+    TListeCochee* CheckListBoxEnseignants;
+    TListeCochee* CheckListBoxFrais;
+    QPushButton* ButtonNiveauAjouter;
+    QPushButton* ButtonClasseAjouter;
+    QPushButton* ButtonMatiereAjouter;
+    QPushButton* ButtonDepartementAjouter;
+    // Students page.
+    QComboBox* ComboBoxElevesSection;
+    QComboBox* ComboBoxElevesNiveau;
+    QComboBox* ComboBoxElevesPromusRedoublantsExclus;
+    QComboBox* ComboBoxElevesAncienneClasse;
+    QComboBox* ComboBoxElevesNouvelleClasse;
+    TListeCochee* ListeEleves;
+    TCaseToutSelectionner* CheckBoxElevesSelectionner;
+    QListView* CheckListBoxEleves;
+    QPushButton* ButtonElevesValider;
+    QCheckBox* CheckBoxSelectionBas;
+    QCheckBox* CheckBoxTenirCompteOrientation;
+    // Last page: which step of the transition runs, and how far it has gone.
     QLabel* LabelProgression;
     QProgressBar* ProgressBarTransition;
 
+    // The next enabled page in wizard order (-1 after the last page).
+    int nextId() const override;
+    // The next-button checks: the elements page refreshes the students page, the students page asks about
+    // unplaced students. false keeps the wizard on its page.
+    bool validateCurrentPage() override;
+
+    // The student list as the sign-in leaves it: every student, none placed, all ticked.
+    void AfficherTousLesEleves();
+
 public slots:
+    // Students page.
+    void RefreshComboBoxEleveNouvelleClasse();
+    void RefreshCheckListBoxEleves();
+    void ComboBoxElevesSectionChange();
+    void ComboBoxElevesNiveauChange();
+    void ComboBoxElevesAncienneClasseChange();
+    void ComboBoxElevesNouvelleClasseChange();
+    void ComboBoxElevesPromusRedoublantsExclusChange();
+    void CheckBoxSelectionBasClick();
+    void CheckBoxTenirCompteOrientationClick();
+    void ButtonElevesValiderClick();
+    // "&Suivant >" on the students page: false keeps the user there.
+    bool Etape8ElevesNextButtonClick();
+    // "&Suivant >" on the elements page.
+    bool Etape1ElementAImporterNextButtonClick();
+    void CheckBoxEleveClick();
+    // The add dialogs of the levels, subjects and departments pages.
+    void ButtonNiveauAjouterClick();
+    void ButtonMatiereAjouterClick();
+    void ButtonDepartementAjouterClick();
+    // The operations journal of the current year.
+    void ButtonJournalClick();
     // "&Terminer": runs the year transition. On failure the wizard stays open for another try.
     void JvWizardNouvelleAnneeFinishButtonClick();
+    // The window is closing: the shared result sets are closed and the maps released.
+    void FormClose();
 
 protected:
     // The finish button runs the transition instead of closing the window: a completed transition ends the
@@ -48,6 +140,14 @@ protected:
     void accept() override;
     // "Annuler" (and Esc) ends the application; nothing is written.
     void reject() override;
+    // The close box: FormClose, then the application ends as with "Annuler".
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void MontrerBoutons(int id);
+    // The matricule and tick of every line of the student list, in order.
+    std::vector<std::pair<QString, bool>> CochesEleves() const;
 };
 
 extern TFAssistantNouvelleAnnee* FAssistantNouvelleAnnee;

@@ -1,0 +1,177 @@
+#include "core/transition/ChargementEleves.h"
+
+#include "base/KORVENTypesU.h"
+#include "core/data/OBDataModuleU.h"
+#include "core/data/Requete.h"
+#include "core/model/OutilsModele.h"
+#include "core/model/UniteCConfiguration.h"
+
+#include <QCollator>
+#include <QCollatorSortKey>
+#include <QHash>
+#include <algorithm>
+#include <vector>
+
+using namespace Modele;
+
+namespace {
+
+// The column's position in the result; EKorven, as a read by name would, when the server sent none.
+int Colonne(const TResultat& resultat, const QString& nom) {
+    const int i = resultat.Colonne(nom);
+    if (i < 0)
+        Echouer(QStringLiteral("Champ '%1' non trouvé").arg(nom));
+    return i;
+}
+
+QString Texte(const QVariantList& ligne, int colonne) {
+    return TChamp(ligne.at(colonne)).AsString();
+}
+
+// The year's series, number -> names (a number is the table's key: one name, unless the table lost it).
+QHash<int, QStringList> SeriesDeLAnnee(const QString& annee) {
+    TRequete requete(ConnexionAnnee(), QStringLiteral("ProviderDonneeSeriesEleves"));
+    TClientDataSet& ds = requete.Ouvrir({QStringLiteral("SELECT `S`.`num`, `S`.`nom` FROM `") +
+                                         BaseAnnee(annee) + QStringLiteral("`.`series` `S`")});
+    QHash<int, QStringList> series;
+    for (ds.First(); !ds.Eof(); ds.Next())
+        series[ds.FieldByName(QStringLiteral("num")).AsInteger()]
+            << ds.FieldByName(QStringLiteral("nom")).AsString();
+    return series;
+}
+
+// The series of orientation number num, with the texts of the series look-up by number.
+std::unique_ptr<TCSerie> SerieOrientation(const QHash<int, QStringList>& series, int num) {
+    if (num < 0)
+        Echouer(QStringLiteral("Vous devez passer un numéro de série positif."));
+    const auto trouvee = series.constFind(num);
+    if (trouvee == series.constEnd())
+        Echouer(QStringLiteral("Aucune série trouvée avec l'identifiant ") + QString::number(num));
+    if (trouvee->size() > 1)
+        Echouer(QStringLiteral("Plus d'une série avec le même identifiant ") + QString::number(num));
+    return std::make_unique<TCSerie>(num, trouvee->first());
+}
+
+} // namespace
+
+QString TexteEleve(const TCEleve& Eleve) {
+    return QLatin1Char('[') + Eleve.GetMatricule() + QStringLiteral("] - ") + Eleve.GetNom() +
+           QLatin1Char(' ') + Eleve.GetPrenom();
+}
+
+std::unique_ptr<TCConfiguration> ChargerConfiguration() {
+    TClientDataSet& ds = OuvrirDonnees1(
+        {QStringLiteral("SELECT nom_fr, nom_en, devise_fr, devise_en, boite_postale, civilite_responsable, "
+                        "nom_responsable, prefixe_qualite_responsable,"),
+         QStringLiteral("qualite_responsable, telephone, fax, adresse, localisation, ville, prefixe_region, "
+                        "region, region_en, prefixe_departement, departement, departement_en, "),
+         QStringLiteral("prefixe_arrondissement, arrondissement, min_sequence, logo, age_min, age_max, "
+                        "format_bulletin, signature_responsable, logo_bul, profil_bul, heure_du_edt FROM "
+                        "configuration")});
+    if (ds.IsEmpty())
+        return std::make_unique<TCConfiguration>(
+            QString(), QString(), QString(), QString(), QString(), QString(), QString(), QString(), QString(),
+            QString(), QString(), QString(), QString(), QString(), QString(), QString(), QString(), QString(),
+            QString(), QString(), QString(), QString(), QString(), QString(), 0, TImage(), TImage(), 0, 0,
+            QString(), QString());
+    ds.First();
+    const auto t = [&ds](const char* colonne) {
+        return ds.FieldByName(QString::fromLatin1(colonne)).AsString();
+    };
+    const auto n = [&ds](const char* colonne) {
+        return ds.FieldByName(QString::fromLatin1(colonne)).AsInteger();
+    };
+    const auto image = [&ds](const char* colonne) {
+        return TImage(ds.FieldByName(QString::fromLatin1(colonne)).AsBytes());
+    };
+    return std::make_unique<TCConfiguration>(
+        t("nom_fr"), t("nom_en"), t("devise_fr"), t("devise_en"), t("boite_postale"),
+        t("civilite_responsable"), t("nom_responsable"), t("prefixe_qualite_responsable"),
+        t("qualite_responsable"), t("telephone"), t("fax"), t("adresse"), t("localisation"), t("ville"),
+        t("prefixe_region"), t("region"), t("region_en"), t("prefixe_departement"), t("departement"),
+        t("departement_en"), t("prefixe_arrondissement"), t("arrondissement"), t("format_bulletin"),
+        t("logo_bul"), n("min_sequence"), image("logo"), image("signature_responsable"), n("age_min"),
+        n("age_max"), t("profil_bul"), t("heure_du_edt"));
+}
+
+TElevesCharges ChargerEleves(const QString& AnneeCourante) {
+    TElevesCharges charges;
+    TClientDataSet& ds = OuvrirDonnees1(
+        {QStringLiteral(
+             "SELECT P.mat, P.nom, P.pnom, P.nat, P.tel, P.adr, E.mat_nationnal AS IdUnique, E.pere, "
+             "E.mere, E.tuteur, E.orientation_serie, "),
+         QStringLiteral("IF(INSTR(D.decision, 'Redouble') > 0, 'R', IF((INSTR(D.decision, 'Promu') > 0) AND "
+                        "(INSTR(D.decision, 'Exclu') > 0 ), 'PE' , IF(INSTR(D.decision, 'Exclu') > 0, 'E', "
+                        "'P'))) AS decision,"),
+         QStringLiteral(
+             "E.enregistre_par, E.lnais, E.dnais, E.idclasse, E.sexe, E.mat_nationnal FROM personne P"),
+         QStringLiteral("INNER JOIN eleve E ON E.mat = P.mat INNER JOIN decision D ON D.mat = E.mat ORDER BY "
+                        "P.nom ASC, P.pnom ASC")});
+    const TResultat& r = ds.Resultat();
+    const int mat = Colonne(r, QStringLiteral("mat")), nom = Colonne(r, QStringLiteral("nom")),
+              pnom = Colonne(r, QStringLiteral("pnom")), nat = Colonne(r, QStringLiteral("nat")),
+              tel = Colonne(r, QStringLiteral("tel")), adr = Colonne(r, QStringLiteral("adr")),
+              idUnique = Colonne(r, QStringLiteral("IdUnique")), pere = Colonne(r, QStringLiteral("pere")),
+              mere = Colonne(r, QStringLiteral("mere")), tuteur = Colonne(r, QStringLiteral("tuteur")),
+              orientation = Colonne(r, QStringLiteral("orientation_serie")),
+              decision = Colonne(r, QStringLiteral("decision")),
+              enregistrePar = Colonne(r, QStringLiteral("enregistre_par")),
+              lnais = Colonne(r, QStringLiteral("lnais")), dnais = Colonne(r, QStringLiteral("dnais")),
+              idclasse = Colonne(r, QStringLiteral("idclasse")), sexe = Colonne(r, QStringLiteral("sexe")),
+              matNational = Colonne(r, QStringLiteral("mat_nationnal"));
+
+    // Series are looked up only when a student has one, and then read once for all.
+    QHash<int, QStringList> series;
+    bool seriesLues = false;
+    for (const QVariantList& ligne : r.Lignes) {
+        const QString code = Texte(ligne, decision);
+        const QString redoublant = (code == QLatin1String("R") || code == QLatin1String("E"))
+                                       ? QStringLiteral("1")
+                                       : QStringLiteral("0");
+        const TCPersonne personne(Texte(ligne, mat), Texte(ligne, nom), Texte(ligne, pnom), Texte(ligne, nat),
+                                  Texte(ligne, tel), Texte(ligne, adr));
+        auto eleve = std::make_unique<TCEleve>(
+            personne, Texte(ligne, idUnique), Texte(ligne, pere), Texte(ligne, mere), Texte(ligne, tuteur),
+            QStringLiteral("0"), redoublant, Texte(ligne, enregistrePar), Texte(ligne, lnais),
+            Texte(ligne, idclasse), Texte(ligne, sexe), Texte(ligne, matNational), 0.0,
+            TChamp(ligne.at(dnais)).AsDate());
+        const TChamp serie(ligne.at(orientation));
+        if (!serie.IsNull()) {
+            if (!seriesLues) {
+                series = SeriesDeLAnnee(AnneeCourante);
+                seriesLues = true;
+            }
+            eleve->SetOrientationSerie(SerieOrientation(series, serie.AsInteger()));
+        }
+        const QString matricule = eleve->GetMatricule();
+        if (!charges.Eleves.emplace(matricule, std::move(eleve)).second)
+            Echouer(QStringLiteral("L'élève de matricule %1 a plus d'une décision de fin d'année : une seule "
+                                   "décision par élève est admise.")
+                        .arg(matricule));
+        charges.Decisions.insert(matricule, code);
+    }
+
+    // The list's order: surname, first name, matricule.
+    QCollator collation{QLocale(QLocale::French, QLocale::France)};
+    collation.setCaseSensitivity(Qt::CaseInsensitive);
+    struct Cle {
+        QCollatorSortKey Nom, Prenom;
+        const QString* Matricule;
+    };
+    std::vector<Cle> cles;
+    cles.reserve(charges.Eleves.size());
+    for (const auto& [matricule, eleve] : charges.Eleves)
+        cles.push_back(
+            {collation.sortKey(eleve->GetNom()), collation.sortKey(eleve->GetPrenom()), &matricule});
+    std::sort(cles.begin(), cles.end(), [](const Cle& a, const Cle& b) {
+        if (const int c = a.Nom.compare(b.Nom))
+            return c < 0;
+        if (const int c = a.Prenom.compare(b.Prenom))
+            return c < 0;
+        return *a.Matricule < *b.Matricule;
+    });
+    charges.Ordre.reserve(static_cast<qsizetype>(cles.size()));
+    for (const Cle& c : cles)
+        charges.Ordre << *c.Matricule;
+    return charges;
+}

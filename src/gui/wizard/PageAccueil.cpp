@@ -1,0 +1,43 @@
+#include "gui/wizard/PageAccueil.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TPageAccueil::TPageAccueil(QWidget* parent)
+    : TPageAssistant(
+          QStringLiteral("Etape0Accueil"),
+          {QStringLiteral("Assistant de solvane d'année scolaire avec KORVEN"),
+           QStringLiteral("Bienvenu dans l'assistant de solvane d'année scolaire. Cet assistant vous "
+                          "guidera tout au long du processus de solvane d'une année scolaire à une "
+                          "nouvelle. Notez que les paramètres ne seront effectives que lorsque vous "
+                          "aurez terminé avec l'assistant."),
+           120},
+          parent) {
+    auto* libelle = new QLabel(QStringLiteral("Nouvelle année scolaire : "), this);
+    libelle->setObjectName(QStringLiteral("LabelAnneeScolaire"));
+    EditAnneeScolaire = new QLineEdit(this);
+    EditAnneeScolaire->setObjectName(QStringLiteral("EditAnneeScolaire"));
+    EditAnneeScolaire->setReadOnly(true);
+    EditAnneeScolaire->setMaximumWidth(160);
+    libelle->setBuddy(EditAnneeScolaire);
+
+    // Not a step of the year's change: a way to read what has been done, at any moment.
+    ButtonJournal = new QPushButton(QStringLiteral("&Journal des opérations"), this);
+    ButtonJournal->setObjectName(QStringLiteral("ButtonJournal"));
+    ButtonJournal->setAutoDefault(false);
+
+    auto* annee = new QHBoxLayout;
+    annee->addWidget(libelle);
+    annee->addWidget(EditAnneeScolaire);
+    annee->addStretch(1);
+    auto* journal = new QHBoxLayout;
+    journal->addStretch(1);
+    journal->addWidget(ButtonJournal);
+    Contenu->addSpacing(24);
+    Contenu->addLayout(annee);
+    Contenu->addStretch(1);
+    Contenu->addLayout(journal);
+}
