@@ -1,11 +1,20 @@
-// The wizard window around the year transition: its finish and cancel buttons.
+// The wizard window: its pages and their order both ways, the buttons each page shows, the select-all rule of
+// its check lists, errors inside a handler, and how it ends (finish, cancel, close box).
+#include "gui/wizard/ListeCochee.h"
+#include "gui/wizard/PageAssistant.h"
 #include "gui/wizard/UAssistantNouvelleAnnee.h"
+#include "support/EnvironnementAssistant.h"
 #include "support/EnvironnementTransition.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -13,6 +22,33 @@ namespace {
 const QString Nouvelle = QStringLiteral("bd_2026_2027");
 const QString Donnees = QStringLiteral(SOLVANE_TEST_DATA "/transition.sql");
 const QStringList& BoitesCompletes = EnvironnementTransition::BoitesCompletes;
+const QString NonPlaces = QStringLiteral("Il y'a encore des élèves qui n'ont pas été affectés à une nouvelle "
+                                         "classe.\r\nVoulez-vous ignorer ces élèves?");
+
+using Assistant = TFAssistantNouvelleAnnee;
+
+// A click as the user gives it: on a window whose pending layouts have been applied.
+void Cliquer(QWidget* bouton) {
+    QCoreApplication::processEvents();
+    QTest::mouseClick(bouton, Qt::LeftButton, {}, QPoint(6, bouton->height() / 2));
+}
+
+// The wizard buttons that are visible, in the order of the bar.
+QStringList BoutonsVisibles(TFAssistantNouvelleAnnee& a) {
+    QStringList noms;
+    const QList<std::pair<QWizard::WizardButton, const char*>> boutons = {{QWizard::BackButton, "précédent"},
+                                                                          {QWizard::NextButton, "suivant"},
+                                                                          {QWizard::FinishButton, "terminer"},
+                                                                          {QWizard::CancelButton, "annuler"},
+                                                                          {QWizard::HelpButton, "aide"}};
+    for (const auto& [bouton, nom] : boutons)
+        if (a.button(bouton)->isVisible()) {
+            noms << QString::fromUtf8(nom);
+            if (!a.button(bouton)->isEnabled())
+                noms.last() += QStringLiteral(" (grisé)");
+        }
+    return noms;
+}
 
 } // namespace
 
@@ -20,9 +56,287 @@ class TestAssistant : public QObject {
     Q_OBJECT
 
 private slots:
+    void pages();
+    void parcours_data();
+    void parcours();
+    void boutonsDesPages_data();
+    void boutonsDesPages();
+    void toutSelectionner_data();
+    void toutSelectionner();
+    void listesDesPagesDesactivees();
+    void elevesNonPlaces_data();
+    void elevesNonPlaces();
+    void erreurDansUnGestionnaire();
     void boutonTerminer();
     void boutonAnnuler();
+    void echap();
+    void caseDeFermeture();
 };
+
+// The ten pages in wizard order with their titles, subtitles and header heights; only four are enabled.
+void TestAssistant::pages() {
+    EnvironnementAssistant env(false);
+    Assistant& a = *env.Assistant;
+    QCOMPARE(a.pageIds(), QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    const QStringList noms = {"Etape0Accueil",     "Etape1ElementAImporter", "Etape2Niveau",
+                              "Etape3Classes",     "Etape4Matiere",          "Etape5Departements",
+                              "Etape6Enseignants", "Etape7FraisExigibles",   "Etape8Eleves",
+                              "Etape8Fin"};
+    const QStringList titres = {"Assistant de solvane d'année scolaire avec KORVEN",
+                                "Eléments à transférer pour le nouvelle année scolaire",
+                                "Paramètrage des niveaux d'étude",
+                                "Classes",
+                                "Matières",
+                                "Départements",
+                                "Enseignants",
+                                "Frais exigibles",
+                                "Elèves",
+                                "Fin de l'assistant Activation d'une Nouvelle Année Scolaire"};
+    for (int id = 0; id < 10; ++id) {
+        auto* page = qobject_cast<TPageAssistant*>(a.page(id));
+        QVERIFY(page != nullptr);
+        QCOMPARE(page->objectName(), noms[id]);
+        QCOMPARE(page->Titre(), titres[id]);
+        QCOMPARE(page->isEnabled(), id < 2 || id > 7);
+    }
+    const auto page = [&a](int id) { return qobject_cast<TPageAssistant*>(a.page(id)); };
+    QCOMPARE(page(Assistant::Etape0Accueil)->HauteurEntete(), 120);
+    QCOMPARE(page(Assistant::Etape7FraisExigibles)->HauteurEntete(), 80);
+    QCOMPARE(page(Assistant::Etape8Fin)->HauteurEntete(), 90);
+    QVERIFY(page(Assistant::Etape8Fin)->SousTitre().contains(QStringLiteral("Patientez ensuite  car")));
+    QVERIFY(
+        page(Assistant::Etape0Accueil)->SousTitre().startsWith(QStringLiteral("Bienvenu dans l'assistant")));
+    QCOMPARE(a.size(), QSize(802, 506));
+
+    // The elements page: eight boxes, all ticked, only "Elèves" changeable.
+    const QList<QCheckBox*> boites = a.page(Assistant::Etape1ElementAImporter)->findChildren<QCheckBox*>();
+    QCOMPARE(boites.size(), 8);
+    for (QCheckBox* boite : boites) {
+        QVERIFY(boite->isChecked());
+        QCOMPARE(boite->isEnabled(), boite == a.CheckBoxEleve);
+    }
+    QCOMPARE(a.CheckBoxEleve->text(), QStringLiteral("Elèves"));
+}
+
+// The pages the user sees for a series of moves: the six disabled pages never; the students page only while
+// "Elèves" is ticked; the placement survives the moves.
+void TestAssistant::parcours_data() {
+    QTest::addColumn<QStringList>("gestes"); // suivant, précédent, élèves (a click on the box)
+    QTest::addColumn<QList<int>>("pages");   // the page after each move
+    using A = Assistant;
+    QTest::newRow("avec les élèves")
+        << QStringList{"suivant", "suivant", "suivant", "précédent", "précédent", "précédent"}
+        << QList<int>{A::Etape1ElementAImporter, A::Etape8Eleves,           A::Etape8Fin,
+                      A::Etape8Eleves,           A::Etape1ElementAImporter, A::Etape0Accueil};
+    QTest::newRow("sans les élèves") << QStringList{"suivant", "élèves", "suivant", "précédent"}
+                                     << QList<int>{A::Etape1ElementAImporter, A::Etape1ElementAImporter,
+                                                   A::Etape8Fin, A::Etape1ElementAImporter};
+    QTest::newRow("élèves décochés puis recochés")
+        << QStringList{"suivant", "élèves", "élèves", "suivant", "suivant"}
+        << QList<int>{A::Etape1ElementAImporter, A::Etape1ElementAImporter, A::Etape1ElementAImporter,
+                      A::Etape8Eleves, A::Etape8Fin};
+    QTest::newRow("aller-retour à la fin")
+        << QStringList{"suivant", "élèves",  "suivant",   "précédent",
+                       "élèves",  "suivant", "précédent", "précédent"}
+        << QList<int>{A::Etape1ElementAImporter, A::Etape1ElementAImporter, A::Etape8Fin,
+                      A::Etape1ElementAImporter, A::Etape1ElementAImporter, A::Etape8Eleves,
+                      A::Etape1ElementAImporter, A::Etape0Accueil};
+}
+
+void TestAssistant::parcours() {
+    QFETCH(QStringList, gestes);
+    QFETCH(QList<int>, pages);
+    EnvironnementAssistant env;
+    Assistant& a = *env.Assistant;
+    a.DictionnaireElevesNew.insert(QStringLiteral("S01"), QStringLiteral("5A"));
+    env.Plateforme.Reponses = QList<bool>(10, true);
+    QSignalSpy vues(&a, &QWizard::currentIdChanged);
+    a.show();
+    for (int i = 0; i < gestes.size(); ++i) {
+        if (gestes[i] == QLatin1String("suivant"))
+            Cliquer(a.button(QWizard::NextButton));
+        else if (gestes[i] == QStringLiteral("précédent"))
+            Cliquer(a.button(QWizard::BackButton));
+        else
+            Cliquer(a.CheckBoxEleve);
+        QCOMPARE(a.currentId(), pages[i]);
+    }
+    for (const QList<QVariant>& vue : std::as_const(vues))
+        QVERIFY2(vue.first().toInt() < Assistant::Etape2Niveau ||
+                     vue.first().toInt() > Assistant::Etape7FraisExigibles,
+                 qPrintable(QString::number(vue.first().toInt())));
+    QCOMPARE(env.Placement(), QStringList{"S01:5A"});
+}
+
+void TestAssistant::boutonsDesPages_data() {
+    QTest::addColumn<int>("suivants");
+    QTest::addColumn<QStringList>("boutons");
+    QTest::newRow("accueil") << 0 << QStringList{"suivant", "annuler", "aide"};
+    QTest::newRow("éléments") << 1 << QStringList{"précédent", "suivant", "annuler"};
+    QTest::newRow("élèves") << 2 << QStringList{"précédent", "suivant", "annuler", "aide"};
+    QTest::newRow("fin") << 3 << QStringList{"précédent", "terminer", "annuler", "aide"};
+}
+
+void TestAssistant::boutonsDesPages() {
+    QFETCH(int, suivants);
+    QFETCH(QStringList, boutons);
+    EnvironnementAssistant env;
+    Assistant& a = *env.Assistant;
+    env.Plateforme.Reponses = {true};
+    a.show();
+    for (int i = 0; i < suivants; ++i)
+        a.next();
+    QCOMPARE(BoutonsVisibles(a), boutons);
+    QCOMPARE(a.buttonText(QWizard::BackButton), QStringLiteral("< &Précédent"));
+    QCOMPARE(a.buttonText(QWizard::NextButton), QStringLiteral("&Suivant >"));
+    QCOMPARE(a.buttonText(QWizard::FinishButton), QStringLiteral("&Terminer"));
+    QCOMPARE(a.buttonText(QWizard::CancelButton), QStringLiteral("Annuler"));
+    QCOMPARE(a.buttonText(QWizard::HelpButton), QStringLiteral("&Aide"));
+}
+
+// The box follows the list and the list follows the box; the program's own state changes move no tick.
+void TestAssistant::toutSelectionner_data() {
+    QTest::addColumn<QList<bool>>("coches"); // the lines' ticks before the gesture
+    QTest::addColumn<QString>("geste");      // "clic boîte" or "ligne N"
+    QTest::addColumn<int>("etatBoite");      // Qt::CheckState after the gesture
+    QTest::addColumn<QList<bool>>("apres");  // the ticks after the gesture
+    const QList<bool> toutes{true, true, true}, aucune{false, false, false}, une{true, false, false};
+    QTest::newRow("toutes cochées") << toutes << QString() << int(Qt::Checked) << toutes;
+    QTest::newRow("aucune cochée") << aucune << QString() << int(Qt::Unchecked) << aucune;
+    QTest::newRow("quelques-unes") << une << QString() << int(Qt::PartiallyChecked) << une;
+    QTest::newRow("liste vide") << QList<bool>{} << QString() << int(Qt::Unchecked) << QList<bool>{};
+    QTest::newRow("une ligne décochée grise la boîte")
+        << toutes << QStringLiteral("ligne 1") << int(Qt::PartiallyChecked) << QList<bool>{true, false, true};
+    QTest::newRow("la dernière ligne décochée")
+        << une << QStringLiteral("ligne 0") << int(Qt::Unchecked) << aucune;
+    QTest::newRow("la dernière ligne cochée")
+        << QList<bool>{true, true, false} << QStringLiteral("ligne 2") << int(Qt::Checked) << toutes;
+    QTest::newRow("clic sur la boîte grisée")
+        << une << QStringLiteral("clic boîte") << int(Qt::Checked) << toutes;
+    QTest::newRow("clic sur la boîte cochée")
+        << toutes << QStringLiteral("clic boîte") << int(Qt::Unchecked) << aucune;
+    QTest::newRow("clic sur la boîte vide")
+        << aucune << QStringLiteral("clic boîte") << int(Qt::Checked) << toutes;
+    QTest::newRow("clic sur la boîte d'une liste vide")
+        << QList<bool>{} << QStringLiteral("clic boîte") << int(Qt::Checked) << QList<bool>{};
+}
+
+void TestAssistant::toutSelectionner() {
+    QFETCH(QList<bool>, coches);
+    QFETCH(QString, geste);
+    QFETCH(int, etatBoite);
+    QFETCH(QList<bool>, apres);
+    TListeCochee liste(QStringLiteral("Tout sélectionner"), QStringLiteral("Liste"), QStringLiteral("Boite"));
+    liste.resize(300, 200);
+    liste.show();
+    std::vector<TModeleCoches::Ligne> lignes;
+    for (int i = 0; i < coches.size(); ++i)
+        lignes.push_back({QStringLiteral("ligne %1").arg(i), QString::number(i), nullptr, coches[i]});
+    liste.Modele->Remplacer(std::move(lignes));
+    liste.MettreBoiteAJour();
+    if (geste == QStringLiteral("clic boîte")) {
+        Cliquer(liste.Boite);
+    } else if (geste.startsWith(QLatin1String("ligne"))) {
+        const int i = geste.mid(6).toInt();
+        QAbstractItemModel* modele = liste.Liste->model();
+        modele->setData(modele->index(i, 0), coches[i] ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+    }
+    QCOMPARE(int(liste.Boite->checkState()), etatBoite);
+    QList<bool> obtenues;
+    for (int i = 0; i < liste.Modele->Nombre(); ++i)
+        obtenues << liste.Modele->Coche(i);
+    QCOMPARE(obtenues, apres);
+}
+
+// The six list pages are built with their lists, boxes and "Ajouter" buttons, disabled.
+void TestAssistant::listesDesPagesDesactivees() {
+    EnvironnementAssistant env(false);
+    Assistant& a = *env.Assistant;
+    const QList<TListeCochee*> listes = {a.CheckListBoxNiveaux,     a.CheckListBoxClasses,
+                                         a.CheckListBoxMatieres,    a.CheckListBoxDepartements,
+                                         a.CheckListBoxEnseignants, a.CheckListBoxFrais};
+    for (TListeCochee* liste : listes) {
+        QCOMPARE(liste->Boite->text(), QStringLiteral("Tout selectionner"));
+        QCOMPARE(liste->Boite->checkState(), Qt::Unchecked);
+        QCOMPARE(liste->Modele->Nombre(), 0);
+        QVERIFY(!liste->isEnabled());
+    }
+    for (QPushButton* bouton :
+         {a.ButtonNiveauAjouter, a.ButtonClasseAjouter, a.ButtonMatiereAjouter, a.ButtonDepartementAjouter})
+        QCOMPARE(bouton->text(), QStringLiteral("Ajouter"));
+    QCOMPARE(a.CheckListBoxNiveaux->Liste->objectName(), QStringLiteral("CheckListBoxNiveaux"));
+}
+
+// Leaving the students page with students not placed asks; Non keeps the page, Oui moves on. With every
+// student placed nothing is asked.
+void TestAssistant::elevesNonPlaces_data() {
+    QTest::addColumn<bool>("tousPlaces");
+    QTest::addColumn<QList<bool>>("reponses");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("questions");
+    QTest::newRow("non") << false << QList<bool>{false} << int(Assistant::Etape8Eleves) << 1;
+    QTest::newRow("oui") << false << QList<bool>{true} << int(Assistant::Etape8Fin) << 1;
+    QTest::newRow("tous placés") << true << QList<bool>{} << int(Assistant::Etape8Fin) << 0;
+}
+
+void TestAssistant::elevesNonPlaces() {
+    QFETCH(bool, tousPlaces);
+    QFETCH(QList<bool>, reponses);
+    QFETCH(int, page);
+    QFETCH(int, questions);
+    EnvironnementAssistant env;
+    Assistant& a = *env.Assistant;
+    env.AllerAuxEleves();
+    if (tousPlaces)
+        for (const auto& [matricule, eleve] : a.DictionnaireEleves)
+            a.DictionnaireElevesNew.insert(matricule, QStringLiteral("5A"));
+    else
+        a.DictionnaireElevesNew.insert(QStringLiteral("S01"), QStringLiteral("5A"));
+    env.Plateforme.Reponses = reponses;
+    Cliquer(a.button(QWizard::NextButton));
+    QCOMPARE(a.currentId(), page);
+    QCOMPARE(env.Plateforme.Messages(), QStringList(questions, NonPlaces));
+}
+
+// A database error inside a handler is shown with its text; the wizard stays on its page and keeps its
+// placement; the next change works again once the cause is gone.
+void TestAssistant::erreurDansUnGestionnaire() {
+    EnvironnementAssistant env;
+    Assistant& a = *env.Assistant;
+    env.AllerAuxEleves();
+    a.DictionnaireElevesNew.insert(QStringLiteral("S31"), QStringLiteral("F2A"));
+    env.Base.Executer(QStringLiteral("RENAME TABLE classe TO classe_cachee"), QStringLiteral("bd_2025_2026"));
+    EnvironnementAssistant::Choisir(a.ComboBoxElevesSection, QStringLiteral("Section francophone"));
+    QCOMPARE(env.Plateforme.Messages().size(), 1);
+    QVERIFY2(env.Plateforme.Messages().first().contains(QStringLiteral("classe")),
+             qPrintable(env.Plateforme.Messages().first()));
+    QCOMPARE(a.currentId(), int(Assistant::Etape8Eleves));
+    QCOMPARE(env.Placement(), QStringList{"S31:F2A"});
+
+    env.Base.Executer(QStringLiteral("RENAME TABLE classe_cachee TO classe"), QStringLiteral("bd_2025_2026"));
+    env.Plateforme.Vider();
+    EnvironnementAssistant::Choisir(a.ComboBoxElevesSection, QStringLiteral("Anglophone section"));
+    EnvironnementAssistant::Choisir(a.ComboBoxElevesSection, QStringLiteral("Section francophone"));
+    QVERIFY(env.Plateforme.Messages().isEmpty());
+    QCOMPARE(a.ComboBoxElevesAncienneClasse->count(), 2);
+
+    // Leaving the elements page refreshes the students page: an error there keeps the wizard on the elements
+    // page.
+    a.back();
+    env.Base.Executer(QStringLiteral("RENAME TABLE niveau TO niveau_cache"), QStringLiteral("bd_2025_2026"));
+    Cliquer(a.button(QWizard::NextButton));
+    QCOMPARE(a.currentId(), int(Assistant::Etape1ElementAImporter));
+    QCOMPARE(env.Plateforme.Messages().size(), 1);
+    QVERIFY2(env.Plateforme.Messages().first().contains(QStringLiteral("niveau")),
+             qPrintable(env.Plateforme.Messages().first()));
+
+    env.Base.Executer(QStringLiteral("RENAME TABLE niveau_cache TO niveau"), QStringLiteral("bd_2025_2026"));
+    env.Plateforme.Vider();
+    Cliquer(a.button(QWizard::NextButton));
+    QCOMPARE(a.currentId(), int(Assistant::Etape8Eleves));
+    QVERIFY(env.Plateforme.Messages().isEmpty());
+    QCOMPARE(env.Placement(), QStringList{"S31:F2A"});
+}
 
 // "&Terminer" on the wizard's last page runs the transition with the wizard's values and shows the steps;
 // after a failure the wizard stays open with the button usable again.
@@ -81,6 +395,33 @@ void TestAssistant::boutonAnnuler() {
     QVERIFY(env.Boites().isEmpty());
     QVERIFY(!assistant.isVisible());
     QCOMPARE(env.Empreinte(), avant);
+}
+
+// Esc on any page is "Annuler": the application ends.
+void TestAssistant::echap() {
+    EnvironnementAssistant env;
+    Assistant& a = *env.Assistant;
+    env.AllerAuxEleves();
+    a.DictionnaireElevesNew.insert(QStringLiteral("S01"), QStringLiteral("5A"));
+    QTest::keyClick(&a, Qt::Key_Escape);
+    QVERIFY(env.Plateforme.Terminee);
+    QVERIFY(env.Plateforme.Messages().isEmpty());
+    QVERIFY(!a.isVisible());
+}
+
+// The close box closes the shared result sets, releases the maps and ends the application as "Annuler" does.
+void TestAssistant::caseDeFermeture() {
+    EnvironnementAssistant env;
+    Assistant& a = *env.Assistant;
+    env.AllerAuxEleves();
+    a.DictionnaireElevesNew.insert(QStringLiteral("S01"), QStringLiteral("5A"));
+    QVERIFY(a.close());
+    QVERIFY(env.Plateforme.Terminee);
+    QVERIFY(a.DictionnaireEleves.empty());
+    QVERIFY(a.DictionnaireDecisions.isEmpty());
+    QVERIFY(a.DictionnaireElevesNew.isEmpty());
+    QCOMPARE(a.CheckListBoxEleves->model()->rowCount(), 0);
+    QVERIFY(!a.isVisible());
 }
 
 QTEST_MAIN(TestAssistant)

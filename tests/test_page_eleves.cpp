@@ -1,0 +1,352 @@
+// The students page driven through its controls, on the school of tests/data/assistant.sql: the lists each
+// choice offers, the students listed, placing and un-placing, the page's messages.
+#include "gui/wizard/ListeCochee.h"
+#include "gui/wizard/UAssistantNouvelleAnnee.h"
+#include "support/EnvironnementAssistant.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <algorithm>
+
+namespace {
+
+using Env = EnvironnementAssistant;
+
+const QString SansCoche = QStringLiteral("Vous devez sélectionner au moins un élève.");
+const QString SansClasse = QStringLiteral("Voues devez sélectionner la nouvelle classe.");
+
+const QString S01 = QStringLiteral("[S01] - Abena Paul");
+const QString S07 = QStringLiteral("[S07] - Abena Paul");
+const QString S03 = QStringLiteral("[S03] - Bella Marc");
+const QString S04 = QStringLiteral("[S04] - Ebogo Luc");
+const QString S06 = QStringLiteral("[S06] - Essomba Jean");
+const QString S05 = QStringLiteral("[S05] - Fouda Anne");
+const QString S02 = QStringLiteral("[S02] - N'Guessan Éloïse");
+
+// The codes of the classes a class list offers ("[code] - name" items), in order within each level.
+QStringList Codes(const QComboBox* boite) {
+    QStringList codes;
+    for (const QString& texte : Env::Textes(boite))
+        codes << texte.mid(1, texte.indexOf(QLatin1Char(']')) - 1);
+    return codes;
+}
+
+QStringList Trie(QStringList liste) {
+    liste.sort();
+    return liste;
+}
+
+// The students page on a class: section, level, old class, decision filter, in this order, as the user picks
+// them.
+void Classe(Env& env, const QString& section, const QString& niveau, const QString& ancienne,
+            const QString& filtre = QStringLiteral("Ignorer")) {
+    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    if (a.ComboBoxElevesSection->currentText() != section)
+        Env::Choisir(a.ComboBoxElevesSection, section);
+    if (a.ComboBoxElevesNiveau->currentText() != niveau)
+        Env::Choisir(a.ComboBoxElevesNiveau, niveau);
+    if (a.ComboBoxElevesAncienneClasse->currentText() != ancienne)
+        Env::Choisir(a.ComboBoxElevesAncienneClasse, ancienne);
+    if (a.ComboBoxElevesPromusRedoublantsExclus->currentText() != filtre)
+        Env::Choisir(a.ComboBoxElevesPromusRedoublantsExclus, filtre);
+}
+
+} // namespace
+
+class TestPageEleves : public QObject {
+    Q_OBJECT
+
+private slots:
+    void etatInitial();
+    void nouvellesClasses_data();
+    void nouvellesClasses();
+    void decisions_data();
+    void decisions();
+    void derniereClasseDUneSection();
+    void orientation_data();
+    void orientation();
+    void placerPuisRetirer();
+    void deplacerUnEleve();
+    void masquerLesElevesPlaces();
+    void validerSansCoche();
+    void sectionSansNiveaux();
+};
+
+// As the sign-in leaves it, then as leaving the elements page shows it.
+void TestPageEleves::etatInitial() {
+    Env env;
+    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    QCOMPARE(Env::Textes(a.ComboBoxElevesSection),
+             QStringList({"Anglophone section", "Section francophone", "Section vide"}));
+    QCOMPARE(a.ComboBoxElevesSection->currentIndex(), 0);
+    QCOMPARE(Env::Textes(a.ComboBoxElevesNiveau), QStringList({"Form 1", "Form 2"}));
+    QCOMPARE(a.ComboBoxElevesNiveau->currentIndex(), 0);
+    QCOMPARE(Env::Textes(a.ComboBoxElevesAncienneClasse), QStringList{"Form 1 A"});
+    QCOMPARE(a.ComboBoxElevesPromusRedoublantsExclus->currentText(), QStringLiteral("Ignorer"));
+    QCOMPARE(Env::Textes(a.ComboBoxElevesPromusRedoublantsExclus),
+             QStringList({"Ignorer", "Promus", "Redoublants", "Exclus et Promus", "Exclus et Redouble"}));
+    QCOMPARE(Env::Textes(a.ComboBoxElevesNouvelleClasse),
+             QStringList({"[F1A] - Form 1 A", "[F2A] - Form 2 A"}));
+    QCOMPARE(a.ComboBoxElevesNouvelleClasse->currentIndex(), 0);
+    // Every student, by name, none placed, all ticked.
+    QCOMPARE(env.Lignes().size(), 12);
+    QCOMPARE(env.Lignes().mid(0, 7),
+             QStringList({S01, S07, QStringLiteral("[S31] - Ashu Joy"), S03, S04, S06, S05}));
+    QVERIFY(!env.Coches().contains(false));
+    QCOMPARE(a.CheckBoxElevesSelectionner->checkState(), Qt::Checked);
+    QVERIFY(!a.CheckBoxSelectionBas->isChecked());
+    QVERIFY(!a.CheckBoxTenirCompteOrientation->isChecked());
+    QCOMPARE(a.EditAnneeScolaire->text(), QStringLiteral("2026/2027"));
+
+    env.AllerAuxEleves();
+    QCOMPARE(env.Lignes(), QStringList{"[S31] - Ashu Joy"});
+    QCOMPARE(env.Coches(), QList<bool>{false});
+    QCOMPARE(a.CheckBoxElevesSelectionner->checkState(), Qt::Unchecked);
+    QVERIFY(env.Plateforme.Messages().isEmpty());
+}
+
+// The classes offered as the new class: same level for the repeating filters, next level for the promoted
+// ones, both for "Ignorer" and for a level whose examination decides the promotion; always of the section.
+void TestPageEleves::nouvellesClasses_data() {
+    QTest::addColumn<QString>("niveau");
+    QTest::addColumn<QString>("ancienne");
+    QTest::addColumn<QString>("filtre");
+    QTest::addColumn<QStringList>("classes");
+    const QStringList sixieme{"6A", "6B"}, cinquieme{"5A", "5B"};
+    QTest::newRow("6e ignorer") << "Sixième"
+                                << "Sixième A"
+                                << "Ignorer" << sixieme + cinquieme;
+    QTest::newRow("6e promus") << "Sixième"
+                               << "Sixième A"
+                               << "Promus" << cinquieme;
+    QTest::newRow("6e exclus et promus") << "Sixième"
+                                         << "Sixième A"
+                                         << "Exclus et Promus" << cinquieme;
+    QTest::newRow("6e redoublants") << "Sixième"
+                                    << "Sixième A"
+                                    << "Redoublants" << sixieme;
+    QTest::newRow("6e exclus et redouble") << "Sixième"
+                                           << "Sixième A"
+                                           << "Exclus et Redouble" << sixieme;
+    const QStringList troisieme{"3A", "2NDA", "2NDC"};
+    for (const char* filtre : {"Ignorer", "Promus", "Redoublants", "Exclus et Promus", "Exclus et Redouble"})
+        QTest::addRow("3e à examen, %s", filtre) << "Troisième"
+                                                 << "Troisième A" << QString::fromUtf8(filtre) << troisieme;
+    QTest::newRow("5e promus, pas de niveau d'ordre 3") << "Cinquième"
+                                                        << "Cinquième B"
+                                                        << "Promus" << QStringList{};
+    QTest::newRow("terminale ignorer") << "Terminale"
+                                       << "Terminale A"
+                                       << "Ignorer" << QStringList{"TLEA", "TLED"};
+    QTest::newRow("terminale promus") << "Terminale"
+                                      << "Terminale A"
+                                      << "Promus" << QStringList{};
+}
+
+void TestPageEleves::nouvellesClasses() {
+    QFETCH(QString, niveau);
+    QFETCH(QString, ancienne);
+    QFETCH(QString, filtre);
+    QFETCH(QStringList, classes);
+    Env env;
+    env.AllerAuxEleves();
+    Classe(env, QStringLiteral("Section francophone"), niveau, ancienne, filtre);
+    const QStringList codes = Codes(env.Assistant->ComboBoxElevesNouvelleClasse);
+    QCOMPARE(Trie(codes), Trie(classes));
+    // In level order.
+    const QHash<QString, int> ordres{{"6A", 1},   {"6B", 1},   {"5A", 2},   {"5B", 2},  {"3A", 4},
+                                     {"2NDA", 5}, {"2NDC", 5}, {"TLEA", 6}, {"TLED", 6}};
+    for (int i = 1; i < codes.size(); ++i)
+        QVERIFY(ordres.value(codes[i - 1]) <= ordres.value(codes[i]));
+    QCOMPARE(env.Assistant->ComboBoxElevesNouvelleClasse->currentIndex(), classes.isEmpty() ? -1 : 0);
+    QVERIFY(env.Plateforme.Messages().isEmpty());
+}
+
+// Each filter lists its own decisions; "Redouble et Exclu" is a repeater.
+void TestPageEleves::decisions_data() {
+    QTest::addColumn<QString>("filtre");
+    QTest::addColumn<QStringList>("eleves");
+    QTest::newRow("Ignorer") << "Ignorer" << QStringList{S01, S07, S03, S04, S06, S05, S02};
+    QTest::newRow("Promus") << "Promus" << QStringList{S01, S07, S02};
+    QTest::newRow("Redoublants") << "Redoublants" << QStringList{S03, S06};
+    QTest::newRow("Exclus et Promus") << "Exclus et Promus" << QStringList{S05};
+    QTest::newRow("Exclus et Redouble") << "Exclus et Redouble" << QStringList{S04};
+}
+
+void TestPageEleves::decisions() {
+    QFETCH(QString, filtre);
+    QFETCH(QStringList, eleves);
+    Env env;
+    env.AllerAuxEleves();
+    Classe(env, QStringLiteral("Section francophone"), QStringLiteral("Sixième"), QStringLiteral("Sixième A"),
+           filtre);
+    QCOMPARE(env.Lignes(), eleves);
+    QCOMPARE(env.Coches(), QList<bool>(eleves.size(), false));
+}
+
+// No class to go to: the list is emptied, the box keeps its state, and "&Valider" says why it cannot place.
+void TestPageEleves::derniereClasseDUneSection() {
+    Env env;
+    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    env.AllerAuxEleves();
+    Classe(env, QStringLiteral("Section francophone"), QStringLiteral("Terminale"),
+           QStringLiteral("Terminale A"));
+    QCOMPARE(env.Lignes(), QStringList{"[S21] - Tchoua Ruth"});
+    env.CliquerToutSelectionner();
+    QCOMPARE(a.CheckBoxElevesSelectionner->checkState(), Qt::Checked);
+    Env::Choisir(a.ComboBoxElevesPromusRedoublantsExclus, QStringLiteral("Promus"));
+    QCOMPARE(a.ComboBoxElevesNouvelleClasse->count(), 0);
+    QVERIFY(env.Lignes().isEmpty());
+    QCOMPARE(a.CheckBoxElevesSelectionner->checkState(), Qt::Checked);
+    env.Valider();
+    QCOMPARE(env.Plateforme.Messages(), QStringList{SansClasse});
+
+    env.CliquerToutSelectionner();
+    QCOMPARE(a.CheckBoxElevesSelectionner->checkState(), Qt::Unchecked);
+    env.Plateforme.Vider();
+    env.Valider();
+    QCOMPARE(env.Plateforme.Messages(), QStringList{SansCoche});
+    QVERIFY(a.DictionnaireElevesNew.isEmpty());
+}
+
+// With orientation asked for, a student oriented to another series than the new class's is hidden; a student
+// without one, or a class without one, passes.
+void TestPageEleves::orientation_data() {
+    QTest::addColumn<bool>("tenirCompte");
+    QTest::addColumn<QString>("nouvelle");
+    QTest::addColumn<QStringList>("eleves");
+    const QString manga = QStringLiteral("[S11] - Manga Alice"),
+                  ndzana = QStringLiteral("[S12] - Ndzana Chris"),
+                  owona = QStringLiteral("[S13] - Owona Inès");
+    QTest::newRow("seconde A") << true << "[2NDA] - Seconde A" << QStringList{manga, owona};
+    QTest::newRow("seconde C") << true << "[2NDC] - Seconde C" << QStringList{ndzana, owona};
+    QTest::newRow("classe sans série") << true << "[3A] - Troisième A" << QStringList{manga, ndzana, owona};
+    QTest::newRow("orientation ignorée")
+        << false << "[2NDA] - Seconde A" << QStringList{manga, ndzana, owona};
+}
+
+void TestPageEleves::orientation() {
+    QFETCH(bool, tenirCompte);
+    QFETCH(QString, nouvelle);
+    QFETCH(QStringList, eleves);
+    Env env;
+    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    env.AllerAuxEleves();
+    Classe(env, QStringLiteral("Section francophone"), QStringLiteral("Troisième"),
+           QStringLiteral("Troisième A"), QStringLiteral("Promus"));
+    Env::Choisir(a.ComboBoxElevesNouvelleClasse, nouvelle);
+    if (tenirCompte)
+        QTest::mouseClick(a.CheckBoxTenirCompteOrientation, Qt::LeftButton, {}, QPoint(6, 6));
+    QCOMPARE(a.CheckBoxTenirCompteOrientation->isChecked(), tenirCompte);
+    QCOMPARE(env.Lignes(), eleves);
+}
+
+// Three of five ticked and validated are placed (their lines end with the class, ticked), the two others are
+// not; un-ticking two of the three and validating takes them out again.
+void TestPageEleves::placerPuisRetirer() {
+    Env env;
+    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    env.AllerAuxEleves();
+    Classe(env, QStringLiteral("Section francophone"), QStringLiteral("Sixième"), QStringLiteral("Sixième A"),
+           QStringLiteral("Promus"));
+    Env::Choisir(a.ComboBoxElevesPromusRedoublantsExclus, QStringLiteral("Ignorer"));
+    Env::Choisir(a.ComboBoxElevesNouvelleClasse, QStringLiteral("[5A] - Cinquième A"));
+    QCOMPARE(env.Lignes(), QStringList({S01, S07, S03, S04, S06, S05, S02}));
+    // Five of them: the first five lines; three ticked.
+    env.Cocher(0, true);
+    env.Cocher(2, true);
+    env.Cocher(4, true);
+    QCOMPARE(a.CheckBoxElevesSelectionner->checkState(), Qt::PartiallyChecked);
+    env.Valider();
+    QCOMPARE(env.Placement(), QStringList({"S01:5A", "S03:5A", "S06:5A"}));
+    QCOMPARE(env.Lignes(), QStringList({S01 + " - 5A", S07, S03 + " - 5A", S04, S06 + " - 5A", S05, S02}));
+    QCOMPARE(env.Coches(), QList<bool>({true, false, true, false, true, false, false}));
+    QCOMPARE(a.CheckBoxElevesSelectionner->checkState(), Qt::PartiallyChecked);
+
+    env.Cocher(2, false);
+    env.Cocher(4, false);
+    env.Valider();
+    QCOMPARE(env.Placement(), QStringList{"S01:5A"});
+    QCOMPARE(env.Lignes(), QStringList({S01 + " - 5A", S07, S03, S04, S06, S05, S02}));
+    QVERIFY(env.Plateforme.Messages().isEmpty());
+}
+
+// A student placed in one class and ticked again under another moves there; an unticked student placed
+// elsewhere is taken out.
+void TestPageEleves::deplacerUnEleve() {
+    Env env;
+    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    env.AllerAuxEleves();
+    Classe(env, QStringLiteral("Section francophone"), QStringLiteral("Sixième"), QStringLiteral("Sixième A"),
+           QStringLiteral("Promus"));
+    Env::Choisir(a.ComboBoxElevesNouvelleClasse, QStringLiteral("[5A] - Cinquième A"));
+    env.CliquerToutSelectionner();
+    env.Valider();
+    QCOMPARE(env.Placement(), QStringList({"S01:5A", "S02:5A", "S07:5A"}));
+
+    Env::Choisir(a.ComboBoxElevesNouvelleClasse, QStringLiteral("[5B] - Cinquième B"));
+    QCOMPARE(env.Lignes(), QStringList({S01 + " - 5A", S07 + " - 5A", S02 + " - 5A"}));
+    QCOMPARE(env.Coches(), QList<bool>({true, true, true}));
+    env.Cocher(1, false);
+    env.Valider();
+    QCOMPARE(env.Placement(), QStringList({"S01:5B", "S02:5B"}));
+    QCOMPARE(env.Lignes(), QStringList({S01 + " - 5B", S07, S02 + " - 5B"}));
+}
+
+// "Afficher uniquement les élèves qui n'ont pas encore de classe": placed students leave the list, at once
+// and after each "&Valider".
+void TestPageEleves::masquerLesElevesPlaces() {
+    Env env;
+    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    env.AllerAuxEleves();
+    Classe(env, QStringLiteral("Section francophone"), QStringLiteral("Sixième"), QStringLiteral("Sixième A"),
+           QStringLiteral("Redoublants"));
+    env.Cocher(0, true);
+    env.Valider();
+    QCOMPARE(env.Lignes(), QStringList({S03 + " - 6A", S06}));
+    QTest::mouseClick(a.CheckBoxSelectionBas, Qt::LeftButton, {}, QPoint(6, 6));
+    QCOMPARE(env.Lignes(), QStringList{S06});
+    env.Cocher(0, true);
+    env.Valider();
+    QVERIFY(env.Lignes().isEmpty());
+    QCOMPARE(a.CheckBoxElevesSelectionner->checkState(), Qt::Unchecked);
+    QCOMPARE(env.Placement(), QStringList({"S03:6A", "S06:6A"}));
+    QTest::mouseClick(a.CheckBoxSelectionBas, Qt::LeftButton, {}, QPoint(6, 6));
+    QCOMPARE(env.Lignes(), QStringList({S03 + " - 6A", S06 + " - 6A"}));
+}
+
+// Nothing ticked: "&Valider" says so and changes nothing.
+void TestPageEleves::validerSansCoche() {
+    Env env;
+    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    env.AllerAuxEleves();
+    a.DictionnaireElevesNew.insert(QStringLiteral("S31"), QStringLiteral("F2A"));
+    Env::Choisir(a.ComboBoxElevesNouvelleClasse, QStringLiteral("[F2A] - Form 2 A"));
+    QCOMPARE(env.Coches(), QList<bool>{true});
+    env.Cocher(0, false);
+    QCOMPARE(a.CheckBoxElevesSelectionner->checkState(), Qt::Unchecked);
+    env.Valider();
+    QCOMPARE(env.Plateforme.Messages(), QStringList{SansCoche});
+    QCOMPARE(env.Placement(), QStringList{"S31:F2A"});
+}
+
+// A section without levels empties the level, old-class and new-class lists; the student list stays.
+void TestPageEleves::sectionSansNiveaux() {
+    Env env;
+    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    env.AllerAuxEleves();
+    Env::Choisir(a.ComboBoxElevesSection, QStringLiteral("Section francophone"));
+    const QStringList avant = env.Lignes();
+    QCOMPARE(avant.size(), 7);
+    Env::Choisir(a.ComboBoxElevesSection, QStringLiteral("Section vide"));
+    QCOMPARE(a.ComboBoxElevesNiveau->count(), 0);
+    QCOMPARE(a.ComboBoxElevesAncienneClasse->count(), 0);
+    QCOMPARE(a.ComboBoxElevesNouvelleClasse->count(), 0);
+    QCOMPARE(env.Lignes(), avant);
+    QVERIFY(env.Plateforme.Messages().isEmpty());
+}
+
+QTEST_MAIN(TestPageEleves)
+#include "test_page_eleves.moc"
