@@ -28,7 +28,7 @@ public:
                                                    QStringLiteral("F"), QString(), 0.0, QDate());
             if (e.Serie > 0)
                 eleve->SetOrientationSerie(std::make_unique<TCSerie>(e.Serie, QStringLiteral("S")));
-            Ordre << eleve->GetMatricule();
+            Ordre.push_back(eleve.get());
             Decisions.insert(eleve->GetMatricule(), QString::fromUtf8(e.Decision));
             Eleves.emplace(eleve->GetMatricule(), std::move(eleve));
         }
@@ -36,7 +36,7 @@ public:
 
     QStringList Liste(const TCriteresListe& criteres) const {
         QStringList textes;
-        for (const TEleveListe& ligne : ElevesListes(Eleves, Decisions, Placement, Ordre, criteres))
+        for (const TEleveListe& ligne : ElevesListes(Decisions, Placement, Ordre, criteres))
             textes << ligne.Texte;
         return textes;
     }
@@ -44,7 +44,7 @@ public:
     TDictionnaireEleves Eleves;
     TDictionnaireDecisions Decisions;
     TDictionnairePlacement Placement;
-    QStringList Ordre;
+    TOrdreEleves Ordre;
 };
 
 TCriteresListe Criteres(const QString& classe, int filtre = FiltreIgnorer) {
@@ -140,8 +140,7 @@ void TestPlacement::orientation() {
     criteres.TenirCompteOrientation = tenirCompte;
     criteres.SerieNouvelleClasse = serieClasse > 0 ? &serie : nullptr;
     QStringList listes;
-    for (const TEleveListe& ligne :
-         ElevesListes(ecole.Eleves, ecole.Decisions, ecole.Placement, ecole.Ordre, criteres))
+    for (const TEleveListe& ligne : ElevesListes(ecole.Decisions, ecole.Placement, ecole.Ordre, criteres))
         listes << ligne.Eleve->GetMatricule();
     QCOMPARE(listes, matricules);
 }
@@ -154,7 +153,7 @@ void TestPlacement::listeDUneClasse() {
     TCriteresListe criteres = Criteres(QStringLiteral("6A"));
     QCOMPARE(ecole.Liste(criteres), QStringList({"[M2] - Zoé P - 5B", "[M1] - Ali P"}));
     const std::vector<TEleveListe> lignes =
-        ElevesListes(ecole.Eleves, ecole.Decisions, ecole.Placement, ecole.Ordre, criteres);
+        ElevesListes(ecole.Decisions, ecole.Placement, ecole.Ordre, criteres);
     QVERIFY(lignes[0].Place);
     QVERIFY(!lignes[1].Place);
     criteres.SeulementNonPlaces = true;

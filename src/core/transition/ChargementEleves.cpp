@@ -6,8 +6,6 @@
 #include "core/model/OutilsModele.h"
 #include "core/model/UniteCConfiguration.h"
 
-#include <QCollator>
-#include <QCollatorSortKey>
 #include <QHash>
 #include <algorithm>
 #include <vector>
@@ -50,6 +48,12 @@ std::unique_ptr<TCSerie> SerieOrientation(const QHash<int, QStringList>& series,
     if (trouvee->size() > 1)
         Echouer(QStringLiteral("Plus d'une série avec le même identifiant ") + QString::number(num));
     return std::make_unique<TCSerie>(num, trouvee->first());
+}
+
+// Two students the statement's order cannot tell apart: the same surname and first name, case aside.
+bool MemeNom(const TCEleve& a, const TCEleve& b) {
+    return a.GetNom().compare(b.GetNom(), Qt::CaseInsensitive) == 0 &&
+           a.GetPrenom().compare(b.GetPrenom(), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -121,6 +125,8 @@ TElevesCharges ChargerEleves(const QString& AnneeCourante) {
               matNational = Colonne(r, QStringLiteral("mat_nationnal"));
 
     // Series are looked up only when a student has one, and then read once for all.
+    TOrdreEleves ordreLecture;
+    ordreLecture.reserve(r.Lignes.size());
     QHash<int, QStringList> series;
     bool seriesLues = false;
     for (const QVariantList& ligne : r.Lignes) {
@@ -144,6 +150,7 @@ TElevesCharges ChargerEleves(const QString& AnneeCourante) {
             eleve->SetOrientationSerie(SerieOrientation(series, serie.AsInteger()));
         }
         const QString matricule = eleve->GetMatricule();
+        ordreLecture.push_back(eleve.get());
         if (!charges.Eleves.emplace(matricule, std::move(eleve)).second)
             Echouer(QStringLiteral("L'élève de matricule %1 a plus d'une décision de fin d'année : une seule "
                                    "décision par élève est admise.")
@@ -151,27 +158,17 @@ TElevesCharges ChargerEleves(const QString& AnneeCourante) {
         charges.Decisions.insert(matricule, code);
     }
 
-    // The list's order: surname, first name, matricule.
-    QCollator collation{QLocale(QLocale::French, QLocale::France)};
-    collation.setCaseSensitivity(Qt::CaseInsensitive);
-    struct Cle {
-        QCollatorSortKey Nom, Prenom;
-        const QString* Matricule;
-    };
-    std::vector<Cle> cles;
-    cles.reserve(charges.Eleves.size());
-    for (const auto& [matricule, eleve] : charges.Eleves)
-        cles.push_back(
-            {collation.sortKey(eleve->GetNom()), collation.sortKey(eleve->GetPrenom()), &matricule});
-    std::sort(cles.begin(), cles.end(), [](const Cle& a, const Cle& b) {
-        if (const int c = a.Nom.compare(b.Nom))
-            return c < 0;
-        if (const int c = a.Prenom.compare(b.Prenom))
-            return c < 0;
-        return *a.Matricule < *b.Matricule;
-    });
-    charges.Ordre.reserve(static_cast<qsizetype>(cles.size()));
-    for (const Cle& c : cles)
-        charges.Ordre << *c.Matricule;
+    // The list's order: the statement's (surname, first name); among students of the same name, by matricule.
+    charges.Ordre.reserve(ordreLecture.size());
+    for (size_t debut = 0; debut < ordreLecture.size();) {
+        size_t fin = debut + 1;
+        while (fin < ordreLecture.size() && MemeNom(*ordreLecture[debut], *ordreLecture[fin]))
+            ++fin;
+        std::sort(ordreLecture.begin() + static_cast<std::ptrdiff_t>(debut),
+                  ordreLecture.begin() + static_cast<std::ptrdiff_t>(fin),
+                  [](const TCEleve* x, const TCEleve* y) { return x->GetMatricule() < y->GetMatricule(); });
+        debut = fin;
+    }
+    charges.Ordre = std::move(ordreLecture);
     return charges;
 }

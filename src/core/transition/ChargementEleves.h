@@ -23,9 +23,10 @@ std::unique_ptr<TCConfiguration> ChargerConfiguration();
 struct TElevesCharges {
     TDictionnaireEleves Eleves;
     TDictionnaireDecisions Decisions;
-    // The matricules in the order the student list shows them: by surname, then first name (compared as
-    // French readers do: case and accents second), then matricule.
-    QStringList Ordre;
+    // The order the student list shows them in: by surname, then first name, as the server's collation
+    // orders them (the statement's own order), then by matricule among those of the same name (compared
+    // without regard to case).
+    TOrdreEleves Ordre;
 };
 TElevesCharges ChargerEleves(const QString& AnneeCourante);
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <map>
 #include <memory>
+#include <vector>
 
 // The wizard's maps, keyed by matricule; keys compare exactly (case and every character count).
 
@@ -15,3 +16,5 @@ using TDictionnaireEleves = std::map<QString, std::unique_ptr<TCEleve>>;
 using TDictionnaireDecisions = QMap<QString, QString>;
 // Placement: the code of the class chosen for the new year.
 using TDictionnairePlacement = QMap<QString, QString>;
+// The students of TDictionnaireEleves in the order the student list shows them; the map owns them.
+using TOrdreEleves = std::vector<const TCEleve*>;

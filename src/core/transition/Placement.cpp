@@ -44,29 +44,25 @@ QString TexteEleveListe(const TCEleve& Eleve, const TDictionnairePlacement& Plac
     return TexteEleve(Eleve) + QStringLiteral(" - ") + *place;
 }
 
-std::vector<TEleveListe> ElevesListes(const TDictionnaireEleves& Eleves,
-                                      const TDictionnaireDecisions& Decisions,
-                                      const TDictionnairePlacement& Placement, const QStringList& Ordre,
+std::vector<TEleveListe> ElevesListes(const TDictionnaireDecisions& Decisions,
+                                      const TDictionnairePlacement& Placement, const TOrdreEleves& Ordre,
                                       const TCriteresListe& Criteres) {
     std::vector<TEleveListe> lignes;
-    for (const QString& matricule : Ordre) {
-        const auto trouve = Eleves.find(matricule);
-        if (trouve == Eleves.end() || !trouve->second)
+    for (const TCEleve* eleve : Ordre) {
+        if (eleve == nullptr || eleve->GetClasse() != Criteres.CodeAncienneClasse)
             continue;
-        const TCEleve& eleve = *trouve->second;
-        if (eleve.GetClasse() != Criteres.CodeAncienneClasse)
-            continue;
-        const TCSerie* orientation = eleve.GetOrientationSerie();
+        const TCSerie* orientation = eleve->GetOrientationSerie();
         if (Criteres.TenirCompteOrientation && orientation != nullptr &&
             Criteres.SerieNouvelleClasse != nullptr &&
             orientation->GetNum() != Criteres.SerieNouvelleClasse->GetNum())
             continue;
+        const QString& matricule = eleve->GetMatricule();
         if (!DecisionRetenue(Criteres.Filtre, Decisions.value(matricule)))
             continue;
         const bool place = Placement.contains(matricule);
         if (place && Criteres.SeulementNonPlaces)
             continue;
-        lignes.push_back({&eleve, TexteEleveListe(eleve, Placement), place});
+        lignes.push_back({eleve, TexteEleveListe(*eleve, Placement), place});
     }
     return lignes;
 }

@@ -41,7 +41,7 @@ struct TEleveListe {
 };
 
 // What the list shows for the old class codeAncienneClasse and a new class of series serieNouvelleClasse
-// (nullptr: none): the students of that class, in the order ordre, whose decision passes the filter, whose
+// (nullptr: none): the students of that class, in the list's order, whose decision passes the filter, whose
 // orientation matches the new class's series when orientation is asked for (a student or class without a
 // series always passes), placed ones left out when seulementNonPlaces.
 struct TCriteresListe {
@@ -51,9 +51,8 @@ struct TCriteresListe {
     int Filtre = FiltreIgnorer;
     bool SeulementNonPlaces = false;
 };
-std::vector<TEleveListe> ElevesListes(const TDictionnaireEleves& Eleves,
-                                      const TDictionnaireDecisions& Decisions,
-                                      const TDictionnairePlacement& Placement, const QStringList& Ordre,
+std::vector<TEleveListe> ElevesListes(const TDictionnaireDecisions& Decisions,
+                                      const TDictionnairePlacement& Placement, const TOrdreEleves& Ordre,
                                       const TCriteresListe& Criteres);
 
 // "&Valider": every ticked student is placed in class codeClasse (an earlier placement is replaced), every

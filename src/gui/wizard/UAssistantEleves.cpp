@@ -50,8 +50,8 @@ void TFAssistantNouvelleAnnee::RefreshCheckListBoxEleves() {
     criteres.Filtre = ComboBoxElevesPromusRedoublantsExclus->currentIndex();
     criteres.SeulementNonPlaces = CheckBoxSelectionBas->isChecked();
     std::vector<TModeleCoches::Ligne> lignes;
-    for (TEleveListe& eleve : ElevesListes(DictionnaireEleves, DictionnaireDecisions, DictionnaireElevesNew,
-                                           OrdreEleves, criteres))
+    for (TEleveListe& eleve :
+         ElevesListes(DictionnaireDecisions, DictionnaireElevesNew, OrdreEleves, criteres))
         lignes.push_back({std::move(eleve.Texte), eleve.Eleve->GetMatricule(), eleve.Eleve, eleve.Place});
     ListeEleves->Modele->Remplacer(std::move(lignes));
     ListeEleves->MettreBoiteAJour();
@@ -60,11 +60,8 @@ void TFAssistantNouvelleAnnee::RefreshCheckListBoxEleves() {
 void TFAssistantNouvelleAnnee::AfficherTousLesEleves() {
     std::vector<TModeleCoches::Ligne> lignes;
     lignes.reserve(static_cast<size_t>(OrdreEleves.size()));
-    for (const QString& matricule : OrdreEleves) {
-        const auto eleve = DictionnaireEleves.find(matricule);
-        if (eleve != DictionnaireEleves.end())
-            lignes.push_back({TexteEleve(*eleve->second), matricule, eleve->second.get(), true});
-    }
+    for (const TCEleve* eleve : OrdreEleves)
+        lignes.push_back({TexteEleve(*eleve), eleve->GetMatricule(), eleve, true});
     ListeEleves->Modele->Remplacer(std::move(lignes));
     ListeEleves->MettreBoiteAJour();
 }

@@ -55,8 +55,8 @@ public:
     TDictionnaireEleves DictionnaireEleves;
     TDictionnaireDecisions DictionnaireDecisions;
     TDictionnairePlacement DictionnaireElevesNew;
-    // The matricules of DictionnaireEleves in the student list's order.
-    QStringList OrdreEleves;
+    // The students of DictionnaireEleves in the student list's order.
+    TOrdreEleves OrdreEleves;
 
     // Welcome page.
     QLineEdit* EditAnneeScolaire;

@@ -1,0 +1,272 @@
+// Benchmark of the wizard on a large school: filling it after the sign-in, and the students page at work.
+//
+// A school of N students (default 20,000) is generated in the closing year's database bd_2025_2026: two
+// sections of seven levels, about 40 students a class, one class of 2,000 students, decisions of every kind,
+// a third of the students with a series of orientation. Then, K times (default 5):
+//   - filling: everything the sign-in does to the wizard (configuration, lists, every student with its
+//   decision
+//     and series, the list of every student ticked), beside the time the mariadb command-line client takes to
+//     fetch the rows of the same student statement (its process start included, as the floor);
+//   - first display: the wizard shown with its student list, every student listed and ticked;
+//   - a filter change on the students page (new classes read, the list refilled);
+//   - "&Valider" with 2,000 ticked students (the large class), the list refilled after it.
+// It prints every figure, the medians, the peak resident memory, and one verdict line per goal.
+//
+//   bench_assistant [--repetitions K] [N]
+//
+// It uses the tests' private server (127.0.0.1, port SOLVANE_DB_PORT, 33307 unless set) and owns its
+// databases while it runs: never run it while tests run on that server.
+#include "core/data/OBDataModuleU.h"
+#include "gui/login/RemplissageAssistant.h"
+#include "gui/wizard/ListeCochee.h"
+#include "gui/wizard/UAssistantNouvelleAnnee.h"
+#include "support/BaseDeTest.h"
+#include "support/PlateformeScriptee.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListView>
+#include <QProcess>
+#include <QPushButton>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+const QString Ancienne = QStringLiteral("bd_2025_2026");
+
+QTextStream& Sortie() {
+    static QTextStream flux(stdout);
+    return flux;
+}
+
+double Mediane(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    if (v.empty())
+        return 0;
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+double Ms(const QElapsedTimer& t) {
+    return static_cast<double>(t.nsecsElapsed()) / 1e6;
+}
+
+// Peak and current resident memory of this process, in MB.
+std::pair<double, double> Memoire() {
+    QFile statut(QStringLiteral("/proc/self/status"));
+    double pic = 0, courante = 0;
+    if (statut.open(QIODevice::ReadOnly))
+        for (const QByteArray& ligne : statut.readAll().split('\n')) {
+            const auto valeur = [&ligne] {
+                return ligne.simplified().split(' ').value(1).toDouble() / 1024.0;
+            };
+            if (ligne.startsWith("VmHWM:"))
+                pic = valeur();
+            else if (ligne.startsWith("VmRSS:"))
+                courante = valeur();
+        }
+    return {pic, courante};
+}
+
+void Generer(BaseDeTest& base, int n) {
+    const auto sql = [&base](const QString& texte) { base.Executer(texte, Ancienne); };
+    sql(QStringLiteral(
+        "INSERT INTO korven.annee_scolaire (code, active, nom_etablissement) VALUES ('2025/2026', "
+        "'1', 'Lycée de la mesure')"));
+    sql(QStringLiteral("INSERT INTO configuration (id, nom_fr) VALUES (1, 'Lycée de la mesure')"));
+    sql(QStringLiteral("INSERT INTO langue VALUES (1, 'FR', 'Français'), (2, 'EN', 'English')"));
+    sql(QStringLiteral("INSERT INTO series VALUES (1, 'A'), (2, 'C'), (3, 'D')"));
+    sql(QStringLiteral(
+        "INSERT INTO section VALUES (1, 'SF', 'Section francophone', 1), (2, 'SA', 'Anglophone "
+        "section', 2)"));
+    sql(QStringLiteral(
+        "INSERT INTO niveau (code, nom, ex_req_pro, ordre, id_section) SELECT CONCAT('N', s.seq, "
+        "'_', o.seq), CONCAT('Niveau ', o.seq, ' de ', s.seq), '0', o.seq, s.seq FROM seq_1_to_2 s, "
+        "seq_1_to_7 o"));
+    // About 40 students a class: the number of classes follows N; class 1 is the large one.
+    const int classes = std::max(14, (n - 2000) / 40);
+    sql(QStringLiteral(
+            "INSERT INTO classe (code, lib, niv, id_langue, serie) SELECT CONCAT('C', seq), "
+            "CONCAT('Classe ', seq), CONCAT('N', 1 + (seq %% 2), '_', 1 + (seq DIV 2) %% 7), 1 + (seq "
+            "%% 2), IF(seq %% 3 = 0, 1 + seq %% 3, NULL) FROM seq_1_to_%1")
+            .arg(classes)
+            .replace(QStringLiteral("%%"), QStringLiteral("%")));
+    sql(QStringLiteral("INSERT INTO personne (mat, nom, pnom, nat, tel, adr) SELECT CONCAT('M', LPAD(seq, 6, "
+                       "'0')), CONCAT('Nom', seq %% 997), CONCAT('Prénom ', seq), 'Camerounaise', '677', "
+                       "'Quartier' FROM seq_1_to_%1")
+            .arg(n)
+            .replace(QStringLiteral("%%"), QStringLiteral("%")));
+    sql(QStringLiteral(
+            "INSERT INTO eleve (mat, pere, mere, tuteur, enregistre_par, lnais, dnais, idclasse, sexe, "
+            "mat_nationnal, orientation_serie) SELECT CONCAT('M', LPAD(seq, 6, '0')), 'Père', 'Mère', "
+            "'', 'secretaire', 'Yaoundé', '2010-01-01', IF(seq <= 2000, 'C1', CONCAT('C', 2 + (seq - "
+            "2001) DIV 40 %% %2)), IF(seq %% 2 = 0, 'F', 'M'), CONCAT('NAT', seq), IF(seq %% 3 = 0, 1 + "
+            "seq %% 3, NULL) FROM seq_1_to_%1")
+            .arg(n)
+            .arg(classes - 1)
+            .replace(QStringLiteral("%%"), QStringLiteral("%")));
+    sql(QStringLiteral(
+            "INSERT INTO decision (mat, decision) SELECT CONCAT('M', LPAD(seq, 6, '0')), ELT(1 + seq "
+            "%% 6, 'Promu', 'Redouble', 'Exclu', 'Promu mais Exclu', '', 'Promu') FROM seq_1_to_%1")
+            .arg(n)
+            .replace(QStringLiteral("%%"), QStringLiteral("%")));
+}
+
+// The student statement through the mariadb client, rows fetched and thrown away: process start to end.
+double Plancher() {
+    const QString requete = QStringLiteral(
+        "SELECT P.mat, P.nom, P.pnom, P.nat, P.tel, P.adr, E.mat_nationnal AS IdUnique, E.pere, E.mere, "
+        "E.tuteur, "
+        "E.orientation_serie, IF(INSTR(D.decision, 'Redouble') > 0, 'R', IF((INSTR(D.decision, 'Promu') > 0) "
+        "AND "
+        "(INSTR(D.decision, 'Exclu') > 0 ), 'PE' , IF(INSTR(D.decision, 'Exclu') > 0, 'E', 'P'))) AS "
+        "decision, "
+        "E.enregistre_par, E.lnais, E.dnais, E.idclasse, E.sexe, E.mat_nationnal FROM personne P INNER JOIN "
+        "eleve "
+        "E ON E.mat = P.mat INNER JOIN decision D ON D.mat = E.mat ORDER BY P.nom ASC, P.pnom ASC");
+    QProcess client;
+    client.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer t;
+    t.start();
+    client.start(QStringLiteral("mariadb"),
+                 {QStringLiteral("--no-defaults"), QStringLiteral("--default-character-set=utf8mb4"),
+                  QStringLiteral("-h127.0.0.1"), QStringLiteral("-P") + ServeurDeTest::Port(),
+                  QStringLiteral("-u") + ServeurDeTest::Utilisateur(),
+                  QStringLiteral("-p") + ServeurDeTest::MotDePasse(), Ancienne, QStringLiteral("-e"),
+                  requete});
+    if (!client.waitForFinished(120000) || client.exitCode() != 0) {
+        QTextStream(stderr) << "bench_assistant: the mariadb client failed: " << client.readAllStandardError()
+                            << Qt::endl;
+        std::exit(1);
+    }
+    return Ms(t);
+}
+
+void Choisir(QComboBox* boite, int index) {
+    boite->setCurrentIndex(index);
+    emit boite->activated(index);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    int repetitions = 5;
+    int n = 20000;
+    const QStringList arguments = QCoreApplication::arguments();
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--repetitions") && i + 1 < arguments.size())
+            repetitions = arguments[++i].toInt();
+        else
+            n = arguments[i].toInt();
+    }
+    if (repetitions < 1 || n < 2100) {
+        QTextStream(stderr) << "usage: bench_assistant [--repetitions K] [N >= 2100]" << Qt::endl;
+        return 2;
+    }
+
+    BaseDeTest base;
+    PlateformeScriptee plateforme;
+    QTextStream(stderr) << "generating a school of " << n << " students..." << Qt::endl;
+    Generer(base, n);
+    TOBDataModule module;
+    ServeurDeTest::Configurer(module.OBSQLConnection, Ancienne);
+    ServeurDeTest::Configurer(module.OBOrbelanSQLConnection, QStringLiteral("korven"));
+
+    std::vector<double> remplissages, planchers, affichages, filtres, validations;
+    for (int r = 0; r < repetitions; ++r) {
+        TFAssistantNouvelleAnnee assistant;
+        assistant.AnneeCourante = QStringLiteral("2025/2026");
+        // Program and floor take turns at going first.
+        if (r % 2 == 1)
+            planchers.push_back(Plancher());
+        QElapsedTimer t;
+        t.start();
+        RemplirAssistant(&assistant);
+        remplissages.push_back(Ms(t));
+        if (r % 2 == 0)
+            planchers.push_back(Plancher());
+
+        // First display: the wizard on its students page would show the list as the sign-in left it; here
+        // the list itself, every student ticked, is laid out and painted.
+        t.start();
+        assistant.ListeEleves->show();
+        assistant.AfficherTousLesEleves();
+        assistant.ListeEleves->Liste->repaint();
+        QCoreApplication::processEvents();
+        affichages.push_back(Ms(t));
+        if (assistant.ListeEleves->Modele->Nombre() != n ||
+            assistant.ListeEleves->Modele->NombreCoches() != n) {
+            QTextStream(stderr) << "bench_assistant: the list does not hold every student ticked" << Qt::endl;
+            return 1;
+        }
+
+        // The large class: section 1 (francophone is second by code), its level of C1, class C1.
+        assistant.show();
+        assistant.next();
+        assistant.next();
+        Choisir(assistant.ComboBoxElevesSection,
+                assistant.ComboBoxElevesSection->findText(QStringLiteral("Anglophone section")));
+        Choisir(assistant.ComboBoxElevesNiveau,
+                assistant.ComboBoxElevesNiveau->findText(QStringLiteral("Niveau 1 de 2")));
+        Choisir(assistant.ComboBoxElevesAncienneClasse,
+                assistant.ComboBoxElevesAncienneClasse->findText(QStringLiteral("Classe 1")));
+        t.start();
+        Choisir(assistant.ComboBoxElevesPromusRedoublantsExclus, 0);
+        QCoreApplication::processEvents();
+        filtres.push_back(Ms(t));
+        const int lignes = assistant.ListeEleves->Modele->Nombre();
+        assistant.ListeEleves->Modele->CocherTout(true);
+        assistant.ListeEleves->MettreBoiteAJour();
+        t.start();
+        emit assistant.ButtonElevesValider->clicked();
+        QCoreApplication::processEvents();
+        validations.push_back(Ms(t));
+        if (lignes != 2000 || assistant.DictionnaireElevesNew.size() != 2000) {
+            QTextStream(stderr) << "bench_assistant: the large class lists " << lignes << " students, "
+                                << assistant.DictionnaireElevesNew.size() << " placed; expected 2000"
+                                << Qt::endl;
+            return 1;
+        }
+        assistant.hide();
+        QTextStream(stderr) << "run " << r + 1 << " of " << repetitions << Qt::endl;
+    }
+
+    const auto ligne = [](const char* quoi, const std::vector<double>& v) {
+        Sortie() << QStringLiteral("  %1").arg(QString::fromUtf8(quoi), -44);
+        for (double x : v)
+            Sortie() << QStringLiteral("%1").arg(x, 9, 'f', 1);
+        Sortie() << QStringLiteral("   median %1 ms").arg(Mediane(v), 0, 'f', 1) << Qt::endl;
+    };
+    Sortie() << "Wizard on a school of " << n << " students (" << repetitions << " runs, ms)" << Qt::endl;
+    ligne("filling after sign-in", remplissages);
+    ligne("mariadb client, same student statement", planchers);
+    ligne("first display (every student ticked)", affichages);
+    ligne("filter change (list refilled)", filtres);
+    ligne("Valider, 2,000 ticked", validations);
+    const auto [pic, courante] = Memoire();
+    Sortie() << QStringLiteral("  resident memory: peak %1 MB, now %2 MB")
+                    .arg(pic, 0, 'f', 0)
+                    .arg(courante, 0, 'f', 0)
+             << Qt::endl;
+
+    const double ratio = Mediane(remplissages) / Mediane(planchers);
+    const auto verdict = [](bool tenu, const QString& texte) {
+        Sortie() << (tenu ? "  met     " : "  MISSED  ") << texte << Qt::endl;
+    };
+    Sortie() << "Goals" << Qt::endl;
+    verdict(ratio <= 1.5, QStringLiteral("filling <= 1.5x the client: %1x").arg(ratio, 0, 'f', 2));
+    verdict(Mediane(affichages) < 1000,
+            QStringLiteral("first display < 1 s: %1 ms").arg(Mediane(affichages), 0, 'f', 1));
+    verdict(Mediane(filtres) < 100,
+            QStringLiteral("filter change < 100 ms: %1 ms").arg(Mediane(filtres), 0, 'f', 1));
+    verdict(Mediane(validations) < 100,
+            QStringLiteral("Valider of 2,000 < 100 ms: %1 ms").arg(Mediane(validations), 0, 'f', 1));
+    verdict(pic < 300, QStringLiteral("resident memory < 300 MB: peak %1 MB").arg(pic, 0, 'f', 0));
+    return 0;
+}
