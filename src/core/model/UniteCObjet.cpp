@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QObject>
+#include <QStandardItemModel>
 #include <unordered_map>
 
 TCObjet::~TCObjet() = default;
@@ -43,6 +44,17 @@ int AjouterObjetCombo(QComboBox* Combobox, const QString& Texte, std::unique_ptr
         const TCObjet* cle = Objet.get();
         detenteur->Objets.emplace(cle, std::move(Objet));
         adresse = QVariant::fromValue(reinterpret_cast<quintptr>(cle));
+    }
+    // The item enters the box with its entity already attached, so that a box that keeps its items sorted
+    // files the entity with its text.
+    if (auto* modele = qobject_cast<QStandardItemModel*>(Combobox->model());
+        modele != nullptr && Combobox->rootModelIndex() == QModelIndex() && Combobox->modelColumn() == 0 &&
+        Combobox->count() < Combobox->maxCount()) {
+        auto* item = new QStandardItem(Texte);
+        if (adresse.isValid())
+            item->setData(adresse, RoleObjet);
+        modele->appendRow(item);
+        return item->row();
     }
     Combobox->addItem(Texte);
     const int index = Combobox->count() - 1;

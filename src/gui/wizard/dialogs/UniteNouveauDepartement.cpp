@@ -1,14 +1,41 @@
 #include "gui/wizard/dialogs/UniteNouveauDepartement.h"
 
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
 TFormNouveauDepartement* FormNouveauDepartement = nullptr;
 
-TFormNouveauDepartement::TFormNouveauDepartement(QWidget* parent) : QDialog(parent) {
+TFormNouveauDepartement::TFormNouveauDepartement(QWidget* parent) : TDialogueAjout(parent) {
     setObjectName(QStringLiteral("FormNouveauDepartement"));
-    setWindowTitle(QStringLiteral("Nouveau département"));
-    FormNouveauDepartement = this;
+    setWindowTitle(Titre());
+
+    EditNom = Champ(Label1, QStringLiteral("Label1"), QStringLiteral("Nom :"), QStringLiteral("EditNom"), 40);
+
+    BitBtnValider = Bouton(QStringLiteral("BitBtnValider"), QStringLiteral("&Valider"), true);
+    BitBtnValider->setDefault(true);
+    BitBtnAnnuler = Bouton(QStringLiteral("BitBtnAnnuler"), QStringLiteral("&Annuler"), false);
+    connect(BitBtnValider, &QPushButton::clicked, this, &TFormNouveauDepartement::BitBtnValiderClick);
+    connect(BitBtnAnnuler, &QPushButton::clicked, this, &TFormNouveauDepartement::BitBtnAnnulerClick);
+
+    // Only the window made at start-up is the global one; those the wizard makes leave it alone.
+    if (FormNouveauDepartement == nullptr)
+        FormNouveauDepartement = this;
 }
 
 TFormNouveauDepartement::~TFormNouveauDepartement() {
     if (FormNouveauDepartement == this)
         FormNouveauDepartement = nullptr;
+}
+
+QString TFormNouveauDepartement::Titre() {
+    return QGuiApplication::applicationDisplayName() + QStringLiteral(" - Ajout dun nouveau département.");
+}
+
+void TFormNouveauDepartement::BitBtnValiderClick() {
+    accept();
+}
+
+void TFormNouveauDepartement::BitBtnAnnulerClick() {
+    reject();
 }

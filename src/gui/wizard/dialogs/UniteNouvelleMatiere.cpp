@@ -1,14 +1,49 @@
 #include "gui/wizard/dialogs/UniteNouvelleMatiere.h"
 
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
 TFormNouvelleMatiere* FormNouvelleMatiere = nullptr;
 
-TFormNouvelleMatiere::TFormNouvelleMatiere(QWidget* parent) : QDialog(parent) {
+TFormNouvelleMatiere::TFormNouvelleMatiere(QWidget* parent) : TDialogueAjout(parent) {
     setObjectName(QStringLiteral("FormNouvelleMatiere"));
-    setWindowTitle(QStringLiteral("Nouvelle matière"));
-    FormNouvelleMatiere = this;
+    setWindowTitle(Titre());
+
+    EditCode =
+        Champ(Label1, QStringLiteral("Label1"), QStringLiteral("Code :"), QStringLiteral("EditCode"), 40);
+    ForcerMajuscules(EditCode);
+    EditLibelle = Champ(Label2, QStringLiteral("Label2"), QStringLiteral("Intitulé :"),
+                        QStringLiteral("EditLibelle"), 40);
+
+    BitBtnValider = Bouton(QStringLiteral("BitBtnValider"), QStringLiteral("&Valider"), true);
+    BitBtnAnnuler = Bouton(QStringLiteral("BitBtnAnnuler"), QStringLiteral("&Annuler"), false);
+    connect(BitBtnValider, &QPushButton::clicked, this, &TFormNouvelleMatiere::BitBtnValiderClick);
+    connect(BitBtnAnnuler, &QPushButton::clicked, this, &TFormNouvelleMatiere::BitBtnAnnulerClick);
+
+    // Only the window made at start-up is the global one; those the wizard makes leave it alone.
+    if (FormNouvelleMatiere == nullptr)
+        FormNouvelleMatiere = this;
 }
 
 TFormNouvelleMatiere::~TFormNouvelleMatiere() {
     if (FormNouvelleMatiere == this)
         FormNouvelleMatiere = nullptr;
+}
+
+QString TFormNouvelleMatiere::Titre() {
+    return QGuiApplication::applicationDisplayName() + QStringLiteral(" - AJout d'une nouvelle matière.");
+}
+
+void TFormNouvelleMatiere::BitBtnValiderClick() {
+    accept();
+}
+
+void TFormNouvelleMatiere::BitBtnAnnulerClick() {
+    reject();
+}
+
+void TFormNouvelleMatiere::done(int resultat) {
+    setAttribute(Qt::WA_DeleteOnClose, true);
+    TDialogueAjout::done(resultat);
 }
