@@ -1,12 +1,17 @@
 // The wizard window: its pages and their order both ways, the buttons each page shows, the select-all rule of
 // its check lists, errors inside a handler, and how it ends (finish, cancel, close box).
+#include "core/model/UniteCNiveau.h"
 #include "gui/wizard/ListeCochee.h"
 #include "gui/wizard/PageAssistant.h"
 #include "gui/wizard/UAssistantNouvelleAnnee.h"
+#include "gui/wizard/dialogs/UniteNouveauDepartement.h"
+#include "gui/wizard/dialogs/UniteNouvelleMatiere.h"
+#include "gui/wizard/dialogs/enregniveU.h"
 #include "support/EnvironnementAssistant.h"
 #include "support/EnvironnementTransition.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -16,6 +21,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -64,6 +70,8 @@ private slots:
     void toutSelectionner_data();
     void toutSelectionner();
     void listesDesPagesDesactivees();
+    void ouverturesDesDialogues_data();
+    void ouverturesDesDialogues();
     void elevesNonPlaces_data();
     void elevesNonPlaces();
     void erreurDansUnGestionnaire();
@@ -265,6 +273,80 @@ void TestAssistant::listesDesPagesDesactivees() {
          {a.ButtonNiveauAjouter, a.ButtonClasseAjouter, a.ButtonMatiereAjouter, a.ButtonDepartementAjouter})
         QCOMPARE(bouton->text(), QStringLiteral("Ajouter"));
     QCOMPARE(a.CheckListBoxNiveaux->Liste->objectName(), QStringLiteral("CheckListBoxNiveaux"));
+}
+
+// The "Ajouter" buttons open a new window of their kind, modally; the level window shows the last level of
+// the list (or "Aucun") and, once closed, every level of the list is ticked. The classes page's button does
+// nothing.
+void TestAssistant::ouverturesDesDialogues_data() {
+    QTest::addColumn<QString>("bouton");
+    QTest::addColumn<int>("niveaux"); // levels in the levels page's list, none ticked
+    QTest::addColumn<QString>("titre");
+    QTest::addColumn<QString>("precedent");
+    QTest::newRow("niveau, liste vide") << "ButtonNiveauAjouter" << 0 << "EnregNive"
+                                        << "Aucun";
+    QTest::newRow("niveau après deux") << "ButtonNiveauAjouter" << 2 << "EnregNive"
+                                       << "Cinquième";
+    QTest::newRow("matière") << "ButtonMatiereAjouter" << 0 << "Solvane - AJout d'une nouvelle matière."
+                             << QString();
+    QTest::newRow("département") << "ButtonDepartementAjouter" << 0
+                                 << "Solvane - Ajout dun nouveau département." << QString();
+    QTest::newRow("classe") << "ButtonClasseAjouter" << 0 << QString() << QString();
+}
+
+void TestAssistant::ouverturesDesDialogues() {
+    QFETCH(QString, bouton);
+    QFETCH(int, niveaux);
+    QFETCH(QString, titre);
+    QFETCH(QString, precedent);
+    EnvironnementAssistant env(false);
+    Assistant& a = *env.Assistant;
+    QApplication::setApplicationDisplayName(QStringLiteral("Solvane"));
+    TCNiveau sixieme(QStringLiteral("6E"), QStringLiteral("Sixième"), 1);
+    TCNiveau cinquieme(QStringLiteral("5E"), QStringLiteral("Cinquième"), 2);
+    std::vector<TModeleCoches::Ligne> lignes;
+    if (niveaux > 0) {
+        lignes.push_back({QStringLiteral("Sixième"), QStringLiteral("6E"), &sixieme, false});
+        lignes.push_back({QStringLiteral("Cinquième"), QStringLiteral("5E"), &cinquieme, false});
+    }
+    a.CheckListBoxNiveaux->Modele->Remplacer(std::move(lignes));
+    a.show();
+
+    QString titreVu, precedentVu;
+    bool appel = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* fenetre = QApplication::activeModalWidget();
+        if (fenetre == nullptr || fenetre == &a)
+            return;
+        titreVu = fenetre->windowTitle();
+        if (auto* niveau = qobject_cast<TEnregNive*>(fenetre)) {
+            precedentVu = niveau->EditNiveauPrecedent->text();
+            appel = niveau->Appel;
+            niveau->Edit2->setText(QStringLiteral("4E"));
+            niveau->Edit3->setText(QStringLiteral("Quatrième"));
+            QTest::mouseClick(niveau->BitBtn1, Qt::LeftButton);
+        } else {
+            qobject_cast<QDialog*>(fenetre)->reject();
+        }
+    });
+    QPushButton* ajouter = a.findChild<QPushButton*>(bouton);
+    QVERIFY(ajouter != nullptr);
+    // The list pages are never shown: the button is pressed as its page would.
+    emit ajouter->clicked();
+    QCOMPARE(titreVu, titre);
+    QCOMPARE(precedentVu, precedent);
+    if (bouton == QLatin1String("ButtonNiveauAjouter")) {
+        QVERIFY(appel);
+        QCOMPARE(env.Plateforme.Evenements, QStringList{QStringLiteral("Son: son\\succes.wav")});
+        QCOMPARE(a.CheckListBoxNiveaux->Modele->NombreCoches(), niveaux);
+        // Nothing is stored by the wizard's level window.
+        QCOMPARE(env.Base
+                     .Valeur(QStringLiteral("SELECT COUNT(*) FROM niveau WHERE code = '4E'"),
+                             QStringLiteral("bd_2025_2026"))
+                     .toInt(),
+                 0);
+    }
+    QVERIFY(QApplication::activeModalWidget() == nullptr || QApplication::activeModalWidget() == &a);
 }
 
 // Leaving the students page with students not placed asks; Non keeps the page, Oui moves on. With every
