@@ -51,6 +51,10 @@ QDateTime TChamp::AsDateTime() const {
 }
 
 QDate TChamp::AsDate() const {
+    // A date column is taken as it is, without a detour through a moment of the local time zone (which
+    // costs more than the whole rest of reading a student).
+    if (valeur_.typeId() == QMetaType::QDate)
+        return valeur_.toDate();
     return AsDateTime().date();
 }
 

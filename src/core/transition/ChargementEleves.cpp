@@ -23,7 +23,11 @@ int Colonne(const TResultat& resultat, const QString& nom) {
 }
 
 QString Texte(const QVariantList& ligne, int colonne) {
-    return TChamp(ligne.at(colonne)).AsString();
+    // Text columns arrive as text: taken as they are; anything else as a field reads it.
+    const QVariant& valeur = ligne.at(colonne);
+    if (valeur.typeId() == QMetaType::QString)
+        return *static_cast<const QString*>(valeur.constData());
+    return TChamp(valeur).AsString();
 }
 
 // The year's series, number -> names (a number is the table's key: one name, unless the table lost it).
