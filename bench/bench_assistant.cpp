@@ -9,7 +9,8 @@
 //     fetch the rows of the same student statement (its process start included, as the floor);
 //   - first display: the wizard shown with its student list, every student listed and ticked;
 //   - a filter change on the students page (new classes read, the list refilled);
-//   - "&Valider" with 2,000 ticked students (the large class), the list refilled after it.
+//   - "&Valider" with 2,000 ticked students (the large class), the list refilled after it;
+//   - one press of "Proposer une répartition" over the whole school.
 // It prints every figure, the medians, the peak resident memory, and one verdict line per goal.
 //
 //   bench_assistant [--repetitions K] [N]
@@ -178,7 +179,7 @@ int main(int argc, char* argv[]) {
     ServeurDeTest::Configurer(module.OBSQLConnection, Ancienne);
     ServeurDeTest::Configurer(module.OBOrbelanSQLConnection, QStringLiteral("korven"));
 
-    std::vector<double> remplissages, planchers, affichages, filtres, validations;
+    std::vector<double> remplissages, planchers, affichages, filtres, validations, propositions;
     for (int r = 0; r < repetitions; ++r) {
         TFAssistantNouvelleAnnee assistant;
         assistant.AnneeCourante = QStringLiteral("2025/2026");
@@ -233,6 +234,15 @@ int main(int argc, char* argv[]) {
                                 << Qt::endl;
             return 1;
         }
+        // One press of "Proposer une répartition" over the whole school.
+        const qsizetype avant = assistant.DictionnaireElevesNew.size();
+        t.start();
+        emit assistant.ButtonProposer->clicked();
+        propositions.push_back(Ms(t));
+        if (assistant.DictionnaireElevesNew.size() <= avant) {
+            QTextStream(stderr) << "bench_assistant: the proposal placed nobody" << Qt::endl;
+            return 1;
+        }
         assistant.hide();
         QTextStream(stderr) << "run " << r + 1 << " of " << repetitions << Qt::endl;
     }
@@ -249,6 +259,7 @@ int main(int argc, char* argv[]) {
     ligne("first display (every student ticked)", affichages);
     ligne("filter change (list refilled)", filtres);
     ligne("Valider, 2,000 ticked", validations);
+    ligne("Proposer une répartition, one press", propositions);
     const auto [pic, courante] = Memoire();
     Sortie() << QStringLiteral("  resident memory: peak %1 MB, now %2 MB")
                     .arg(pic, 0, 'f', 0)
@@ -267,6 +278,8 @@ int main(int argc, char* argv[]) {
             QStringLiteral("filter change < 100 ms: %1 ms").arg(Mediane(filtres), 0, 'f', 1));
     verdict(Mediane(validations) < 100,
             QStringLiteral("Valider of 2,000 < 100 ms: %1 ms").arg(Mediane(validations), 0, 'f', 1));
+    verdict(Mediane(propositions) < 200,
+            QStringLiteral("a proposal press < 200 ms: %1 ms").arg(Mediane(propositions), 0, 'f', 1));
     verdict(pic < 300, QStringLiteral("resident memory < 300 MB: peak %1 MB").arg(pic, 0, 'f', 0));
     return 0;
 }

@@ -6,7 +6,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <algorithm>
 
@@ -72,6 +74,7 @@ private slots:
     void masquerLesElevesPlaces();
     void validerSansCoche();
     void sectionSansNiveaux();
+    void proposerUneRepartition();
 };
 
 // As the sign-in leaves it, then as leaving the elements page shows it.
@@ -346,6 +349,61 @@ void TestPageEleves::sectionSansNiveaux() {
     QCOMPARE(a.ComboBoxElevesNouvelleClasse->count(), 0);
     QCOMPARE(env.Lignes(), avant);
     QVERIFY(env.Plateforme.Messages().isEmpty());
+}
+
+// "Proposer une répartition" (Alt+P) places every promoted and repeating student not yet placed, keeps the
+// hand-made placements, says what it did in one box; "Annuler la proposition" takes back exactly its own
+// placements, not those the user changed since.
+void TestPageEleves::proposerUneRepartition() {
+    Env env;
+    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    env.AllerAuxEleves();
+    QVERIFY(!a.ButtonAnnulerProposition->isEnabled());
+    // By hand first: the Terminale student, whom no proposal would place.
+    Classe(env, QStringLiteral("Section francophone"), QStringLiteral("Terminale"),
+           QStringLiteral("Terminale A"));
+    Env::Choisir(a.ComboBoxElevesNouvelleClasse, QStringLiteral("[TLED] - Terminale D"));
+    env.Cocher(0, true);
+    env.Valider();
+    QCOMPARE(env.Placement(), QStringList{"S21:TLED"});
+
+    // Alt+P is the proposal's on this page, "< &Précédent"'s on the others.
+    QCOMPARE(a.ButtonProposer->shortcut(), QKeySequence(QStringLiteral("Alt+P")));
+    QVERIFY(a.button(QWizard::BackButton)->shortcut().isEmpty());
+    QTest::mouseClick(a.ButtonProposer, Qt::LeftButton);
+    QCOMPARE(env.Plateforme.Messages().size(), 1);
+    const QString resume = env.Plateforme.Messages().first();
+    QVERIFY2(resume.contains(QStringLiteral("placés par la proposition : 9 (promus : 7, redoublants : 2)")),
+             qPrintable(resume));
+    QVERIFY2(resume.contains(QStringLiteral("restant à placer vous-même : 2")), qPrintable(resume));
+    QVERIFY(resume.contains(QStringLiteral("exclus : 2")));
+    QCOMPARE(env.Placement(), QStringList({"S01:5A", "S02:5A", "S03:6A", "S06:6A", "S07:5B", "S11:2NDA",
+                                           "S12:2NDC", "S13:2NDA", "S21:TLED", "S31:F2A"}));
+    // The list shows them placed, ticked.
+    QCOMPARE(env.Lignes(), QStringList{"[S21] - Tchoua Ruth - TLED"});
+    Classe(env, QStringLiteral("Section francophone"), QStringLiteral("Sixième"), QStringLiteral("Sixième A"),
+           QStringLiteral("Promus"));
+    QCOMPARE(env.Lignes(), QStringList({S01 + " - 5A", S07 + " - 5B", S02 + " - 5A"}));
+    QCOMPARE(env.Coches(), QList<bool>({true, true, true}));
+    QVERIFY(a.ButtonAnnulerProposition->isEnabled());
+
+    // A second press has nothing left to place.
+    env.Plateforme.Vider();
+    QTest::mouseClick(a.ButtonProposer, Qt::LeftButton);
+    QVERIFY(env.Plateforme.Messages().first().contains(QStringLiteral("placés par la proposition : 0")));
+    QCOMPARE(env.Placement().size(), 10);
+
+    // S01 moved by hand is the user's decision now.
+    Env::Choisir(a.ComboBoxElevesNouvelleClasse, QStringLiteral("[5B] - Cinquième B"));
+    env.Cocher(1, false);
+    env.Cocher(2, false);
+    env.Valider();
+    QTest::mouseClick(a.ButtonAnnulerProposition, Qt::LeftButton);
+    QCOMPARE(env.Placement(), QStringList({"S01:5B", "S21:TLED"}));
+    QVERIFY(!a.ButtonAnnulerProposition->isEnabled());
+    QCOMPARE(env.Lignes(), QStringList({S01 + " - 5B", S07, S02}));
+    a.back();
+    QCOMPARE(a.button(QWizard::BackButton)->shortcut(), QKeySequence(QStringLiteral("Alt+P")));
 }
 
 QTEST_MAIN(TestPageEleves)

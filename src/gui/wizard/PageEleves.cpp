@@ -50,7 +50,7 @@ TPageEleves::TPageEleves(QWidget* parent)
     criteres->addWidget(ComboBoxElevesSection, 0, 1);
     criteres->addWidget(Libelle(this, QStringLiteral("&Décision"), ComboBoxElevesPromusRedoublantsExclus), 0,
                         2);
-    criteres->addWidget(Libelle(this, QStringLiteral("&Ancienne classe :"), ComboBoxElevesAncienneClasse), 0,
+    criteres->addWidget(Libelle(this, QStringLiteral("Ancienne &classe :"), ComboBoxElevesAncienneClasse), 0,
                         3);
     criteres->addWidget(ComboBoxElevesAncienneClasse, 0, 4);
     criteres->addWidget(Libelle(this, QStringLiteral("&Niveau : "), ComboBoxElevesNiveau), 1, 0);
@@ -83,8 +83,20 @@ TPageEleves::TPageEleves(QWidget* parent)
     auto* filtres = new QVBoxLayout;
     filtres->addWidget(CheckBoxSelectionBas);
     filtres->addWidget(CheckBoxTenirCompteOrientation);
+    ButtonProposer = new QPushButton(QStringLiteral("&Proposer une répartition"), this);
+    ButtonProposer->setObjectName(QStringLiteral("ButtonProposer"));
+    ButtonProposer->setAutoDefault(false);
+    ButtonProposer->setToolTip(
+        QStringLiteral("Place en une fois chaque élève promu ou redoublant qui n'a pas encore "
+                       "de classe ; les élèves déjà placés ne bougent pas."));
+    ButtonAnnulerProposition = new QPushButton(QStringLiteral("Annu&ler la proposition"), this);
+    ButtonAnnulerProposition->setObjectName(QStringLiteral("ButtonAnnulerProposition"));
+    ButtonAnnulerProposition->setAutoDefault(false);
+    ButtonAnnulerProposition->setEnabled(false);
     auto* bas = new QHBoxLayout;
     bas->addWidget(ButtonElevesValider, 0, Qt::AlignTop);
+    bas->addWidget(ButtonProposer, 0, Qt::AlignTop);
+    bas->addWidget(ButtonAnnulerProposition, 0, Qt::AlignTop);
     bas->addStretch(1);
     bas->addLayout(filtres);
     Contenu->addLayout(bas);

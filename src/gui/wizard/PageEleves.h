@@ -25,6 +25,9 @@ public:
     TCaseToutSelectionner* CheckBoxElevesSelectionner;
     QListView* CheckListBoxEleves;
     QPushButton* ButtonElevesValider;
+    // A class for every ordinary student in one press, and its undoing.
+    QPushButton* ButtonProposer;
+    QPushButton* ButtonAnnulerProposition;
     QCheckBox* CheckBoxSelectionBas;
     QCheckBox* CheckBoxTenirCompteOrientation;
 };

@@ -7,12 +7,15 @@
 #include "core/platform/Messages.h"
 #include "core/transition/ChargementEleves.h"
 #include "core/transition/Placement.h"
+#include "core/transition/Proposition.h"
 #include "gui/wizard/Garde.h"
 #include "gui/wizard/ListeCochee.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
 
 void TFAssistantNouvelleAnnee::RefreshComboBoxEleveNouvelleClasse() {
     const TCNiveau* niveau = ComboBoxElevesAncienneClasse->count() == 0
@@ -139,7 +142,38 @@ void TFAssistantNouvelleAnnee::ButtonElevesValiderClick() {
         const TCClasse* nouvelle = ObjetSelectionne<TCClasse>(ComboBoxElevesNouvelleClasse);
         if (nouvelle == nullptr)
             return;
-        EnregistrerPlacement(DictionnaireElevesNew, CochesEleves(), nouvelle->GetCode());
+        const std::vector<std::pair<QString, bool>> coches = CochesEleves();
+        EnregistrerPlacement(DictionnaireElevesNew, coches, nouvelle->GetCode());
+        // What the user decides by hand is no proposal any more.
+        for (const auto& [matricule, coche] : coches)
+            PlacementsProposes.remove(matricule);
+        ButtonAnnulerProposition->setEnabled(!PlacementsProposes.isEmpty());
+        RefreshCheckListBoxEleves();
+    });
+}
+
+void TFAssistantNouvelleAnnee::ButtonProposerClick() {
+    Garder([this] {
+        const TProposition proposition =
+            Proposer(OrdreEleves, DictionnaireDecisions, DictionnaireElevesNew,
+                     LireClassesProposition(AnneeCourante, EditAnneeScolaire->text()));
+        for (auto it = proposition.Placements.cbegin(); it != proposition.Placements.cend(); ++it) {
+            DictionnaireElevesNew.insert(it.key(), it.value());
+            PlacementsProposes.insert(it.key(), it.value());
+        }
+        ButtonAnnulerProposition->setEnabled(!PlacementsProposes.isEmpty());
+        RefreshCheckListBoxEleves();
+        Messages().Information(ResumeProposition(proposition));
+    });
+}
+
+void TFAssistantNouvelleAnnee::ButtonAnnulerPropositionClick() {
+    Garder([this] {
+        for (auto it = PlacementsProposes.cbegin(); it != PlacementsProposes.cend(); ++it)
+            if (DictionnaireElevesNew.value(it.key()) == it.value())
+                DictionnaireElevesNew.remove(it.key());
+        PlacementsProposes.clear();
+        ButtonAnnulerProposition->setEnabled(false);
         RefreshCheckListBoxEleves();
     });
 }

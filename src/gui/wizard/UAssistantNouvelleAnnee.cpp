@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -143,6 +144,8 @@ TFAssistantNouvelleAnnee::TFAssistantNouvelleAnnee(QWidget* parent) : QWizard(pa
     CheckBoxElevesSelectionner = eleves->CheckBoxElevesSelectionner;
     CheckListBoxEleves = eleves->CheckListBoxEleves;
     ButtonElevesValider = eleves->ButtonElevesValider;
+    ButtonProposer = eleves->ButtonProposer;
+    ButtonAnnulerProposition = eleves->ButtonAnnulerProposition;
     CheckBoxSelectionBas = eleves->CheckBoxSelectionBas;
     CheckBoxTenirCompteOrientation = eleves->CheckBoxTenirCompteOrientation;
     setPage(Etape8Eleves, eleves);
@@ -170,6 +173,9 @@ TFAssistantNouvelleAnnee::TFAssistantNouvelleAnnee(QWidget* parent) : QWizard(pa
             &TFAssistantNouvelleAnnee::CheckBoxTenirCompteOrientationClick);
     connect(ButtonElevesValider, &QPushButton::clicked, this,
             &TFAssistantNouvelleAnnee::ButtonElevesValiderClick);
+    connect(ButtonProposer, &QPushButton::clicked, this, &TFAssistantNouvelleAnnee::ButtonProposerClick);
+    connect(ButtonAnnulerProposition, &QPushButton::clicked, this,
+            &TFAssistantNouvelleAnnee::ButtonAnnulerPropositionClick);
     connect(CheckBoxEleve, &QCheckBox::clicked, this, &TFAssistantNouvelleAnnee::CheckBoxEleveClick);
     connect(ButtonNiveauAjouter, &QPushButton::clicked, this,
             &TFAssistantNouvelleAnnee::ButtonNiveauAjouterClick);
@@ -209,6 +215,10 @@ void TFAssistantNouvelleAnnee::MontrerBoutons(int id) {
         break;
     }
     setButtonLayout(boutons);
+    // Alt+P is "Proposer une répartition" on the students page, "< &Précédent" everywhere else: the two
+    // never compete.
+    QAbstractButton* precedent = button(QWizard::BackButton);
+    precedent->setShortcut(id == Etape8Eleves ? QKeySequence() : QKeySequence::mnemonic(precedent->text()));
 }
 
 int TFAssistantNouvelleAnnee::nextId() const {
@@ -271,6 +281,8 @@ void TFAssistantNouvelleAnnee::FormClose() {
     // The list shows students of the map: it goes first.
     ListeEleves->Modele->Vider();
     DictionnaireElevesNew.clear();
+    PlacementsProposes.clear();
+    ButtonAnnulerProposition->setEnabled(false);
     DictionnaireDecisions.clear();
     DictionnaireEleves.clear();
     OrdreEleves.clear();

@@ -57,6 +57,8 @@ public:
     TDictionnairePlacement DictionnaireElevesNew;
     // The students of DictionnaireEleves in the student list's order.
     TOrdreEleves OrdreEleves;
+    // The placements "Proposer une répartition" made and nobody has changed since.
+    TDictionnairePlacement PlacementsProposes;
 
     // Welcome page.
     QLineEdit* EditAnneeScolaire;
@@ -91,6 +93,8 @@ public:
     TCaseToutSelectionner* CheckBoxElevesSelectionner;
     QListView* CheckListBoxEleves;
     QPushButton* ButtonElevesValider;
+    QPushButton* ButtonProposer;
+    QPushButton* ButtonAnnulerProposition;
     QCheckBox* CheckBoxSelectionBas;
     QCheckBox* CheckBoxTenirCompteOrientation;
     // Last page: which step of the transition runs, and how far it has gone.
@@ -118,6 +122,10 @@ public slots:
     void CheckBoxSelectionBasClick();
     void CheckBoxTenirCompteOrientationClick();
     void ButtonElevesValiderClick();
+    // "Proposer une répartition": a class for every ordinary student not placed yet, and a summary.
+    void ButtonProposerClick();
+    // Takes back the placements of the proposals that nobody changed since.
+    void ButtonAnnulerPropositionClick();
     // "&Suivant >" on the students page: false keeps the user there.
     bool Etape8ElevesNextButtonClick();
     // "&Suivant >" on the elements page.
