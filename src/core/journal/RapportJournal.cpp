@@ -315,19 +315,23 @@ private:
         }
     }
 
-    // Draws the part of a row from depuis to depuis + hauteur (device units, from the row's top) at y_.
+    // Draws the part of a row from depuis to depuis + hauteur (device units, from the row's top) at y_: the
+    // frames of its cells, and the lines of text that begin in that part (so that a line is printed once,
+    // on the page where it fits).
     void Tranche(const std::array<TCellule, NombreColonnes>& cellules, double depuis, double hauteur) {
         peintre_.save();
         peintre_.setPen(trait_);
         const double retraitH = X(RetraitHorizontal);
         const double retraitV = Y(RetraitVertical);
         for (const TCellule& c : cellules) {
-            const QRectF cadre(c.Gauche, y_, c.Largeur, hauteur);
-            peintre_.drawRect(cadre);
-            peintre_.save();
-            peintre_.setClipRect(cadre);
-            c.Mise->draw(&peintre_, QPointF(c.Gauche + retraitH, y_ - depuis + retraitV));
-            peintre_.restore();
+            peintre_.drawRect(QRectF(c.Gauche, y_, c.Largeur, hauteur));
+            const QPointF origine(c.Gauche + retraitH, y_ - depuis + retraitV);
+            for (int i = 0; i < c.Mise->lineCount(); ++i) {
+                const QTextLine ligne = c.Mise->lineAt(i);
+                const double haut = retraitV + ligne.y();
+                if (haut >= depuis - 0.01 && haut < depuis + hauteur - 0.01)
+                    ligne.draw(&peintre_, origine);
+            }
         }
         peintre_.restore();
     }
