@@ -126,22 +126,24 @@ void Generer(BaseDeTest& base, const QString& nomBase, const QDate& debut, const
         operations << ChaineSQL(o);
     for (const QString& d : DomainesJournal())
         domaines << ChaineSQL(d);
-    // Entries spread evenly over the days, between 07:00 and 19:00; descriptions of 60 to 200 characters.
-    base.Executer(QStringLiteral(
-                      "INSERT INTO journal (utilisateur, libelle, poste, operation, domaine, date, heure) "
-                      "SELECT CONCAT('user', LPAD(MOD(seq, %1), 2, '0')), "
-                      "CONCAT('[USER', LPAD(MOD(seq, %1), 2, '0'), '] - Opération ', seq, ' sur la classe ', "
-                      "MOD(seq, 97), ' de l''établissement', REPEAT(' - détail', MOD(seq, 16))), "
-                      "CONCAT('PC', LPAD(MOD(seq, 25), 2, '0'), '-192.168.1.', MOD(seq, 25) + 10), "
-                      "ELT(1 + MOD(seq, 6), %2), ELT(1 + MOD(seq, 10), %3), "
-                      "DATE_ADD('%4', INTERVAL ((seq - 1) * %5) DIV %6 DAY), "
-                      "SEC_TO_TIME(7 * 3600 + MOD(seq * 7919, 720) * 60) FROM seq_1_to_%6")
-                      .arg(Utilisateurs)
-                      .arg(operations.join(QLatin1Char(',')), domaines.join(QLatin1Char(',')),
-                           debut.toString(QStringLiteral("yyyy-MM-dd")))
-                      .arg(jours)
-                      .arg(n),
-                  nomBase);
+    // Entries spread evenly over the days, between 07:00 and 19:00, users, workstations, operations and
+    // domains mixed; descriptions of 60 to 200 characters.
+    base.Executer(
+        QStringLiteral(
+            "INSERT INTO journal (utilisateur, libelle, poste, operation, domaine, date, heure) "
+            "SELECT CONCAT('user', LPAD(MOD(seq DIV 7, %1), 2, '0')), "
+            "CONCAT('[USER', LPAD(MOD(seq DIV 7, %1), 2, '0'), '] - Opération ', seq, ' sur la classe ', "
+            "MOD(seq, 97), ' de l''établissement', REPEAT(' - détail', MOD(seq, 16))), "
+            "CONCAT('PC', LPAD(MOD(seq DIV 3, 25), 2, '0'), '-192.168.1.', MOD(seq DIV 3, 25) + 10), "
+            "ELT(1 + MOD(seq, 6), %2), ELT(1 + MOD(seq, 10), %3), "
+            "DATE_ADD('%4', INTERVAL ((seq - 1) * %5) DIV %6 DAY), "
+            "SEC_TO_TIME(7 * 3600 + MOD(seq * 7919, 720) * 60) FROM seq_1_to_%6")
+            .arg(Utilisateurs)
+            .arg(operations.join(QLatin1Char(',')), domaines.join(QLatin1Char(',')),
+                 debut.toString(QStringLiteral("yyyy-MM-dd")))
+            .arg(jours)
+            .arg(n),
+        nomBase);
     base.Executer(QStringLiteral("ANALYZE TABLE journal"), nomBase);
     base.Executer(
         QStringLiteral("INSERT INTO configuration (id, nom_fr) VALUES (1, 'Lycée bilingue d''Akwa')"),

@@ -118,7 +118,9 @@ TJournal::TJournal(QWidget* parent) : QDialog(parent) {
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setAlternatingRowColors(true);
+    // Rows of one height: the grid does not measure each row it reads.
     DBGrid1->verticalHeader()->hide();
+    DBGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
     DBGrid1->horizontalHeader()->setSectionsClickable(true);
     DBGrid1->horizontalHeader()->setHighlightSections(false);
