@@ -154,6 +154,13 @@ TResultat TSQLQuery::Lire() {
     return resultat;
 }
 
+QSqlQuery TSQLQuery::Curseur() {
+    Close();
+    QSqlQuery q = Executer(*this);
+    active_ = true;
+    return q;
+}
+
 void TClientDataSet::Open() {
     Close();
     TDataSetProvider* provider = nullptr;

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
 #include <functional>
@@ -67,6 +68,9 @@ public:
     static inline std::function<void(const TSQLQuery&)> AvantExecution;
     // Runs the statement and fetches every row.
     TResultat Lire();
+    // Runs the statement and hands its result over, to be read forward row by row as the reader needs the
+    // rows (a list that shows the first rows before it has converted the others). Errors as Lire.
+    QSqlQuery Curseur();
 
 private:
     bool active_ = false;
