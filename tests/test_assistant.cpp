@@ -1,6 +1,7 @@
 // The wizard window: its pages and their order both ways, the buttons each page shows, the select-all rule of
 // its check lists, errors inside a handler, and how it ends (finish, cancel, close box).
 #include "core/model/UniteCNiveau.h"
+#include "gui/journal/JournalU.h"
 #include "gui/wizard/ListeCochee.h"
 #include "gui/wizard/PageAssistant.h"
 #include "gui/wizard/UAssistantNouvelleAnnee.h"
@@ -20,6 +21,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -72,6 +74,7 @@ private slots:
     void listesDesPagesDesactivees();
     void ouverturesDesDialogues_data();
     void ouverturesDesDialogues();
+    void journalDesOperations();
     void elevesNonPlaces_data();
     void elevesNonPlaces();
     void erreurDansUnGestionnaire();
@@ -347,6 +350,34 @@ void TestAssistant::ouverturesDesDialogues() {
                  0);
     }
     QVERIFY(QApplication::activeModalWidget() == nullptr || QApplication::activeModalWidget() == &a);
+}
+
+// The welcome page opens the operations journal of the year being closed, for the current month.
+void TestAssistant::journalDesOperations() {
+    EnvironnementAssistant env;
+    Assistant& a = *env.Assistant;
+    env.Base.Executer(
+        QStringLiteral("INSERT INTO journal (utilisateur, libelle, poste, operation, domaine, date, "
+                       "heure) VALUES ('admin', 'Ouverture du mois', 'PC-1', 'Connexion', "
+                       "'Administration de la Base de donnees', CURDATE(), '08:00')"),
+        QStringLiteral("bd_2025_2026"));
+    TJournal journal;
+    a.show();
+    QCOMPARE(a.ButtonJournal->text(), QStringLiteral("&Journal des opérations"));
+    QString annee;
+    int lignes = -1;
+    QTimer::singleShot(0, [&] {
+        if (QApplication::activeModalWidget() != &journal)
+            return;
+        annee = journal.AnneeScolaire;
+        lignes = journal.DBGrid1->model()->rowCount();
+        journal.close();
+    });
+    QTest::mouseClick(a.ButtonJournal, Qt::LeftButton);
+    QCOMPARE(annee, QStringLiteral("2025/2026"));
+    QCOMPARE(lignes, 1);
+    QVERIFY(env.Plateforme.Messages().isEmpty());
+    QCOMPARE(a.currentId(), int(Assistant::Etape0Accueil));
 }
 
 // Leaving the students page with students not placed asks; Non keeps the page, Oui moves on. With every

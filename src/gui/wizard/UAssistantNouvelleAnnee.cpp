@@ -4,6 +4,7 @@
 #include "core/model/UniteCConfiguration.h"
 #include "core/platform/FinApplication.h"
 #include "core/transition/TransitionAnnee.h"
+#include "gui/journal/JournalU.h"
 #include "gui/wizard/Garde.h"
 #include "gui/wizard/ListeCochee.h"
 #include "gui/wizard/PageAccueil.h"
@@ -16,8 +17,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QKeySequence>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -251,7 +252,9 @@ bool TFAssistantNouvelleAnnee::Etape1ElementAImporterNextButtonClick() {
 }
 
 void TFAssistantNouvelleAnnee::ButtonJournalClick() {
-    // Filled in with the journal window.
+    // The journal of the year being closed; the window says itself what keeps it from opening.
+    if (Journal != nullptr)
+        Journal->OuvrirPourAnnee(AnneeCourante);
 }
 
 void TFAssistantNouvelleAnnee::showEvent(QShowEvent* event) {
