@@ -317,7 +317,7 @@ void TestAssistant::ouverturesDesDialogues() {
 
     QString titreVu, precedentVu;
     bool appel = false;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &a, [&] {
         QWidget* fenetre = QApplication::activeModalWidget();
         if (fenetre == nullptr || fenetre == &a)
             return;
@@ -366,7 +366,7 @@ void TestAssistant::journalDesOperations() {
     QCOMPARE(a.ButtonJournal->text(), QStringLiteral("&Journal des opérations"));
     QString annee;
     int lignes = -1;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &journal, [&] {
         if (QApplication::activeModalWidget() != &journal)
             return;
         annee = journal.AnneeScolaire;

@@ -186,7 +186,7 @@ void TestRemplissage::deBoutEnBout() {
     plateforme.Reponses = {true}; // "ignorer ces élèves ?" Oui
 
     bool parcouru = false;
-    QTimer::singleShot(0, [&parcouru] {
+    QTimer::singleShot(0, FAssistantNouvelleAnnee, [&parcouru] {
         TFAssistantNouvelleAnnee& a = *FAssistantNouvelleAnnee;
         QVERIFY(a.isVisible());
         QVERIFY(!Password->isVisible());
