@@ -2,6 +2,7 @@
 
 #include "base/Chiffrement.h"
 #include "base/KORVENFonctionsU.h"
+#include "base/KorvenUtils.h"
 #include "core/data/ConnexionSQL.h"
 
 #include <QDir>
@@ -112,6 +113,10 @@ QStringList BaseDeTest::Empreinte(const QString& base) {
                          Lignes(QStringLiteral("CHECKSUM TABLE %1 EXTENDED").arg(nom)).value(0);
     }
     return empreinte;
+}
+
+void BaseDeTest::FuseauHoraireServeur(const QString& fuseau) {
+    Executer(QStringLiteral("CALL solvane_serveur.fuseau_horaire(%1)").arg(ChaineSQL(fuseau)));
 }
 
 void BaseDeTest::CreerBaseAnnee(const QString& nomBase) {
