@@ -215,6 +215,17 @@ void BaseDeTest::EcrireConfiguration(const QString& dossier, const QString& nom,
     fichier.write(texte.toUtf8());
 }
 
+void BaseDeTest::AjouterCleConfiguration(const QString& dossier, const QString& cle, const QString& valeur) {
+    QFile fichier(QDir(dossier).filePath(QStringLiteral("config_korven.ini")));
+    if (!fichier.open(QIODevice::Append)) {
+        Echec(QStringLiteral("cannot add to the configuration file in %1").arg(dossier),
+              fichier.errorString());
+        return;
+    }
+    fichier.write(
+        (cle + QLatin1Char('=') + CrypterTexte(valeur, PhraseSecrete) + QStringLiteral("\r\n")).toUtf8());
+}
+
 void BaseDeTest::EcrireConfigurationValide(const QString& dossier) {
     EcrireConfiguration(dossier, QStringLiteral("korven"), ServeurDeTest::Hote(), ServeurDeTest::Port(),
                         ServeurDeTest::Utilisateur(), ServeurDeTest::MotDePasse());

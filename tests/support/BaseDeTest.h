@@ -53,6 +53,8 @@ public:
     static void EcrireConfiguration(const QString& dossier, const QString& nom, const QString& serveur,
                                     const QString& port, const QString& utilisateur,
                                     const QString& motDePasse);
+    // Appends one more key of the section, its value encrypted, to the file EcrireConfiguration wrote.
+    static void AjouterCleConfiguration(const QString& dossier, const QString& cle, const QString& valeur);
     // The configuration that reaches this server with the master database korven.
     static void EcrireConfigurationValide(const QString& dossier);
 
