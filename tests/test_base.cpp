@@ -1,13 +1,19 @@
-// What needs neither server nor window: year codes and database names, the sections-and-keys reader and the
-// quoting of values written into SQL text.
+// What needs neither server nor window: year codes and database names, the sections-and-keys reader, the
+// quoting of values written into SQL text and the check of the configured connection values.
 #include "base/FichierIni.h"
 #include "base/KORVENFonctionsU.h"
 #include "base/KORVENTypesU.h"
 #include "base/KorvenUtils.h"
+#include "base/ValeursConnexion.h"
+#include "support/LectureInterdite.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+
 #include <QTest>
+#include <optional>
+
+#include <sys/stat.h>
 
 class TestBase : public QObject {
     Q_OBJECT
@@ -18,8 +24,16 @@ private slots:
     void nomBaseAnnee_data();
     void nomBaseAnnee();
     void fichierIni();
+    void fichierIniIllisible_data();
+    void fichierIniIllisible();
     void chaineSQL_data();
     void chaineSQL();
+    void serveur_data();
+    void serveur();
+    void port_data();
+    void port();
+    void securite_data();
+    void securite();
 };
 
 void TestBase::anneeSuivante_data() {
@@ -93,6 +107,52 @@ void TestBase::fichierIni() {
              QString());
 }
 
+// A file the reader cannot or must not read gives no key and says why; it never blocks (a pipe) nor fills the
+// memory (a device).
+void TestBase::fichierIniIllisible_data() {
+    QTest::addColumn<QString>("chemin");
+    QTest::addColumn<QString>("raison");
+    QTest::addColumn<bool>("interdit"); // the file is there, but its reader has no right to read it
+
+    static QTemporaryDir dossier;
+    const QString tube = dossier.filePath(QStringLiteral("tube"));
+    QVERIFY(::mkfifo(QFile::encodeName(tube).constData(), 0600) == 0);
+    const QString gros = dossier.filePath(QStringLiteral("gros.ini"));
+    const QString prive = dossier.filePath(QStringLiteral("prive.ini"));
+    for (const QString& chemin : {gros, prive}) {
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[database]\r\nname=a29ydmVu\r\n");
+        if (chemin == gros)
+            f.write(QByteArray(TFichierIni::TailleMaximale, ';'));
+    }
+    QTest::newRow("absent") << dossier.filePath(QStringLiteral("absent.ini"))
+                            << QStringLiteral("n'existe pas") << false;
+    QTest::newRow("directory") << dossier.path() << QStringLiteral("pas un fichier ordinaire") << false;
+    QTest::newRow("/dev/zero") << QStringLiteral("/dev/zero") << QStringLiteral("pas un fichier ordinaire")
+                               << false;
+    QTest::newRow("FIFO") << tube << QStringLiteral("pas un fichier ordinaire") << false;
+    QTest::newRow("over 1 MB") << gros << QStringLiteral("trop volumineux") << false;
+    QTest::newRow("no right to read") << prive << QStringLiteral("ne peut pas être lu") << true;
+}
+
+void TestBase::fichierIniIllisible() {
+    QFETCH(QString, chemin);
+    QFETCH(QString, raison);
+    QFETCH(bool, interdit);
+    std::optional<LectureInterdite> sansDroit;
+    if (interdit)
+        sansDroit.emplace(chemin);
+    const TFichierIni fichier(chemin);
+    sansDroit.reset();
+    QVERIFY2(fichier.Erreur().contains(raison), qPrintable(fichier.Erreur()));
+    QCOMPARE(fichier.LireChaine(QStringLiteral("database"), QStringLiteral("name"), QStringLiteral("d")),
+             QStringLiteral("d"));
+    if (interdit) // the same file, readable again, is read
+        QCOMPARE(TFichierIni(chemin).LireChaine(QStringLiteral("database"), QStringLiteral("name")),
+                 QStringLiteral("a29ydmVu"));
+}
+
 void TestBase::chaineSQL_data() {
     QTest::addColumn<QString>("valeur");
     QTest::addColumn<QString>("literal");
@@ -110,6 +170,139 @@ void TestBase::chaineSQL() {
     QFETCH(QString, valeur);
     QFETCH(QString, literal);
     QCOMPARE(ChaineSQL(valeur), literal);
+}
+
+// The server value goes to the client library only when it is plainly a host: the MySQL client reads a host
+// holding "=" or ";" as connection options (a command run on every connection, a library loaded).
+void TestBase::serveur_data() {
+    QTest::addColumn<QString>("valeur");
+    QTest::addColumn<QString>("hote"); // empty: refused
+    const auto accepte = [](const char* nom, const QString& v, const QString& h) {
+        QTest::newRow(nom) << v << h;
+    };
+    const auto refuse = [](const char* nom, const QString& v) { QTest::newRow(nom) << v << QString(); };
+    accepte("IPv4", QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.1"));
+    accepte("IPv4 limits", QStringLiteral("255.0.0.0"), QStringLiteral("255.0.0.0"));
+    accepte("name", QStringLiteral("localhost"), QStringLiteral("localhost"));
+    accepte("dotted name", QStringLiteral("db-1.ecole.example"), QStringLiteral("db-1.ecole.example"));
+    accepte("Windows name", QStringLiteral("SERVEUR_ECOLE"), QStringLiteral("SERVEUR_ECOLE"));
+    accepte("name ending in digits", QStringLiteral("srv2"), QStringLiteral("srv2"));
+    accepte("IPv6 loopback", QStringLiteral("[::1]"), QStringLiteral("::1"));
+    accepte("IPv6 full", QStringLiteral("[2001:db8:0:0:0:0:0:10]"), QStringLiteral("2001:db8:0:0:0:0:0:10"));
+    accepte("IPv6 with IPv4 tail", QStringLiteral("[::ffff:192.0.2.1]"), QStringLiteral("::ffff:192.0.2.1"));
+    refuse("empty", QString());
+    refuse("options", QStringLiteral("host=127.0.0.1;port=3306;init-command=SELECT 1"));
+    refuse("library", QStringLiteral("127.0.0.1;plugin-dir=/tmp/x;default-auth=evil"));
+    refuse("equals only", QStringLiteral("a=b"));
+    refuse("space", QStringLiteral("127.0.0.1 "));
+    refuse("socket path", QStringLiteral("/run/mysqld/mysqld.sock"));
+    refuse("port in the host", QStringLiteral("127.0.0.1:3306"));
+    refuse("IPv4 part over 255", QStringLiteral("127.0.0.256"));
+    refuse("IPv4 octal part", QStringLiteral("010.0.0.1"));
+    refuse("short IPv4", QStringLiteral("127.1"));
+    refuse("number", QStringLiteral("2130706433"));
+    refuse("IPv6 without brackets", QStringLiteral("::1"));
+    refuse("IPv6 two gaps", QStringLiteral("[1::2::3]"));
+    refuse("IPv6 nine groups", QStringLiteral("[1:2:3:4:5:6:7:8:9]"));
+    refuse("IPv6 zone", QStringLiteral("[fe80::1%eth0]"));
+    refuse("IPv6 option after", QStringLiteral("[::1];a=b"));
+    refuse("empty brackets", QStringLiteral("[]"));
+    refuse("label starting with a hyphen", QStringLiteral("-serveur"));
+    refuse("empty label", QStringLiteral("serveur..ecole"));
+    refuse("label over 63", QString(64, QLatin1Char('a')));
+    refuse("non-ASCII", QStringLiteral("écolé"));
+    refuse("Arabic-Indic digits", QStringLiteral("[::\u0661]"));
+    refuse("NUL", QStringLiteral("localhost") + QChar(u'\0') + QStringLiteral("x"));
+}
+
+void TestBase::serveur() {
+    QFETCH(QString, valeur);
+    QFETCH(QString, hote);
+    if (!hote.isEmpty()) {
+        QCOMPARE(HoteServeur(valeur), hote);
+        return;
+    }
+    try {
+        HoteServeur(valeur);
+        QFAIL("accepted");
+    } catch (const EKorven& e) {
+        // The reason names the value, so that the administrator sees which one is wrong.
+        QVERIFY2(valeur.isEmpty()
+                     ? e.Message().contains(QStringLiteral("serveur"))
+                     : e.Message().contains(QStringLiteral("« ") + valeur + QStringLiteral(" »")),
+                 qPrintable(e.Message()));
+    }
+}
+
+// Only 1 to 65535: the client library reads an empty or unreadable port as its default 3306, and a larger one
+// modulo 65536 (99056 reached a server on 33520).
+void TestBase::port_data() {
+    QTest::addColumn<QString>("valeur");
+    QTest::addColumn<int>("port"); // 0: refused
+    QTest::newRow("3306") << QStringLiteral("3306") << 3306;
+    QTest::newRow("1") << QStringLiteral("1") << 1;
+    QTest::newRow("65535") << QStringLiteral("65535") << 65535;
+    QTest::newRow("leading zero") << QStringLiteral("03306") << 3306;
+    QTest::newRow("empty") << QString() << 0;
+    QTest::newRow("letters") << QStringLiteral("abc") << 0;
+    QTest::newRow("negative") << QStringLiteral("-1") << 0;
+    QTest::newRow("sign") << QStringLiteral("+3306") << 0;
+    QTest::newRow("zero") << QStringLiteral("0") << 0;
+    QTest::newRow("65536") << QStringLiteral("65536") << 0;
+    QTest::newRow("99999") << QStringLiteral("99999") << 0;
+    QTest::newRow("99056") << QStringLiteral("99056") << 0;
+    QTest::newRow("beyond int") << QStringLiteral("4294970402") << 0;
+    QTest::newRow("space") << QStringLiteral(" 3306") << 0;
+    QTest::newRow("decimal") << QStringLiteral("3306.0") << 0;
+}
+
+void TestBase::port() {
+    QFETCH(QString, valeur);
+    QFETCH(int, port);
+    if (port != 0) {
+        QCOMPARE(PortServeur(valeur), port);
+        return;
+    }
+    try {
+        PortServeur(valeur);
+        QFAIL("accepted");
+    } catch (const EKorven& e) {
+        QVERIFY2(e.Message().contains(QStringLiteral("port")), qPrintable(e.Message()));
+        QVERIFY2(valeur.isEmpty() ||
+                     e.Message().contains(QStringLiteral("« ") + valeur + QStringLiteral(" »")),
+                 qPrintable(e.Message()));
+    }
+}
+
+// The optional keys tls and tls_ca: absent, TLS when the server offers it; "require" or a CA file, only TLS.
+void TestBase::securite_data() {
+    QTest::addColumn<QString>("tls");
+    QTest::addColumn<QString>("ca");
+    QTest::addColumn<bool>("valide");
+    QTest::addColumn<bool>("exiger");
+    QTest::newRow("absent") << QString() << QString() << true << false;
+    QTest::newRow("prefer") << QStringLiteral("prefer") << QString() << true << false;
+    QTest::newRow("require") << QStringLiteral("require") << QString() << true << true;
+    QTest::newRow("REQUIRE") << QStringLiteral("REQUIRE") << QString() << true << true;
+    QTest::newRow("CA alone") << QString() << QStringLiteral("/etc/korven/ca.pem") << true << true;
+    QTest::newRow("CA with prefer") << QStringLiteral("prefer") << QStringLiteral("/etc/korven/ca.pem")
+                                    << true << true;
+    QTest::newRow("misspelt") << QStringLiteral("requir") << QString() << false << false;
+    QTest::newRow("yes") << QStringLiteral("yes") << QString() << false << false;
+}
+
+void TestBase::securite() {
+    QFETCH(QString, tls);
+    QFETCH(QString, ca);
+    QFETCH(bool, valide);
+    QFETCH(bool, exiger);
+    if (!valide) {
+        QVERIFY_THROWS_EXCEPTION(EKorven, SecuriteConnexion(tls, ca));
+        return;
+    }
+    const TSecuriteConnexion s = SecuriteConnexion(tls, ca);
+    QCOMPARE(s.Exiger, exiger);
+    QCOMPARE(s.AutoriteCertification, ca);
 }
 
 QTEST_GUILESS_MAIN(TestBase)

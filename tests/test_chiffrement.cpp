@@ -26,6 +26,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString CleEnHuitBits = QStringLiteral("cjFxhhBnq8XIMZ1w");      // "korven", key from the 8-bit phrase
@@ -79,6 +81,11 @@ private slots:
     void outilLitUnFichierPrepareAilleurs();
     void outilRefuseLesMauvaisArguments_data();
     void outilRefuseLesMauvaisArguments();
+    void outilEcritLesClesDeChiffrement();
+    void outilProtegeCeQuiEstEnPlace_data();
+    void outilProtegeCeQuiEstEnPlace();
+    void outilLitSeulementUnFichierOrdinaire_data();
+    void outilLitSeulementUnFichierOrdinaire();
 
 private:
     struct Resultat {
@@ -106,7 +113,12 @@ TestChiffrement::Resultat TestChiffrement::Lancer(const QString& programme, cons
         return r;
     processus.write(entree);
     processus.closeWriteChannel();
-    processus.waitForFinished(-1);
+    // A tool that blocks (on a pipe named as its file, say) fails the test instead of hanging it.
+    if (!processus.waitForFinished(30000)) {
+        processus.kill();
+        processus.waitForFinished(-1);
+        return r;
+    }
     if (processus.exitStatus() == QProcess::NormalExit)
         r.code = processus.exitCode();
     r.sortie = processus.readAllStandardOutput();
@@ -397,7 +409,8 @@ void TestChiffrement::outilEcritPuisRelitLeFichier() {
                                    QStringLiteral("--name"),   QStringLiteral("korven"),
                                    QStringLiteral("--server"), QStringLiteral("127.0.0.1"),
                                    QStringLiteral("--port"),   QStringLiteral("3306"),
-                                   QStringLiteral("--user"),   QStringLiteral("admin")};
+                                   QStringLiteral("--user"),   QStringLiteral("admin"),
+                                   QStringLiteral("--force")};
     const Resultat ecriture =
         Lancer(QStringLiteral(KORVEN_CONFIG_TOOL), arguments, motDePasse.toUtf8() + "\r\n");
     QVERIFY2(ecriture.code == 0, ecriture.erreurs.constData());
@@ -487,6 +500,32 @@ void TestChiffrement::outilRefuseLesMauvaisArguments_data() {
     QTest::newRow("stray argument") << QStringList{o, f, s, h, u, a, QStringLiteral("extra")} << mdp;
     QTest::newRow("unknown option") << QStringList{QStringLiteral("--frobnicate")} << mdp;
     QTest::newRow("nothing on standard input") << QStringList{o, f, s, h, u, a} << QByteArray();
+    // A server value the client library would read as connection options.
+    QTest::newRow("server with a command")
+        << QStringList{o, f, s, QStringLiteral("host=127.0.0.1;port=3306;init-command=SELECT 1"), u, a}
+        << mdp;
+    QTest::newRow("server with a library")
+        << QStringList{o, f, s, QStringLiteral("127.0.0.1;plugin-dir=/tmp/x;default-auth=evil"), u, a} << mdp;
+    QTest::newRow("server with a space")
+        << QStringList{o, f, s, QStringLiteral("serveur ecole"), u, a} << mdp;
+    QTest::newRow("IPv6 without brackets") << QStringList{o, f, s, QStringLiteral("::1"), u, a} << mdp;
+    QTest::newRow("unknown tls mode")
+        << QStringList{o, f, s, h, u, a, QStringLiteral("--tls"), QStringLiteral("always")} << mdp;
+    QTest::newRow("relative CA file")
+        << QStringList{o, f, s, h, u, a, QStringLiteral("--ca"), QStringLiteral("ca.pem")} << mdp;
+    QTest::newRow("CA file with tls prefer") << QStringList{o,
+                                                            f,
+                                                            s,
+                                                            h,
+                                                            u,
+                                                            a,
+                                                            QStringLiteral("--ca"),
+                                                            QStringLiteral("/etc/korven/ca.pem"),
+                                                            QStringLiteral("--tls"),
+                                                            QStringLiteral("prefer")}
+                                             << mdp;
+    QTest::newRow("--show with --force")
+        << QStringList{QStringLiteral("--show"), f, QStringLiteral("--force")} << QByteArray();
 }
 
 void TestChiffrement::outilRefuseLesMauvaisArguments() {
@@ -498,6 +537,155 @@ void TestChiffrement::outilRefuseLesMauvaisArguments() {
     QVERIFY(r.erreurs.contains("--output")); // the usage text
     QVERIFY(r.sortie.isEmpty());
     QVERIFY(!QFile::exists(dossier_.filePath(QStringLiteral("refus/config_korven.ini"))));
+}
+
+// The optional encryption keys: written encrypted like the others when asked for, shown by --show.
+void TestChiffrement::outilEcritLesClesDeChiffrement() {
+    const QString chemin = dossier_.filePath(QStringLiteral("tls.ini"));
+    const Resultat ecriture =
+        Lancer(QStringLiteral(KORVEN_CONFIG_TOOL),
+               {QStringLiteral("--output"), chemin, QStringLiteral("--server"),
+                QStringLiteral("[2001:db8::10]"), QStringLiteral("--user"), QStringLiteral("admin"),
+                QStringLiteral("--ca"), QStringLiteral("/etc/korven/autorité.pem")},
+               "secret\n");
+    QVERIFY2(ecriture.code == 0, ecriture.erreurs.constData());
+    QSettings ini(chemin, QSettings::IniFormat);
+    ini.beginGroup(QStringLiteral("database"));
+    QCOMPARE(DecrypterTexte(ini.value(QStringLiteral("tls")).toString(), PhraseSecrete),
+             QStringLiteral("require"));
+    QCOMPARE(DecrypterTexte(ini.value(QStringLiteral("tls_ca")).toString(), PhraseSecrete),
+             QStringLiteral("/etc/korven/autorité.pem"));
+    QFile brut(chemin);
+    QVERIFY(brut.open(QIODevice::ReadOnly));
+    QVERIFY(!brut.readAll().contains("require"));
+
+    const Resultat affichage =
+        Lancer(QStringLiteral(KORVEN_CONFIG_TOOL), {QStringLiteral("--show"), chemin}, {});
+    QCOMPARE(affichage.code, 0);
+    QCOMPARE(QString::fromLocal8Bit(affichage.sortie),
+             QStringLiteral("name: korven\nserver: [2001:db8::10]\nport: 3306\nuser: admin\npassword: (set)\n"
+                            "tls: require\ntls_ca: /etc/korven/autorité.pem\n"));
+}
+
+namespace {
+enum class EnPlace { Fichier, LienVersFichier, LienPendant, Dossier };
+}
+Q_DECLARE_METATYPE(EnPlace)
+
+// What lies at the output's name is never written through and never replaced unasked: a symbolic link
+// planted in a shared directory must not make a run as root overwrite the file it points at.
+void TestChiffrement::outilProtegeCeQuiEstEnPlace_data() {
+    QTest::addColumn<EnPlace>("enPlace");
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<int>("code");
+    QTest::newRow("existing file") << EnPlace::Fichier << false << 1;
+    QTest::newRow("existing file, --force") << EnPlace::Fichier << true << 0;
+    QTest::newRow("link to a file") << EnPlace::LienVersFichier << false << 1;
+    QTest::newRow("link to a file, --force") << EnPlace::LienVersFichier << true << 1;
+    QTest::newRow("dangling link") << EnPlace::LienPendant << false << 1;
+    QTest::newRow("dangling link, --force") << EnPlace::LienPendant << true << 1;
+    QTest::newRow("directory, --force") << EnPlace::Dossier << true << 1;
+}
+
+void TestChiffrement::outilProtegeCeQuiEstEnPlace() {
+    QFETCH(EnPlace, enPlace);
+    QFETCH(bool, force);
+    QFETCH(int, code);
+
+    QTemporaryDir ici(dossier_.filePath(QStringLiteral("en-place-XXXXXX")));
+    QVERIFY(ici.isValid());
+    const QString sortie = ici.filePath(QStringLiteral("config_korven.ini"));
+    const QString victime = ici.filePath(QStringLiteral("victime"));
+    const QByteArray intact = "ne pas toucher\n";
+    {
+        QFile f(enPlace == EnPlace::Fichier ? sortie : victime);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(intact);
+    }
+    switch (enPlace) {
+    case EnPlace::Fichier:
+        break;
+    case EnPlace::LienVersFichier:
+        QVERIFY(QFile::link(victime, sortie));
+        break;
+    case EnPlace::LienPendant:
+        QVERIFY(QFile::remove(victime));
+        QVERIFY(QFile::link(victime, sortie));
+        break;
+    case EnPlace::Dossier:
+        QVERIFY(QDir(ici.path()).mkdir(QStringLiteral("config_korven.ini")));
+        break;
+    }
+    const QStringList avant =
+        QDir(ici.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+
+    QStringList arguments = {QStringLiteral("--output"), sortie,
+                             QStringLiteral("--server"), QStringLiteral("127.0.0.1"),
+                             QStringLiteral("--user"),   QStringLiteral("admin")};
+    if (force)
+        arguments << QStringLiteral("--force");
+    const Resultat r = Lancer(QStringLiteral(KORVEN_CONFIG_TOOL), arguments, "secret\n");
+    QCOMPARE(r.code, code);
+
+    // No temporary file is left behind, whatever happened.
+    QCOMPARE(
+        QDir(ici.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        avant);
+    const auto contenu = [](const QString& chemin) {
+        QFile f(chemin);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
+    };
+    if (code == 0) {
+        QVERIFY(contenu(sortie).startsWith("[database]\r\n"));
+        return;
+    }
+    QVERIFY(!r.erreurs.isEmpty());
+    switch (enPlace) {
+    case EnPlace::Fichier:
+        QCOMPARE(contenu(sortie), intact);
+        break;
+    case EnPlace::LienVersFichier:
+        QVERIFY(QFileInfo(sortie).isSymLink());
+        QCOMPARE(contenu(victime), intact);
+        break;
+    case EnPlace::LienPendant:
+        QVERIFY(QFileInfo(sortie).isSymLink());
+        QVERIFY(!QFile::exists(victime));
+        break;
+    case EnPlace::Dossier:
+        QVERIFY(QFileInfo(sortie).isDir());
+        break;
+    }
+}
+
+// --show reads a regular file of reasonable size, and nothing else: a device never ends and a pipe may block
+// for ever.
+void TestChiffrement::outilLitSeulementUnFichierOrdinaire_data() {
+    QTest::addColumn<QString>("chemin");
+    QTest::addColumn<QByteArray>("raison");
+    const QString tube = dossier_.filePath(QStringLiteral("tube"));
+    QVERIFY(::mkfifo(QFile::encodeName(tube).constData(), 0600) == 0);
+    const QString gros = dossier_.filePath(QStringLiteral("gros.ini"));
+    {
+        QFile f(gros);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[database]\r\n");
+        f.write(QByteArray(1024 * 1024, ';'));
+    }
+    QTest::newRow("/dev/zero") << QStringLiteral("/dev/zero") << QByteArray("pas un fichier ordinaire");
+    QTest::newRow("FIFO") << tube << QByteArray("pas un fichier ordinaire");
+    QTest::newRow("directory") << dossier_.path() << QByteArray("pas un fichier ordinaire");
+    QTest::newRow("over 1 MB") << gros << QByteArray("trop volumineux");
+    QTest::newRow("absent") << dossier_.filePath(QStringLiteral("absent.ini")) << QByteArray("n'existe pas");
+}
+
+void TestChiffrement::outilLitSeulementUnFichierOrdinaire() {
+    QFETCH(QString, chemin);
+    QFETCH(QByteArray, raison);
+    const Resultat r = Lancer(QStringLiteral(KORVEN_CONFIG_TOOL), {QStringLiteral("--show"), chemin}, {});
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.erreurs.contains(raison), r.erreurs.constData());
+    QVERIFY(r.sortie.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestChiffrement)

@@ -179,15 +179,15 @@ void TestDataModule::nettoyageParNom() {
 // The clock is the server's: with the server's time zone moved thirteen hours away, the reading follows the
 // server, not this machine.
 void TestDataModule::heureDuServeur() {
-    base_->Executer(QStringLiteral("SET GLOBAL time_zone = '+13:00'"));
+    base_->FuseauHoraireServeur(QStringLiteral("+13:00"));
     QDateTime lue;
     try {
         lue = GetDateHeureServeur();
     } catch (const EKorven& e) {
-        base_->Executer(QStringLiteral("SET GLOBAL time_zone = 'SYSTEM'"));
+        base_->FuseauHoraireServeur(QStringLiteral("SYSTEM"));
         QFAIL(qPrintable(e.Message()));
     }
-    base_->Executer(QStringLiteral("SET GLOBAL time_zone = 'SYSTEM'"));
+    base_->FuseauHoraireServeur(QStringLiteral("SYSTEM"));
     QDateTime attendue = QDateTime::currentDateTimeUtc().addSecs(13 * 3600);
     attendue.setTimeSpec(Qt::LocalTime);
     lue.setTimeSpec(Qt::LocalTime);

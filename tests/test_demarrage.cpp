@@ -2,16 +2,22 @@
 // a good start leaves in the wizard.
 #include "base/KORVENFonctionsU.h"
 #include "core/data/OBDataModuleU.h"
+#include "core/platform/FinApplication.h"
 #include "gui/Fenetres.h"
 #include "gui/login/Upassword.h"
 #include "gui/wizard/UAssistantNouvelleAnnee.h"
 #include "support/BaseDeTest.h"
+#include "support/LectureInterdite.h"
 #include "support/PlateformeScriptee.h"
+#include "support/VerrouExterne.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -19,7 +25,18 @@ const QString MessageConnexion =
     QStringLiteral("Impossible de se connecter au serveur de base de données.\r\n"
                    "Paramètres de connexion incorrectes.\r\n\r\n");
 
-enum class Fichier { Absent, SansSection, MauvaisMotDePasse, ServeurArrete, Valide };
+enum class Fichier {
+    Absent,
+    SansSection,
+    MauvaisMotDePasse,
+    ServeurArrete,
+    Valide,
+    Illisible,      // there, but the account that runs the program may not read it
+    Tube,           // a named pipe in its place
+    ServeurOptions, // a server value the client library would read as connection options
+    PortAuDela,     // the port plus 65536, which the library used to read modulo 65536
+    PortVide,
+};
 
 } // namespace
 
@@ -32,6 +49,7 @@ private slots:
     void verification_data();
     void verification();
     void minuterieUnique();
+    void anneesVerrouillees();
 };
 
 void TestDemarrage::verification_data() {
@@ -77,6 +95,23 @@ void TestDemarrage::verification_data() {
         << QStringLiteral("Une erreur est survenue : \r\n*annee_scolaire") << false << QString();
     QTest::newRow("démarrage réussi")
         << Fichier::Valide << QStringList{uneAnnee} << QString() << false << QStringLiteral("2025/2026");
+    // Said for what it is, not as a connection that cannot reach a socket.
+    QTest::newRow("fichier illisible")
+        << Fichier::Illisible << QStringList{uneAnnee}
+        << QStringLiteral("Le fichier de configuration « *existe mais ne peut pas être lu") << true
+        << QString();
+    QTest::newRow("tube nommé") << Fichier::Tube << QStringList{uneAnnee}
+                                << QStringLiteral("Le fichier de configuration « *pas un fichier ordinaire")
+                                << true << QString();
+    QTest::newRow("serveur porteur d'options")
+        << Fichier::ServeurOptions << QStringList{uneAnnee}
+        << MessageConnexion + QStringLiteral("*init-command") << true << QString();
+    QTest::newRow("port au-delà de 65535")
+        << Fichier::PortAuDela << QStringList{uneAnnee}
+        << MessageConnexion + QStringLiteral("*") + QString::number(ServeurDeTest::Port().toInt() + 65536)
+        << true << QString();
+    QTest::newRow("port vide") << Fichier::PortVide << QStringList{uneAnnee}
+                               << MessageConnexion + QStringLiteral("*port") << true << QString();
 }
 
 void TestDemarrage::verification() {
@@ -114,13 +149,37 @@ void TestDemarrage::verification() {
                                         utilisateur, mdp);
         break;
     case Fichier::Valide:
+    case Fichier::Illisible:
         BaseDeTest::EcrireConfigurationValide(dossier.path());
+        break;
+    case Fichier::Tube:
+        QVERIFY(::mkfifo(QFile::encodeName(dossier.filePath(QStringLiteral("config_korven.ini"))).constData(),
+                         0600) == 0);
+        break;
+    case Fichier::ServeurOptions:
+        BaseDeTest::EcrireConfiguration(
+            dossier.path(), QStringLiteral("korven"),
+            QStringLiteral("host=%1;port=%2;init-command=CREATE DATABASE bd_injection").arg(hote, port), port,
+            utilisateur, mdp);
+        break;
+    case Fichier::PortAuDela:
+        BaseDeTest::EcrireConfiguration(dossier.path(), QStringLiteral("korven"), hote,
+                                        QString::number(port.toInt() + 65536), utilisateur, mdp);
+        break;
+    case Fichier::PortVide:
+        BaseDeTest::EcrireConfiguration(dossier.path(), QStringLiteral("korven"), hote, QString(),
+                                        utilisateur, mdp);
         break;
     }
 
     PlateformeScriptee plateforme;
     CreerFenetres();
-    Password->Timer1Timer();
+    {
+        std::optional<LectureInterdite> sansDroit;
+        if (fichier == Fichier::Illisible)
+            sansDroit.emplace(dossier.filePath(QStringLiteral("config_korven.ini")));
+        Password->Timer1Timer();
+    }
 
     const QStringList messages = plateforme.Messages();
     if (message.isEmpty()) {
@@ -138,7 +197,10 @@ void TestDemarrage::verification() {
         }
     }
     QCOMPARE(plateforme.Terminee, fin);
+    // A fatal end is a failure for whoever started the program.
+    QCOMPARE(plateforme.CodeSortie, fin ? CodeEchec : -1);
     QCOMPARE(FAssistantNouvelleAnnee->AnneeCourante, anneeCourante);
+    QVERIFY(base.Lignes(QStringLiteral("SHOW DATABASES LIKE 'bd\\_injection'")).isEmpty());
 
     if (fichier == Fichier::Absent) {
         // No connection was attempted.
@@ -193,6 +255,37 @@ void TestDemarrage::minuterieUnique() {
     QVERIFY(!Password->Timer1->isActive());
     // Only the login window is shown.
     QVERIFY(!FAssistantNouvelleAnnee->isVisible());
+    DetruireFenetres();
+}
+
+// The table of years locked by another session (a maintenance that locks the tables): the check fails with
+// the server's lock-timeout text in the usual box once the bound has passed, instead of freezing the window
+// for as long as the lock lasts; the window stays, as after any other error of that phase.
+void TestDemarrage::anneesVerrouillees() {
+    BaseDeTest base;
+    base.Executer(
+        QStringLiteral("INSERT INTO korven.annee_scolaire (code, active) VALUES ('2025/2026', '1')"));
+    QTemporaryDir dossier;
+    qputenv("KORVEN_SYSTEM_DIR", dossier.path().toUtf8());
+    BaseDeTest::EcrireConfigurationValide(dossier.path());
+
+    PlateformeScriptee plateforme;
+    CreerFenetres();
+    const int avant = TSQLConnection::AttenteVerrous;
+    TSQLConnection::AttenteVerrous = 1;
+    {
+        VerrouExterne autreSession(QStringLiteral("LOCK TABLES korven.annee_scolaire WRITE"));
+        QVERIFY2(autreSession.Tenu(), qPrintable(autreSession.Erreurs()));
+        Password->Timer1Timer();
+    }
+    TSQLConnection::AttenteVerrous = avant;
+    QCOMPARE(plateforme.Messages().size(), 1);
+    QVERIFY2(plateforme.Messages().first().startsWith(QStringLiteral("Une erreur est survenue : \r\n")),
+             qPrintable(plateforme.Messages().first()));
+    QVERIFY2(plateforme.Messages().first().contains(QStringLiteral("Lock wait timeout")),
+             qPrintable(plateforme.Messages().first()));
+    QVERIFY(!plateforme.Terminee);
+    QVERIFY(FAssistantNouvelleAnnee->AnneeCourante.isEmpty());
     DetruireFenetres();
 }
 

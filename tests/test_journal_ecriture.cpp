@@ -68,10 +68,10 @@ void TestJournalEcriture::entree() {
 
 // With the server's clock thirteen hours away from this machine, the entry carries the server's day and hour.
 void TestJournalEcriture::heureDuServeur() {
-    base_->Executer(QStringLiteral("SET GLOBAL time_zone = '+13:00'"));
+    base_->FuseauHoraireServeur(QStringLiteral("+13:00"));
     module_->OBOrbelanSQLConnection->Close();
     journal_->UpdateJournal(QStringLiteral("admin"), QStringLiteral("x"), QStringLiteral("Ajout"), Domaine);
-    base_->Executer(QStringLiteral("SET GLOBAL time_zone = 'SYSTEM'"));
+    base_->FuseauHoraireServeur(QStringLiteral("SYSTEM"));
     const QString attendu =
         QDateTime::currentDateTimeUtc().addSecs(13 * 3600).toString(QStringLiteral("yyyy-MM-dd"));
     QCOMPARE(

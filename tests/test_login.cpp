@@ -1,12 +1,14 @@
 // The login window, driven through its controls, against the real server: the five tries, every outcome,
 // the journal entries, and logins that try to change the statement.
 #include "core/data/OBDataModuleU.h"
+#include "core/platform/FinApplication.h"
 #include "core/platform/Poste.h"
 #include "gui/Fenetres.h"
 #include "gui/login/Upassword.h"
 #include "gui/wizard/UAssistantNouvelleAnnee.h"
 #include "support/BaseDeTest.h"
 #include "support/PlateformeScriptee.h"
+#include "support/VerrouExterne.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -72,6 +74,7 @@ private slots:
     void loginsHostiles_data();
     void loginsHostiles();
     void erreurDeBase();
+    void comptesVerrouilles();
 
 private:
     BaseDeTest* base_ = nullptr;
@@ -193,6 +196,8 @@ void TestLogin::sequences() {
     QCOMPARE(plateforme_->Messages(), messages);
     QCOMPARE(Libelles(), libelles);
     QCOMPARE(plateforme_->Terminee, fin);
+    // Refused five times, or without the right: the program ends as a failure.
+    QCOMPARE(plateforme_->CodeSortie, fin ? CodeEchec : -1);
     QCOMPARE(remises_, remises);
     // Every entry is a sign-in of the administration domain, with the login as typed, this workstation and
     // the server's date.
@@ -276,6 +281,7 @@ void TestLogin::quitter() {
     QVERIFY(!plateforme_->Terminee);
     QTest::mouseClick(Password->BitBtn3, Qt::LeftButton);
     QVERIFY(plateforme_->Terminee);
+    QCOMPARE(plateforme_->CodeSortie, 0);
     QCOMPARE(plateforme_->Messages(), QStringList({question, question}));
 }
 
@@ -325,6 +331,25 @@ void TestLogin::erreurDeBase() {
              qPrintable(plateforme_->Messages().first()));
     QVERIFY(Libelles().isEmpty());
     QVERIFY(!plateforme_->Terminee);
+}
+
+// The accounts' table locked by another session: the sign-in gets the server's lock-timeout text once the
+// bound has passed, instead of freezing the window; the attempt is not counted, as for any database error.
+void TestLogin::comptesVerrouilles() {
+    const int avant = TSQLConnection::AttenteVerrous;
+    TSQLConnection::AttenteVerrous = 1;
+    {
+        VerrouExterne autreSession(QStringLiteral("LOCK TABLES bd_2025_2026.utilisateur WRITE"));
+        QVERIFY2(autreSession.Tenu(), qPrintable(autreSession.Erreurs()));
+        Valider(QStringLiteral("admin"), QStringLiteral("Solvane2026"));
+    }
+    TSQLConnection::AttenteVerrous = avant;
+    QCOMPARE(Password->NombreEssais, 0);
+    QCOMPARE(plateforme_->Messages().size(), 1);
+    QVERIFY2(plateforme_->Messages().first().contains(QStringLiteral("Lock wait timeout")),
+             qPrintable(plateforme_->Messages().first()));
+    QVERIFY(!plateforme_->Terminee);
+    QCOMPARE(remises_, 0);
 }
 
 QTEST_MAIN(TestLogin)

@@ -1,4 +1,6 @@
-// The stand-ins for the Windows services that need no database: sounds and the workstation address.
+// The stand-ins for the Windows services that need no database: sounds, the workstation address and the end
+// of the application.
+#include "core/platform/FinApplication.h"
 #include "core/platform/Poste.h"
 #include "core/platform/Sons.h"
 #include "gui/SonsQt.h"
@@ -6,10 +8,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class TestPlateforme : public QObject {
     Q_OBJECT
@@ -21,6 +25,8 @@ private slots:
     void sonAbsentOuPresent();
     void adresse_data();
     void adresse();
+    void statutDeSortie_data();
+    void statutDeSortie();
 
 private:
     SonsQt sons_;
@@ -91,6 +97,39 @@ void TestPlateforme::adresse() {
     QCOMPARE(TexteAdresse(reinterpret_cast<const unsigned char*>(octets.constData()),
                           static_cast<int>(octets.size())),
              texte);
+}
+
+// The program's own end (main() returns what the event loop returns): status 0 when the user is done, a
+// failure status when the program cannot go on, also from inside a modal box's loop.
+void TestPlateforme::statutDeSortie_data() {
+    QTest::addColumn<bool>("echec");
+    QTest::addColumn<bool>("boiteOuverte");
+    QTest::addColumn<int>("statut");
+    QTest::newRow("done") << false << false << 0;
+    QTest::newRow("failure") << true << false << 1;
+    QTest::newRow("failure from a box") << true << true << 1;
+}
+
+void TestPlateforme::statutDeSortie() {
+    QFETCH(bool, echec);
+    QFETCH(bool, boiteOuverte);
+    QFETCH(int, statut);
+    const auto finir = [echec] {
+        if (echec)
+            FinApplication().TerminerEnEchec();
+        else
+            FinApplication().Terminer();
+    };
+    QTimer::singleShot(0, [&] {
+        if (!boiteOuverte) {
+            finir();
+            return;
+        }
+        QEventLoop boite; // as a modal message box runs its own loop
+        QTimer::singleShot(0, finir);
+        boite.exec();
+    });
+    QCOMPARE(QCoreApplication::exec(), statut);
 }
 
 QTEST_MAIN(TestPlateforme)

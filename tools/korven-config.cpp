@@ -1,20 +1,29 @@
 // korven-config: prepares the encrypted configuration file config_korven.ini that the application reads at
 // start-up, and shows what such a file holds.
 //
-//   korven-config --output FILE --server HOST --user USER [--name korven] [--port 3306] < password
+//   korven-config --output FILE --server HOST --user USER [--name korven] [--port 3306]
+//                 [--tls require|prefer] [--ca FILE] [--force] < password
 //   korven-config --show FILE
 //
 // The password is read from standard input (one line), never from the command line, so that it does not
 // show up in process listings or shell history. On a terminal it is asked for without echo.
 //
+// The output is written owner-only into a new file beside it, then moved into place: an existing file is
+// replaced only with --force, and a symbolic link in its place is refused (the tool, often run as root, never
+// writes through one). --show reads regular files of at most 1 MB only.
+//
 // Exit codes: 0 success, 1 the file could not be read or written, 2 bad arguments.
 
 #include "base/Chiffrement.h"
 #include "base/FichierIni.h"
+#include "base/KORVENTypesU.h"
+#include "base/ValeursConnexion.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
 
@@ -23,6 +32,9 @@
 #include <string>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -99,37 +111,108 @@ bool LireMotDePasse(QString& motDePasse) {
     return true;
 }
 
-int EcrireFichier(const QString& chemin, const QStringList& valeurs) {
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly)) {
-        Ecrire(stderr, QStringLiteral("korven-config : impossible d'écrire %1 : %2\n")
-                           .arg(chemin, fichier.errorString()));
-        return CodeErreurFichier;
-    }
-#ifdef Q_OS_UNIX
-    // The file holds the database password, even if encrypted under a pass phrase that ships with the
-    // program: owner only, set before anything is written into it.
-    if (fchmod(fichier.handle(), S_IRUSR | S_IWUSR) != 0) {
-        Ecrire(stderr,
-               QStringLiteral("korven-config : impossible de restreindre les droits de %1\n").arg(chemin));
-        fichier.cancelWriting();
-        return CodeErreurFichier;
-    }
-#endif
-    // CRLF, as the file has always been written for the platform the application comes from; the reader
-    // accepts both line endings.
+int ErreurEcriture(const QString& chemin, const QString& raison) {
+    Ecrire(stderr, QStringLiteral("korven-config : impossible d'écrire %1 : %2\n").arg(chemin, raison));
+    return CodeErreurFichier;
+}
+
+// The file's text: the section, then each key with its encrypted value, CRLF line ends (as the file has
+// always been written for the platform the application comes from; the reader accepts both).
+QByteArray Contenu(const QList<std::pair<QString, QString>>& valeurs) {
     QByteArray contenu = "[" + Section.toLatin1() + "]\r\n";
-    for (qsizetype i = 0; i < Cles.size(); ++i)
-        contenu +=
-            Cles.at(i).toLatin1() + '=' + CrypterTexte(valeurs.at(i), PhraseSecrete).toLatin1() + "\r\n";
-    fichier.write(contenu);
-    if (!fichier.commit()) {
-        Ecrire(stderr, QStringLiteral("korven-config : impossible d'écrire %1 : %2\n")
-                           .arg(chemin, fichier.errorString()));
-        return CodeErreurFichier;
+    for (const auto& [cle, valeur] : valeurs)
+        contenu += cle.toLatin1() + '=' + CrypterTexte(valeur, PhraseSecrete).toLatin1() + "\r\n";
+    return contenu;
+}
+
+#ifdef Q_OS_UNIX
+QString TexteErrno() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Writes the file owner-only (it holds the database password, encrypted under a pass phrase that ships
+// with the program). The text goes into a new file of the same directory, created exclusively, then takes
+// the final name: a rename replaces whatever is there without following it, and a link fails if anything
+// (a file, a symbolic link) has taken the name meanwhile. A name that is already a symbolic link is always
+// refused; an existing file is replaced only when remplacer is set.
+int EcrireFichier(const QString& chemin, const QByteArray& contenu, bool remplacer) {
+    const QByteArray nom = QFile::encodeName(chemin);
+    struct stat etat {};
+    if (lstat(nom.constData(), &etat) == 0) {
+        if (S_ISLNK(etat.st_mode))
+            return ErreurEcriture(chemin, QStringLiteral("c'est un lien symbolique ; le fichier n'est jamais "
+                                                         "écrit à travers un lien (donnez le chemin réel)"));
+        if (!S_ISREG(etat.st_mode))
+            return ErreurEcriture(chemin, QStringLiteral("ce n'est pas un fichier ordinaire"));
+        if (!remplacer)
+            return ErreurEcriture(chemin, QStringLiteral("le fichier existe déjà ; --force le remplace"));
+    } else if (errno != ENOENT) {
+        return ErreurEcriture(chemin, TexteErrno());
+    }
+
+    const QString dossier = QFileInfo(chemin).absolutePath();
+    QByteArray modele = QFile::encodeName(
+        QDir(dossier).filePath(QStringLiteral(".%1.XXXXXX").arg(QFileInfo(chemin).fileName())));
+    const int fd = mkstemp(modele.data()); // O_EXCL, mode 0600
+    if (fd < 0)
+        return ErreurEcriture(chemin, TexteErrno());
+    const auto abandonner = [&](const QString& raison) {
+        ::close(fd);
+        ::unlink(modele.constData());
+        return ErreurEcriture(chemin, raison);
+    };
+    if (fchmod(fd, S_IRUSR | S_IWUSR) != 0)
+        return abandonner(TexteErrno());
+    qsizetype ecrits = 0;
+    while (ecrits < contenu.size()) {
+        const ssize_t n =
+            ::write(fd, contenu.constData() + ecrits, static_cast<size_t>(contenu.size() - ecrits));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return abandonner(TexteErrno());
+        ecrits += n;
+    }
+    if (::fsync(fd) != 0)
+        return abandonner(TexteErrno());
+    if (::close(fd) != 0) {
+        ::unlink(modele.constData());
+        return ErreurEcriture(chemin, TexteErrno());
+    }
+    if (remplacer) {
+        if (::rename(modele.constData(), nom.constData()) != 0) {
+            const QString raison = TexteErrno();
+            ::unlink(modele.constData());
+            return ErreurEcriture(chemin, raison);
+        }
+    } else {
+        const bool lie = ::link(modele.constData(), nom.constData()) == 0;
+        const QString raison = lie ? QString()
+                               : errno == EEXIST
+                                   ? QStringLiteral("le fichier existe déjà ; --force le remplace")
+                                   : TexteErrno();
+        ::unlink(modele.constData());
+        if (!lie)
+            return ErreurEcriture(chemin, raison);
     }
     return 0;
 }
+#else
+int EcrireFichier(const QString& chemin, const QByteArray& contenu, bool remplacer) {
+    const QFileInfo info(chemin);
+    if (info.isSymLink())
+        return ErreurEcriture(chemin, QStringLiteral("c'est un lien symbolique"));
+    if (info.exists() && !remplacer)
+        return ErreurEcriture(chemin, QStringLiteral("le fichier existe déjà ; --force le remplace"));
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly))
+        return ErreurEcriture(chemin, fichier.errorString());
+    fichier.write(contenu);
+    if (!fichier.commit())
+        return ErreurEcriture(chemin, fichier.errorString());
+    return 0;
+}
+#endif
 
 int MontrerFichier(const QString& chemin) {
     // Read with the application's own reader, so that what is shown is what the application reads.
@@ -147,6 +230,12 @@ int MontrerFichier(const QString& chemin) {
         else
             Ecrire(stdout, QStringLiteral("%1: %2\n").arg(Cles.at(i), clair));
     }
+    // The encryption keys are optional: shown when present.
+    for (const QString& cle : {CleTls, CleTlsAutorite}) {
+        const QString chiffre = fichier.LireChaine(Section, cle);
+        if (!chiffre.isEmpty())
+            Ecrire(stdout, QStringLiteral("%1: %2\n").arg(cle, DecrypterTexte(chiffre, PhraseSecrete)));
+    }
     return 0;
 }
 
@@ -162,6 +251,7 @@ int main(int argc, char* argv[]) {
         "contenu.\n"
         "Le mot de passe est lu sur l'entrée standard (une ligne), jamais sur la ligne de commande.\n\n"
         "  korven-config --output FICHIER --server HÔTE --user UTILISATEUR [--name korven] [--port 3306]\n"
+        "                [--tls require|prefer] [--ca FICHIER] [--force]\n"
         "  korven-config --show FICHIER"));
     parser.addHelpOption();
     const QCommandLineOption optSortie(QStringLiteral("output"), QStringLiteral("Fichier à écrire."),
@@ -181,12 +271,24 @@ int main(int argc, char* argv[]) {
                                      QStringLiteral("PORT"), QStringLiteral("3306"));
     const QCommandLineOption optUtilisateur(QStringLiteral("user"), QStringLiteral("Compte MySQL."),
                                             QStringLiteral("UTILISATEUR"));
+    const QCommandLineOption optTls(
+        QStringLiteral("tls"),
+        QStringLiteral("require : refuser un serveur qui ne chiffre pas la connexion ; prefer (défaut) : "
+                       "chiffrer chaque fois que le serveur le propose."),
+        QStringLiteral("MODE"));
+    const QCommandLineOption optCa(
+        QStringLiteral("ca"),
+        QStringLiteral("Chemin absolu, sur le poste, du certificat (PEM) de l'autorité "
+                       "qui a signé celui du serveur ; implique --tls require."),
+        QStringLiteral("FICHIER"));
+    const QCommandLineOption optForce(QStringLiteral("force"),
+                                      QStringLiteral("Remplace le fichier de sortie s'il existe déjà."));
     const QCommandLineOption optMotDePasseStdin(
         QStringLiteral("password-stdin"),
         QStringLiteral(
             "Lit le mot de passe sur l'entrée standard (toujours le cas ; accepté pour la clarté)."));
-    parser.addOptions(
-        {optSortie, optMontrer, optNom, optServeur, optPort, optUtilisateur, optMotDePasseStdin});
+    parser.addOptions({optSortie, optMontrer, optNom, optServeur, optPort, optUtilisateur, optTls, optCa,
+                       optForce, optMotDePasseStdin});
 
     if (!parser.parse(QCoreApplication::arguments())) {
         if (parser.unknownOptionNames().contains(QStringLiteral("password")))
@@ -209,8 +311,8 @@ int main(int argc, char* argv[]) {
         return ErreurArguments(parser, QStringLiteral("indiquez soit --output, soit --show"));
 
     if (montrer) {
-        for (const QCommandLineOption* o :
-             {&optNom, &optServeur, &optPort, &optUtilisateur, &optMotDePasseStdin})
+        for (const QCommandLineOption* o : {&optNom, &optServeur, &optPort, &optUtilisateur, &optTls, &optCa,
+                                            &optForce, &optMotDePasseStdin})
             if (parser.isSet(*o))
                 return ErreurArguments(
                     parser, QStringLiteral("--%1 ne s'emploie pas avec --show").arg(o->names().first()));
@@ -227,6 +329,11 @@ int main(int argc, char* argv[]) {
         return ErreurArguments(parser, QStringLiteral("--name ne peut pas être vide"));
     if (serveur.isEmpty())
         return ErreurArguments(parser, QStringLiteral("--server est obligatoire"));
+    try {
+        HoteServeur(serveur);
+    } catch (const EKorven& e) {
+        return ErreurArguments(parser, e.Message());
+    }
     if (utilisateur.isEmpty())
         return ErreurArguments(parser, QStringLiteral("--user est obligatoire"));
     bool portOk = false;
@@ -234,9 +341,29 @@ int main(int argc, char* argv[]) {
     if (!portOk || numeroPort == 0 || numeroPort > 65535 || port != QString::number(numeroPort))
         return ErreurArguments(parser, QStringLiteral("port invalide : %1").arg(port));
 
+    const QString tls = parser.value(optTls);
+    const QString ca = parser.value(optCa);
+    if (parser.isSet(optTls) && tls != TlsExige && tls != TlsPrefere)
+        return ErreurArguments(parser, QStringLiteral("--tls vaut require ou prefer, pas « %1 »").arg(tls));
+    if (parser.isSet(optCa) && !QDir::isAbsolutePath(ca))
+        return ErreurArguments(parser,
+                               QStringLiteral("--ca demande le chemin absolu du certificat sur le poste"));
+    if (parser.isSet(optCa) && tls == TlsPrefere)
+        return ErreurArguments(parser,
+                               QStringLiteral("--ca exige le chiffrement : il ne va pas avec --tls prefer"));
+
     QString motDePasse;
     if (!LireMotDePasse(motDePasse))
         return ErreurArguments(parser, QStringLiteral("aucun mot de passe lu sur l'entrée standard"));
 
-    return EcrireFichier(parser.value(optSortie), {nom, serveur, port, utilisateur, motDePasse});
+    QList<std::pair<QString, QString>> valeurs;
+    const QStringList clairs = {nom, serveur, port, utilisateur, motDePasse};
+    for (qsizetype i = 0; i < Cles.size(); ++i)
+        valeurs.append({Cles.at(i), clairs.at(i)});
+    // Without these keys the application encrypts whenever the server offers it.
+    if (tls == TlsExige || !ca.isEmpty())
+        valeurs.append({CleTls, TlsExige});
+    if (!ca.isEmpty())
+        valeurs.append({CleTlsAutorite, ca});
+    return EcrireFichier(parser.value(optSortie), Contenu(valeurs), parser.isSet(optForce));
 }

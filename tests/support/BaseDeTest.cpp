@@ -2,6 +2,7 @@
 
 #include "base/Chiffrement.h"
 #include "base/KORVENFonctionsU.h"
+#include "base/KorvenUtils.h"
 #include "core/data/ConnexionSQL.h"
 
 #include <QDir>
@@ -114,6 +115,10 @@ QStringList BaseDeTest::Empreinte(const QString& base) {
     return empreinte;
 }
 
+void BaseDeTest::FuseauHoraireServeur(const QString& fuseau) {
+    Executer(QStringLiteral("CALL solvane_serveur.fuseau_horaire(%1)").arg(ChaineSQL(fuseau)));
+}
+
 void BaseDeTest::CreerBaseAnnee(const QString& nomBase) {
     SupprimerBase(nomBase);
     Executer(
@@ -208,6 +213,17 @@ void BaseDeTest::EcrireConfiguration(const QString& dossier, const QString& nom,
     cle("user", utilisateur);
     cle("password", motDePasse);
     fichier.write(texte.toUtf8());
+}
+
+void BaseDeTest::AjouterCleConfiguration(const QString& dossier, const QString& cle, const QString& valeur) {
+    QFile fichier(QDir(dossier).filePath(QStringLiteral("config_korven.ini")));
+    if (!fichier.open(QIODevice::Append)) {
+        Echec(QStringLiteral("cannot add to the configuration file in %1").arg(dossier),
+              fichier.errorString());
+        return;
+    }
+    fichier.write(
+        (cle + QLatin1Char('=') + CrypterTexte(valeur, PhraseSecrete) + QStringLiteral("\r\n")).toUtf8());
 }
 
 void BaseDeTest::EcrireConfigurationValide(const QString& dossier) {

@@ -40,6 +40,11 @@ public:
     // A fingerprint of every table of a database (name, row count and checksum), to compare before and after.
     QStringList Empreinte(const QString& base);
 
+    // Moves the server's clock to another time zone ("+13:00", "SYSTEM" to go back), for every new session.
+    // The test account may not SET GLOBAL (that right would also let it write files anywhere through the
+    // server's logs): the private server gives it a procedure that changes the time zone and nothing else.
+    void FuseauHoraireServeur(const QString& fuseau);
+
     // Makes (or remakes, empty) a year database from the schema.
     void CreerBaseAnnee(const QString& nomBase);
     void SupprimerBase(const QString& nomBase);
@@ -48,6 +53,8 @@ public:
     static void EcrireConfiguration(const QString& dossier, const QString& nom, const QString& serveur,
                                     const QString& port, const QString& utilisateur,
                                     const QString& motDePasse);
+    // Appends one more key of the section, its value encrypted, to the file EcrireConfiguration wrote.
+    static void AjouterCleConfiguration(const QString& dossier, const QString& cle, const QString& valeur);
     // The configuration that reaches this server with the master database korven.
     static void EcrireConfigurationValide(const QString& dossier);
 

@@ -34,11 +34,19 @@ bool PlateformeScriptee::Confirmation(const QString& texte) {
 void PlateformeScriptee::Terminer() {
     Evenements << QStringLiteral("Fin");
     Terminee = true;
+    CodeSortie = 0;
+}
+
+void PlateformeScriptee::TerminerEnEchec() {
+    Evenements << QStringLiteral("Fin");
+    Terminee = true;
+    CodeSortie = CodeEchec;
 }
 
 void PlateformeScriptee::Redemarrer() {
     Evenements << QStringLiteral("Redémarrage");
     Terminee = true;
+    CodeSortie = 0;
 }
 
 void PlateformeScriptee::Jouer(const QString& chemin) {
@@ -58,4 +66,5 @@ QStringList PlateformeScriptee::Messages() const {
 void PlateformeScriptee::Vider() {
     Evenements.clear();
     Terminee = false;
+    CodeSortie = -1;
 }

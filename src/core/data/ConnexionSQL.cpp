@@ -2,6 +2,7 @@
 
 #include "base/KORVENTypesU.h"
 
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -45,21 +46,58 @@ void TSQLConnection::Open() {
                             : QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), nomConnexion_);
     if (!base.isValid())
         throw EKorven(QStringLiteral("Le pilote MySQL (QMYSQL) est introuvable."));
-    base.setHostName(Param(QStringLiteral("hostname")));
+    // Checked before anything reaches the client library, which reads a host holding "=" or ";" as
+    // connection options and an out-of-range port modulo 65536.
+    const QString hote = HoteServeur(Param(QStringLiteral("hostname")));
+    const int port = PortServeur(Param(QStringLiteral("port")));
+    base.setHostName(hote);
+    base.setPort(port);
     base.setDatabaseName(Param(QStringLiteral("database")));
     base.setUserName(Param(QStringLiteral("user_name")));
     base.setPassword(Param(QStringLiteral("password")));
-    bool portLisible = false;
-    const int port = Param(QStringLiteral("port")).trimmed().toInt(&portLisible);
-    base.setPort(portLisible ? port : -1);
     // A server that does not answer must not freeze the window for long.
-    base.setConnectOptions(QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=10"));
+    QStringList options = {QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=10")};
+    const QString& autorite = Securite.AutoriteCertification;
+    if (!autorite.isEmpty()) {
+        // The driver splits its options at ";" and trims them: such a name would not reach it whole.
+        if (autorite.contains(QLatin1Char(';')) || autorite.trimmed() != autorite)
+            throw EKorven(QStringLiteral("Le nom du certificat d'autorité « %1 » ne peut pas être transmis "
+                                         "au pilote (point-virgule ou espaces en bordure).")
+                              .arg(autorite));
+        const QFileInfo fichier(autorite);
+        if (!fichier.isFile() || !fichier.isReadable())
+            throw EKorven(QStringLiteral("Le certificat d'autorité « %1 » est introuvable ou illisible.")
+                              .arg(autorite));
+        // The server's certificate is checked against that authority.
+        options << QStringLiteral("SSL_CA=") + autorite;
+    } else {
+        // Any TLS option makes the client library encrypt whenever the server offers it (it does not by
+        // default); an empty cipher list keeps the library's own.
+        options << QStringLiteral("SSL_CIPHER=");
+    }
+    base.setConnectOptions(options.join(QLatin1Char(';')));
     enTransaction_ = false;
     if (!base.open()) {
         const QString texte = TexteErreur(base.lastError());
         base.close();
         throw EKorven(texte);
     }
+    const auto refuser = [&base](const QString& texte) {
+        base.close();
+        throw EKorven(texte);
+    };
+    QSqlQuery session(base);
+    // The library falls back to a connection in clear when the server offers no TLS, CA or not.
+    if (Securite.Exiger) {
+        if (!session.exec(QStringLiteral("SHOW SESSION STATUS LIKE 'Ssl_cipher'")))
+            refuser(TexteErreur(session.lastError()));
+        if (!session.next() || session.value(1).toString().isEmpty())
+            refuser(QStringLiteral("Le serveur ne chiffre pas la connexion (TLS), ce que la configuration "
+                                   "exige."));
+    }
+    if (!session.exec(QStringLiteral("SET SESSION lock_wait_timeout = %1, innodb_lock_wait_timeout = %1")
+                          .arg(AttenteVerrous)))
+        refuser(TexteErreur(session.lastError()));
 }
 
 void TSQLConnection::Close() {

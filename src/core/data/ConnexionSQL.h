@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/ValeursConnexion.h"
+
 #include <QObject>
 #include <QSqlDatabase>
 #include <QStringList>
@@ -10,6 +12,10 @@
 //
 // The connection opens when a statement needs it and then stays open. Database errors are raised as EKorven
 // carrying the server's own text.
+//
+// Opening checks the values first: the host must be a host name or an address and the port a number from 1
+// to 65535, or nothing is sent to the client library (EKorven names the bad value). Every session opened then
+// waits at most AttenteVerrous seconds for a lock held by another session, and is encrypted as Securite asks.
 class TSQLConnection : public QObject {
     Q_OBJECT
 public:
@@ -18,6 +24,13 @@ public:
     ~TSQLConnection() override;
 
     QStringList Params;
+    // Encryption (TLS): kept when the parameter lines are replaced, which never name it.
+    TSecuriteConnexion Securite;
+
+    // Longest wait, in seconds, for a table or row lock held by another session (a backup that locks the
+    // tables, say), set on every session as it opens: the server's own default is a day, during which the
+    // window would not answer. Tests lower it.
+    static inline int AttenteVerrous = 60;
 
     void Open();
     void Close();

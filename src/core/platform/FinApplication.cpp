@@ -10,6 +10,8 @@ class FinQt : public IFinApplication {
 public:
     // exit() leaves the main loop and every nested modal loop (message boxes, the wizard).
     void Terminer() override { QCoreApplication::exit(0); }
+    // main() returns what exec() returns: the code of the last exit().
+    void TerminerEnEchec() override { QCoreApplication::exit(CodeEchec); }
     // The new instance starts in this one's directory, so that it finds the same sound files.
     void Redemarrer() override {
         QProcess::startDetached(QCoreApplication::applicationFilePath(), {}, QDir::currentPath());

@@ -1,0 +1,121 @@
+#include "core/session/Demarrage.h"
+
+#include "base/Chiffrement.h"
+#include "base/FichierIni.h"
+#include "base/KORVENFonctionsU.h"
+#include "base/KORVENTypesU.h"
+#include "base/ValeursConnexion.h"
+#include "core/data/OBDataModuleU.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString Section = QStringLiteral("database");
+
+TDemarrage Fin(TDemarrage valeurs, TIssueDemarrage issue, const QString& message) {
+    valeurs.Issue = issue;
+    valeurs.Message = message;
+    return valeurs;
+}
+
+// Closes the connection, empties its list and adds the lines host, database, user, port, password.
+void Configurer(TSQLConnection* connexion, const QString& hote, const QString& base,
+                const QString& utilisateur, const QString& port, const QString& motDePasse) {
+    connexion->Close();
+    connexion->Params.clear();
+    connexion->Params << QStringLiteral("HostName=") + hote << QStringLiteral("Database=") + base
+                      << QStringLiteral("User_Name=") + utilisateur << QStringLiteral("Port=") + port
+                      << QStringLiteral("Password=") + motDePasse;
+}
+
+// Opens and closes the connection at once; the reason it could not be opened, empty when it answered.
+QString Tester(TSQLConnection* connexion) {
+    try {
+        connexion->Open();
+        connexion->Close();
+        return QString();
+    } catch (const EKorven& e) {
+        connexion->Close();
+        return e.Message();
+    }
+}
+
+} // namespace
+
+TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfiguration) {
+    TDemarrage d;
+
+    // A directory of that name is no configuration file; anything else that is there but cannot be read (no
+    // right to read it, not a regular file, too large) is said as such.
+    const QFileInfo info(cheminConfiguration);
+    if (!info.exists() || info.isDir())
+        return Fin(d, TIssueDemarrage::Fatal, QStringLiteral("Le fichier de configuration est introuvable."));
+    QString tls, autorite;
+    {
+        const TFichierIni fichier(cheminConfiguration);
+        if (!fichier.Erreur().isEmpty())
+            return Fin(
+                d, TIssueDemarrage::Fatal,
+                QStringLiteral("Le fichier de configuration « %1 » existe mais ne peut pas être lu : %2.\r\n"
+                               "Il doit être lisible par le compte qui lance le programme.")
+                    .arg(QDir::toNativeSeparators(cheminConfiguration), fichier.Erreur()));
+        const auto lire = [&fichier](const QString& cle) {
+            return DecrypterTexte(fichier.LireChaine(Section, cle), PhraseSecrete);
+        };
+        d.BDKorven = lire(QStringLiteral("name"));
+        d.ServeurKorven = lire(QStringLiteral("server"));
+        d.PortKorven = lire(QStringLiteral("port"));
+        d.UtilisateurKorven = lire(QStringLiteral("user"));
+        d.MotDePasseKorven = lire(QStringLiteral("password"));
+        tls = lire(CleTls);
+        autorite = lire(CleTlsAutorite);
+    }
+
+    try {
+        TSQLConnection* maitre = module.OBOrbelanSQLConnection;
+        Configurer(maitre, d.ServeurKorven, d.BDKorven, d.UtilisateurKorven, d.PortKorven,
+                   d.MotDePasseKorven);
+        QString raison;
+        try {
+            const TSecuriteConnexion securite = SecuriteConnexion(tls, autorite);
+            maitre->Securite = securite;
+            module.OBSQLConnection->Securite = securite;
+            raison = Tester(maitre);
+        } catch (const EKorven& e) {
+            raison = e.Message();
+        }
+        if (!raison.isEmpty())
+            return Fin(d, TIssueDemarrage::Fatal, MessageConnexionImpossible + raison);
+
+        module.OrbelanSQLQueryDonnee->Preparer({QStringLiteral(
+            "SELECT code, active, nom_etablissement FROM annee_scolaire WHERE active = '1'")});
+        TClientDataSet* annees = module.OrbelanClientDataSetDonnee;
+        annees->Close();
+        annees->Open();
+        if (annees->IsEmpty())
+            return Fin(d, TIssueDemarrage::Fatal,
+                       QStringLiteral("Aucune année n'est active, l'application va se terminer"));
+        if (annees->RecordCount() > 1)
+            return Fin(d, TIssueDemarrage::Fatal,
+                       QStringLiteral("Il y a plus d'une année, l'application va se terminer."));
+        d.AnneeCourante = annees->FieldByName(QStringLiteral("code")).AsString();
+        d.Serveur = d.ServeurKorven;
+        d.Utilisateur = d.UtilisateurKorven;
+        d.MotDePasse = d.MotDePasseKorven;
+        d.BaseDeDonnees = NomBaseAnnee(d.AnneeCourante);
+        d.Port = d.PortKorven;
+        d.NomEtablissement = annees->FieldByName(QStringLiteral("nom_etablissement")).AsString();
+        module.CloseAllDataSet();
+    } catch (const EKorven& e) {
+        return Fin(d, TIssueDemarrage::Interrompu,
+                   QStringLiteral("Une erreur est survenue : \r\n") + e.Message());
+    }
+
+    Configurer(module.OBSQLConnection, d.Serveur, d.BaseDeDonnees, d.Utilisateur, d.Port, d.MotDePasse);
+    const QString raison = Tester(module.OBSQLConnection);
+    if (!raison.isEmpty())
+        return Fin(d, TIssueDemarrage::Fatal, MessageConnexionImpossible + raison);
+    return d;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+class TOBDataModule;
+
+// The start-up check, without a window: reads the configuration file, configures and tests the master
+// connection, finds the one active year in annee_scolaire, configures and tests the year connection. The
+// login window runs it once, copies the values it found into the wizard and shows its message.
+
+enum class TIssueDemarrage {
+    // Both connections are configured (and closed again); the login window waits for the user.
+    Reussi,
+    // Message is shown, then the application ends in failure.
+    Fatal,
+    // An unexpected error of the master phase: Message is shown and the check stops there; the year
+    // connection is left as it was and the login window stays open.
+    Interrompu,
+};
+
+struct TDemarrage {
+    TIssueDemarrage Issue = TIssueDemarrage::Reussi;
+    // The error box's text; empty when the check succeeded.
+    QString Message;
+
+    // The values found, as far as the check went (empty beyond the point where it stopped).
+    // The configuration file's values, decrypted.
+    QString BDKorven, ServeurKorven, PortKorven, UtilisateurKorven, MotDePasseKorven;
+    // The active year.
+    QString AnneeCourante, NomEtablissement;
+    // The year database: the same server and account as the master database.
+    QString Serveur, Port, Utilisateur, MotDePasse, BaseDeDonnees;
+};
+
+// Runs the check on the data module's connections with the configuration file at cheminConfiguration. The
+// optional keys tls and tls_ca of the file set the encryption of both connections.
+TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfiguration);
+
+// The beginning of the message of a connection that cannot be opened, before the reason.
+inline const QString MessageConnexionImpossible =
+    QStringLiteral("Impossible de se connecter au serveur de base de données.\r\n"
+                   "Paramètres de connexion incorrectes.\r\n\r\n");
