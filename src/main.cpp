@@ -1,4 +1,5 @@
 // Solvane: closes one school year and opens the next.
+#include "base/TitreApplication.h"
 #include "gui/Fenetres.h"
 #include "gui/MessagesQt.h"
 #include "gui/SonsQt.h"
@@ -12,7 +13,7 @@ int main(int argc, char* argv[]) {
     // The title is the program's file name without folder and extension, every character after the first
     // in lower case.
     const QString nom = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
-    QApplication::setApplicationDisplayName(nom.left(1) + nom.mid(1).toLower());
+    DefinirTitreApplication(nom.left(1) + nom.mid(1).toLower());
     QApplication::setQuitOnLastWindowClosed(false);
 
     MessagesQt messages;

@@ -1,5 +1,6 @@
 // The wizard window: its pages and their order both ways, the buttons each page shows, the select-all rule of
 // its check lists, errors inside a handler, and how it ends (finish, cancel, close box).
+#include "base/TitreApplication.h"
 #include "core/model/UniteCNiveau.h"
 #include "gui/journal/JournalU.h"
 #include "gui/wizard/ListeCochee.h"
@@ -304,7 +305,7 @@ void TestAssistant::ouverturesDesDialogues() {
     QFETCH(QString, precedent);
     EnvironnementAssistant env(false);
     Assistant& a = *env.Assistant;
-    QApplication::setApplicationDisplayName(QStringLiteral("Solvane"));
+    DefinirTitreApplication(QStringLiteral("Solvane"));
     TCNiveau sixieme(QStringLiteral("6E"), QStringLiteral("Sixième"), 1);
     TCNiveau cinquieme(QStringLiteral("5E"), QStringLiteral("Cinquième"), 2);
     std::vector<TModeleCoches::Ligne> lignes;

@@ -2,6 +2,7 @@
 // type, how it closes; and the level window's checks, its duplicate rule and its insert against the real
 // server.
 #include "base/KORVENTypesU.h"
+#include "base/TitreApplication.h"
 #include "core/data/OBDataModuleU.h"
 #include "core/model/EnregistrementNiveau.h"
 #include "core/model/UniteCNiveau.h"
@@ -29,7 +30,7 @@ const QString Succes = QStringLiteral("Son: son\\succes.wav");
 const QString CodeManquant = QStringLiteral("Information: Veuillez saisir le code du niveau");
 const QString LibelleManquant = QStringLiteral("Information: Veuillez saisir le libellé du niveau");
 const QString Doublon = QStringLiteral("Erreur: Il existe un niveau portant ce Nom ou ce Code.");
-const QString TitreApplication = QStringLiteral("Solvane - Lycée de Bépanda");
+const QString TitreDeLApplication = QStringLiteral("Solvane - Lycée de Bépanda");
 
 // The levels every case starts with; one has no name.
 const QStringList NiveauxInitiaux = {
@@ -153,7 +154,7 @@ void TestDialogues::cleanupTestCase() {
 }
 
 void TestDialogues::init() {
-    QApplication::setApplicationDisplayName(TitreApplication);
+    DefinirTitreApplication(TitreDeLApplication);
     base_->Executer(QStringLiteral("DELETE FROM niveau"), Base);
     base_->Executer(QStringLiteral("INSERT INTO niveau (code, nom, ordre, id_section, ex_req_pro) VALUES "
                                    "('6E', 'Sixième', 1, 1, '1'), ('1RE C', 'Première C', 6, 1, '0'), "
@@ -188,11 +189,11 @@ void TestDialogues::presentation_data() {
                                            "Niveau précédent :=EditNiveauPrecedent"}
                             << QStringList{"BitBtn1=&Valider", "BitBtn7=&Annuler"} << QString();
     QTest::newRow("matière") << QStringLiteral("matiere")
-                             << TitreApplication + QStringLiteral(" - AJout d'une nouvelle matière.")
+                             << TitreDeLApplication + QStringLiteral(" - AJout d'une nouvelle matière.")
                              << QStringList{"Code :=EditCode", "Intitulé :=EditLibelle"}
                              << QStringList{"BitBtnValider=&Valider", "BitBtnAnnuler=&Annuler"} << QString();
     QTest::newRow("département") << QStringLiteral("departement")
-                                 << TitreApplication + QStringLiteral(" - Ajout dun nouveau département.")
+                                 << TitreDeLApplication + QStringLiteral(" - Ajout dun nouveau département.")
                                  << QStringList{"Nom :=EditNom"}
                                  << QStringList{"BitBtnValider=&Valider", "BitBtnAnnuler=&Annuler"}
                                  << QStringLiteral("BitBtnValider");

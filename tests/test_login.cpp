@@ -1,5 +1,6 @@
 // The login window, driven through its controls, against the real server: the five tries, every outcome,
 // the journal entries, and logins that try to change the statement.
+#include "base/TitreApplication.h"
 #include "core/data/OBDataModuleU.h"
 #include "core/platform/FinApplication.h"
 #include "core/platform/Poste.h"
@@ -120,7 +121,7 @@ void TestLogin::init() {
     BaseDeTest::EcrireConfigurationValide(dossier_->path());
 
     plateforme_ = new PlateformeScriptee;
-    QApplication::setApplicationDisplayName(QStringLiteral("Solvane"));
+    DefinirTitreApplication(QStringLiteral("Solvane"));
     CreerFenetres();
     Password->RemplirAssistant = [this] { ++remises_; };
     remises_ = 0;
@@ -224,7 +225,7 @@ void TestLogin::connexionAcceptee() {
     QCOMPARE(FAssistantNouvelleAnnee->Login, QStringLiteral("O'Neil"));
     QCOMPARE(FAssistantNouvelleAnnee->Password, QStringLiteral("shamrock"));
     QCOMPARE(FAssistantNouvelleAnnee->Name, QStringLiteral("Seán O'Neil"));
-    QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("Solvane - Lycée bilingue de Bépanda"));
+    QCOMPARE(TitreApplication(), QStringLiteral("Solvane - Lycée bilingue de Bépanda"));
     QVERIFY(!OBDataModule->ClientDataSetDonnees1->Active());
     QVERIFY(plateforme_->Evenements.isEmpty());
 }

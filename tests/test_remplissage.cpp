@@ -1,6 +1,7 @@
 // Filling the wizard after an accepted sign-in, against the real server: what the wizard holds, the school
 // states it must cope with, every failure (the login window stays usable and the attempt counts), and the
 // whole road through the windows: sign in, place students, "&Terminer", the new year.
+#include "base/TitreApplication.h"
 #include "core/model/UniteCConfiguration.h"
 #include "gui/Fenetres.h"
 #include "gui/login/Upassword.h"
@@ -30,7 +31,7 @@ public:
     explicit Application(BaseDeTest& base) {
         qputenv("KORVEN_SYSTEM_DIR", dossier_.path().toUtf8());
         BaseDeTest::EcrireConfigurationValide(dossier_.path());
-        QApplication::setApplicationDisplayName(QStringLiteral("Solvane"));
+        DefinirTitreApplication(QStringLiteral("Solvane"));
         CreerFenetres();
         Password->show();
         Password->Timer1Timer();
@@ -67,7 +68,7 @@ void TestRemplissage::ecoleComplete() {
     Env env(false);
     TFAssistantNouvelleAnnee& a = *env.Assistant;
     a.DictionnaireElevesNew.insert(QStringLiteral("X"), QStringLiteral("6A"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Solvane - Lycée d'Essos"));
+    DefinirTitreApplication(QStringLiteral("Solvane - Lycée d'Essos"));
     env.Remplir();
     QCOMPARE(a.CConfiguration->GetNomFr(), QStringLiteral("Lycée d'Essos"));
     QCOMPARE(a.DictionnaireEleves.size(), size_t(12));

@@ -1,4 +1,5 @@
 #include "gui/MessagesQt.h"
+#include "base/TitreApplication.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -12,8 +13,8 @@ QString TexteAffiche(QString texte) {
 
 // The active window stays the parent, so the box is centred on it and keeps it from reacting meanwhile.
 QMessageBox* Boite(QMessageBox::Icon icone, const QString& texte) {
-    auto* boite = new QMessageBox(icone, QApplication::applicationDisplayName(), TexteAffiche(texte),
-                                  QMessageBox::NoButton, QApplication::activeWindow());
+    auto* boite = new QMessageBox(icone, TitreApplication(), TexteAffiche(texte), QMessageBox::NoButton,
+                                  QApplication::activeWindow());
     boite->setAttribute(Qt::WA_DeleteOnClose, false);
     boite->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     return boite;

@@ -2,6 +2,7 @@
 
 #include "base/KORVENFonctionsU.h"
 #include "base/KORVENTypesU.h"
+#include "base/TitreApplication.h"
 #include "core/data/OBDataModuleU.h"
 #include "core/model/UniteCClasse.h"
 #include "core/model/UniteCConfiguration.h"
@@ -58,7 +59,7 @@ void RemplirAssistant(TFAssistantNouvelleAnnee* a) {
     a->AfficherTousLesEleves();
     a->EditAnneeScolaire->setText(nouvelleAnnee);
     OBDataModule->CloseAllDataSet();
-    a->setWindowTitle(QGuiApplication::applicationDisplayName() +
+    a->setWindowTitle(TitreApplication() +
                       QStringLiteral(" -- Assistant d'activation d'une nouvelle année scolaire"));
 }
 

@@ -4,6 +4,7 @@
 #include "gui/login/Upassword.h"
 
 #include "base/KORVENTypesU.h"
+#include "base/TitreApplication.h"
 #include "core/platform/FinApplication.h"
 #include "core/platform/Messages.h"
 #include "core/platform/Sons.h"
@@ -50,8 +51,7 @@ void TPassword::BitBtn1Click() {
     assistant->Name = compte.Nom;
 
     try {
-        QGuiApplication::setApplicationDisplayName(QGuiApplication::applicationDisplayName() +
-                                                   QStringLiteral(" - ") + NomEtablissementConfiguration());
+        DefinirTitreApplication(TitreApplication() + QStringLiteral(" - ") + NomEtablissementConfiguration());
         if (!PossedeDroitActivation(assistant->Login)) {
             Messages().Erreur(MessageSansDroit);
             FinApplication().TerminerEnEchec();

@@ -1,5 +1,6 @@
 #include "gui/wizard/ListeCochee.h"
 
+#include <QHBoxLayout>
 #include <QListView>
 #include <QVBoxLayout>
 
@@ -86,7 +87,10 @@ TListeCochee::TListeCochee(const QString& texteBoite, const QString& nomListe, c
     Liste->setModel(Modele);
     auto* colonne = new QVBoxLayout(this);
     colonne->setContentsMargins(0, 0, 0, 0);
-    colonne->addWidget(Boite);
+    LigneBoite = new QHBoxLayout;
+    LigneBoite->addWidget(Boite);
+    LigneBoite->addStretch(1);
+    colonne->addLayout(LigneBoite);
     colonne->addWidget(Liste, 1);
     connect(Modele, &TModeleCoches::CocheChangee, this, [this] {
         MettreBoiteAJour();

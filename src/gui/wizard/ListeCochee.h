@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <vector>
 
+class QHBoxLayout;
 class QListView;
 
 // The lines of a check list: a text, a tick, and what the line stands for (a key and an object the list does
@@ -73,6 +74,8 @@ public:
     TCaseToutSelectionner* Boite;
     QListView* Liste;
     TModeleCoches* Modele;
+    // The row of the box, where a page may put buttons of its own after it.
+    QHBoxLayout* LigneBoite;
 
     // Gives the box the state of the list (rule 1).
     void MettreBoiteAJour();

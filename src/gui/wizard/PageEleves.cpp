@@ -93,10 +93,11 @@ TPageEleves::TPageEleves(QWidget* parent)
     ButtonAnnulerProposition->setObjectName(QStringLiteral("ButtonAnnulerProposition"));
     ButtonAnnulerProposition->setAutoDefault(false);
     ButtonAnnulerProposition->setEnabled(false);
+    // Beside "Tout sélectionner": they act on the whole school, not on the list.
+    ListeEleves->LigneBoite->addWidget(ButtonProposer);
+    ListeEleves->LigneBoite->addWidget(ButtonAnnulerProposition);
     auto* bas = new QHBoxLayout;
     bas->addWidget(ButtonElevesValider, 0, Qt::AlignTop);
-    bas->addWidget(ButtonProposer, 0, Qt::AlignTop);
-    bas->addWidget(ButtonAnnulerProposition, 0, Qt::AlignTop);
     bas->addStretch(1);
     bas->addLayout(filtres);
     Contenu->addLayout(bas);

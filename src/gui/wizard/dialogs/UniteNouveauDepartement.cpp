@@ -1,4 +1,5 @@
 #include "gui/wizard/dialogs/UniteNouveauDepartement.h"
+#include "base/TitreApplication.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -29,7 +30,7 @@ TFormNouveauDepartement::~TFormNouveauDepartement() {
 }
 
 QString TFormNouveauDepartement::Titre() {
-    return QGuiApplication::applicationDisplayName() + QStringLiteral(" - Ajout dun nouveau département.");
+    return TitreApplication() + QStringLiteral(" - Ajout dun nouveau département.");
 }
 
 void TFormNouveauDepartement::BitBtnValiderClick() {

@@ -1,4 +1,5 @@
 #include "gui/wizard/dialogs/UniteNouvelleMatiere.h"
+#include "base/TitreApplication.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -32,7 +33,7 @@ TFormNouvelleMatiere::~TFormNouvelleMatiere() {
 }
 
 QString TFormNouvelleMatiere::Titre() {
-    return QGuiApplication::applicationDisplayName() + QStringLiteral(" - AJout d'une nouvelle matière.");
+    return TitreApplication() + QStringLiteral(" - AJout d'une nouvelle matière.");
 }
 
 void TFormNouvelleMatiere::BitBtnValiderClick() {
