@@ -25,6 +25,7 @@ private slots:
     void eleves_data();
     void eleves();
     void valeursDesEleves();
+    void datesDeNaissance();
     void numeroNational_data();
     void numeroNational();
     void classesAbsentes_data();
@@ -264,6 +265,30 @@ void TestTransition::valeursDesEleves() {
                                     "Douala|2012-02-29|6A|F|0|NAT-E'01|NULL|0"),
                      QStringLiteral("E02|Père D'Almeida|Mère D'Almeida||0|0|secretaire|Douala|NULL|2D|F|0|"
                                     "NAT-E02|NULL|0")}));
+}
+
+// Birth dates arrive as they were, the first and last days of the year and of the months included, at the
+// edges of the four-digit years too; an unknown one stays unknown.
+void TestTransition::datesDeNaissance() {
+    const QList<std::pair<QDate, QString>> dates = {{QDate(2012, 2, 29), QStringLiteral("2012-02-29")},
+                                                    {QDate(2009, 12, 31), QStringLiteral("2009-12-31")},
+                                                    {QDate(2010, 1, 1), QStringLiteral("2010-01-01")},
+                                                    {QDate(1000, 1, 1), QStringLiteral("1000-01-01")},
+                                                    {QDate(999, 12, 31), QStringLiteral("0999-12-31")},
+                                                    {QDate(9999, 12, 31), QStringLiteral("9999-12-31")},
+                                                    {QDate(), QStringLiteral("NULL")}};
+    EnvironnementTransition env;
+    env.AjouterClasses({QStringLiteral("6A")});
+    QStringList attendues;
+    for (qsizetype i = 0; i < dates.size(); ++i) {
+        const QString matricule = QStringLiteral("E%1").arg(i);
+        env.AjouterEleve(matricule, QStringLiteral("Nom"), QStringLiteral("Prénom"), QStringLiteral("6A"),
+                         QStringLiteral("0"), dates[i].first);
+        attendues << matricule + QLatin1Char('|') + dates[i].second;
+    }
+    QVERIFY(env.Executer());
+    QCOMPARE(env.Base.Lignes(QStringLiteral("SELECT mat, dnais FROM eleve ORDER BY mat"), Nouvelle),
+             attendues);
 }
 
 void TestTransition::numeroNational_data() {
