@@ -5,7 +5,10 @@
 #include "core/data/RequeteSQL.h"
 
 #include <QSet>
+#include <algorithm>
 #include <cstring>
+#include <future>
+#include <span>
 #include <vector>
 
 namespace {
@@ -83,8 +86,16 @@ void Executer(TSQLQuery* requete, QString texte) {
     requete->ExecSQL();
 }
 
-// Sends one batch: its person rows, then its student rows.
-void Envoyer(TSQLQuery* requete, const std::vector<TPlace>& lot, const QString& enRegle) {
+// The two statements of one batch.
+struct TTextesLot {
+    QString Personnes;
+    QString Eleves;
+};
+
+// Writes the statements of the batch [debut, fin): reads the records and nothing else, so that it can run
+// beside the statements of the previous batch.
+TTextesLot Ecrire(const TPlace* debut, const TPlace* fin, const QString& enRegle) {
+    const std::span<const TPlace> lot(debut, fin);
     qsizetype placePersonnes = EntetePersonnes.size();
     qsizetype placeEleves = EnteteEleves.size();
     for (const TPlace& place : lot) {
@@ -120,8 +131,6 @@ void Envoyer(TSQLQuery* requete, const std::vector<TPlace>& lot, const QString& 
         personnes.Valeur(e.GetAdresse());
         personnes.Ajouter(u')');
     }
-    Executer(requete, personnes.Fin());
-
     TTexte eleves(placeEleves);
     eleves.Ajouter(EnteteEleves);
     for (const TPlace& place : lot) {
@@ -154,7 +163,7 @@ void Envoyer(TSQLQuery* requete, const std::vector<TPlace>& lot, const QString& 
         eleves.Numero(e.GetMatriculeNationnal());
         eleves.Ajouter(u')');
     }
-    Executer(requete, eleves.Fin());
+    return {personnes.Fin(), eleves.Fin()};
 }
 
 // The classes of the placement that the new year lacks (the class copy leaves behind a class whose level,
@@ -210,23 +219,38 @@ void TransfererEleves(TSQLQuery* requete, const TDictionnairePlacement& placemen
     if (placement.isEmpty())
         return;
     VerifierClasses(requete, placement, eleves);
-    std::vector<TPlace> lot;
-    lot.reserve(TailleLotEleves);
-    // Both maps are ordered by matricule: a student's record is most often the one after the previous
-    // student's.
+
+    // Every placed student with its record, in the placement's order. Both maps are ordered by matricule: a
+    // student's record is most often the one after the previous student's.
+    std::vector<TPlace> places;
+    places.reserve(static_cast<size_t>(placement.size()));
     auto eleve = eleves.cbegin();
     for (auto it = placement.cbegin(); it != placement.cend(); ++it) {
         if (eleve == eleves.cend() || eleve->first != it.key())
             eleve = eleves.find(it.key());
         if (eleve == eleves.cend() || !eleve->second)
             throw EKorven(QStringLiteral("L'élève de matricule %1 est introuvable.").arg(it.key()));
-        lot.push_back({eleve->second.get(), &it.value()});
+        places.push_back({eleve->second.get(), &it.value()});
         ++eleve;
-        if (static_cast<int>(lot.size()) == TailleLotEleves) {
-            Envoyer(requete, lot, enRegle);
-            lot.clear();
-        }
     }
-    if (!lot.empty())
-        Envoyer(requete, lot, enRegle);
+
+    // Batches of TailleLotEleves, the last one the remainder. The statements of the next batch are written
+    // on a thread of their own while the server takes those of the current one; the records and maps are
+    // only read meanwhile.
+    const size_t taille = TailleLotEleves;
+    const size_t lots = (places.size() + taille - 1) / taille;
+    const auto ecrire = [&places, &enRegle, taille](size_t lot) {
+        const TPlace* debut = places.data() + lot * taille;
+        return Ecrire(debut, debut + std::min(taille, places.size() - lot * taille), enRegle);
+    };
+    TTextesLot courant = ecrire(0);
+    for (size_t lot = 0; lot < lots; ++lot) {
+        std::future<TTextesLot> suivant;
+        if (lot + 1 < lots)
+            suivant = std::async(std::launch::async, ecrire, lot + 1);
+        Executer(requete, std::move(courant.Personnes));
+        Executer(requete, std::move(courant.Eleves));
+        if (suivant.valid())
+            courant = suivant.get();
+    }
 }
