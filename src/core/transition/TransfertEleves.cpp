@@ -71,6 +71,7 @@ public:
             Valeur(numero);
     }
     QString Fin() {
+        Q_ASSERT(courant_ - debut_ <= texte_.size());
         texte_.truncate(courant_ - debut_);
         return std::move(texte_);
     }
