@@ -671,9 +671,7 @@ std::map<int, qint64> DureesMarquees(const QString& sortie) {
 
 // The processor time of the program (its every thread: the transition, statements included).
 qint64 TempsProcesseur() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<qint64>(t.tv_sec) * 1000000000 + t.tv_nsec;
+    return static_cast<qint64>(std::clock()) * (1000000000 / CLOCKS_PER_SEC);
 }
 
 struct TMesure {
