@@ -378,8 +378,9 @@ CREATE TABLE fonction (
   UNIQUE KEY uk_fonction_nom (nom)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
 
--- Students of the year. The transfer of students gives neither mat_nationnal, orientation_serie
--- nor exclu: they take their defaults. dnais may be unknown.
+-- Students of the year. The transfer of students carries mat_nationnal (NULL for a student without one)
+-- but gives neither orientation_serie nor exclu, which belong to the year: they take their defaults. dnais
+-- may be unknown.
 CREATE TABLE eleve (
   mat VARCHAR(30) NOT NULL,
   pere VARCHAR(255) NULL DEFAULT NULL,

@@ -164,6 +164,11 @@ void TestBase::chaineSQL_data() {
     QTest::newRow("antislash apostrophe")
         << QStringLiteral("\\' OR 1=1 -- ") << QStringLiteral("'\\\\'' OR 1=1 -- '");
     QTest::newRow("nul") << QString(QChar(u'\0')) << QStringLiteral("'\\0'");
+    QTest::newRow("échappements en tête et en fin") << QStringLiteral("'a\\") << QStringLiteral("'''a\\\\'");
+    QTest::newRow("échappements à la suite")
+        << QStringLiteral("''\\") + QChar(u'\0') + QStringLiteral("x'") << QStringLiteral("'''''\\\\\\0x'''");
+    // Around the backslash in the character table: only the three are written otherwise.
+    QTest::newRow("voisins de l'antislash") << QStringLiteral("&([]^_`{~") << QStringLiteral("'&([]^_`{~'");
 }
 
 void TestBase::chaineSQL() {

@@ -25,6 +25,11 @@ private slots:
     void eleves_data();
     void eleves();
     void valeursDesEleves();
+    void datesDeNaissance();
+    void numeroNational_data();
+    void numeroNational();
+    void classesAbsentes_data();
+    void classesAbsentes();
     void connexionImpossible();
     void codeAnneeDangereux_data();
     void codeAnneeDangereux();
@@ -196,6 +201,7 @@ void TestTransition::eleves() {
     QFETCH(int, places);
     QFETCH(QList<int>, lots);
     EnvironnementTransition env;
+    env.AjouterClasses({QStringLiteral("6A"), QStringLiteral("5B")});
     env.Parametres.Eleves = coche;
     for (int i = 0; i < places; ++i)
         env.AjouterEleve(QStringLiteral("M%1").arg(i, 5, 10, QLatin1Char('0')),
@@ -231,6 +237,7 @@ void TestTransition::eleves() {
 // comes from the decision; an unknown birth date stays unknown.
 void TestTransition::valeursDesEleves() {
     EnvironnementTransition env;
+    env.AjouterClasses({QStringLiteral("6A"), QStringLiteral("2D")});
     TCEleve& eloise =
         env.AjouterEleve(QStringLiteral("E'01"), QStringLiteral("N'Guessan"), QStringLiteral("Éloïse"),
                          QStringLiteral("6A"), QStringLiteral("1"), QDate(2012, 2, 29));
@@ -255,9 +262,117 @@ void TestTransition::valeursDesEleves() {
                            "orientation_serie, exclu FROM eleve ORDER BY mat"),
             Nouvelle),
         QStringList({QStringLiteral("E'01|Jean \\ Pierre||O'Brien \\'); DROP TABLE eleve; -- |0|1|secretaire|"
-                                    "Douala|2012-02-29|6A|F|0|NULL|NULL|0"),
+                                    "Douala|2012-02-29|6A|F|0|NAT-E'01|NULL|0"),
                      QStringLiteral("E02|Père D'Almeida|Mère D'Almeida||0|0|secretaire|Douala|NULL|2D|F|0|"
-                                    "NULL|NULL|0")}));
+                                    "NAT-E02|NULL|0")}));
+}
+
+// Birth dates arrive as they were, the first and last days of the year and of the months included, at the
+// edges of the four-digit years too; an unknown one stays unknown.
+void TestTransition::datesDeNaissance() {
+    const QList<std::pair<QDate, QString>> dates = {{QDate(2012, 2, 29), QStringLiteral("2012-02-29")},
+                                                    {QDate(2009, 12, 31), QStringLiteral("2009-12-31")},
+                                                    {QDate(2010, 1, 1), QStringLiteral("2010-01-01")},
+                                                    {QDate(1000, 1, 1), QStringLiteral("1000-01-01")},
+                                                    {QDate(999, 12, 31), QStringLiteral("0999-12-31")},
+                                                    {QDate(9999, 12, 31), QStringLiteral("9999-12-31")},
+                                                    {QDate(), QStringLiteral("NULL")}};
+    EnvironnementTransition env;
+    env.AjouterClasses({QStringLiteral("6A")});
+    QStringList attendues;
+    for (qsizetype i = 0; i < dates.size(); ++i) {
+        const QString matricule = QStringLiteral("E%1").arg(i);
+        env.AjouterEleve(matricule, QStringLiteral("Nom"), QStringLiteral("Prénom"), QStringLiteral("6A"),
+                         QStringLiteral("0"), dates[i].first);
+        attendues << matricule + QLatin1Char('|') + dates[i].second;
+    }
+    QVERIFY(env.Executer());
+    QCOMPARE(env.Base.Lignes(QStringLiteral("SELECT mat, dnais FROM eleve ORDER BY mat"), Nouvelle),
+             attendues);
+}
+
+void TestTransition::numeroNational_data() {
+    QTest::addColumn<QString>("numero");
+    QTest::addColumn<QString>("stocke"); // as the new year's eleve.mat_nationnal holds it
+    QTest::newRow("ordinaire") << QStringLiteral("CM-2012-004217") << QStringLiteral("CM-2012-004217");
+    QTest::newRow("apostrophe") << QStringLiteral("N'12 ; --") << QStringLiteral("N'12 ; --");
+    QTest::newRow("barre oblique inverse") << QStringLiteral("A\\'B") << QStringLiteral("A\\'B");
+    QTest::newRow("accents") << QStringLiteral("Ndoumbè-É1") << QStringLiteral("Ndoumbè-É1");
+    QTest::newRow("vide") << QStringLiteral("") << QStringLiteral("NULL");
+    QTest::newRow("aucun") << QString() << QStringLiteral("NULL");
+}
+
+// The national student number goes with the student into the new year, next to a student without one; the
+// orientation series and the exclusion flag belong to the year and start afresh.
+void TestTransition::numeroNational() {
+    QFETCH(QString, numero);
+    QFETCH(QString, stocke);
+    EnvironnementTransition env;
+    env.AjouterClasses({QStringLiteral("6A")});
+    const TCPersonne personne(QStringLiteral("E01"), QStringLiteral("Fotso"), QStringLiteral("Inès"),
+                              QString(), QString(), QString());
+    env.Eleves[QStringLiteral("E01")] = std::make_unique<TCEleve>(
+        personne, numero, QString(), QString(), QString(), QStringLiteral("1"), QStringLiteral("0"),
+        QString(), QString(), QStringLiteral("5B"), QStringLiteral("F"), numero, 0.0, QDate(2012, 3, 4));
+    env.Placement[QStringLiteral("E01")] = QStringLiteral("6A");
+    env.AjouterEleve(QStringLiteral("E02"), QStringLiteral("Kamga"), QStringLiteral("Luc"),
+                     QStringLiteral("6A"));
+    QVERIFY(env.Executer());
+    QCOMPARE(
+        env.Base.Lignes(QStringLiteral("SELECT mat, mat_nationnal, orientation_serie, exclu FROM eleve "
+                                       "ORDER BY mat"),
+                        Nouvelle),
+        QStringList({QStringLiteral("E01|%1|NULL|0").arg(stocke), QStringLiteral("E02|NAT-E02|NULL|0")}));
+}
+
+void TestTransition::classesAbsentes_data() {
+    QTest::addColumn<QStringList>("placement"); // "matricule=classe"
+    QTest::addColumn<QString>("classes");       // as the error names them
+    QTest::newRow("une classe, deux élèves")
+        << QStringList({QStringLiteral("E001=6A"), QStringLiteral("E002=3A"), QStringLiteral("E003=3A")})
+        << QStringLiteral("3A (E002 Kamga Luc, E003 Fotso Inès)");
+    // Left behind for its room, its series, its level; 2D is carried and is not named.
+    QTest::newRow("trois classes") << QStringList({QStringLiteral("E001=6B"), QStringLiteral("E002=2C"),
+                                                   QStringLiteral("E003=2D"), QStringLiteral("E9=XX")})
+                                   << QStringLiteral(
+                                          "2C (E002 Kamga Luc); 6B (E001 Ndoumbè Éloïse); XX (E9 Non Placé)");
+}
+
+// A class that the copies leave behind cannot receive students: the run stops at the student step, names
+// the classes and their students, and everything written before is undone.
+void TestTransition::classesAbsentes() {
+    QFETCH(QStringList, placement);
+    QFETCH(QString, classes);
+    EnvironnementTransition env(Donnees);
+    const QMap<QString, std::pair<QString, QString>> noms = {
+        {QStringLiteral("E001"), {QStringLiteral("Ndoumbè"), QStringLiteral("Éloïse")}},
+        {QStringLiteral("E002"), {QStringLiteral("Kamga"), QStringLiteral("Luc")}},
+        {QStringLiteral("E003"), {QStringLiteral("Fotso"), QStringLiteral("Inès")}},
+        {QStringLiteral("E9"), {QStringLiteral("Non"), QStringLiteral("Placé")}}};
+    for (const QString& place : placement) {
+        const QString matricule = place.section(QLatin1Char('='), 0, 0);
+        env.AjouterEleve(matricule, noms[matricule].first, noms[matricule].second,
+                         place.section(QLatin1Char('='), 1));
+    }
+    QStringList envois;
+    TSQLQuery::AvantExecution = [&envois](const TSQLQuery& requete) {
+        if (requete.Texte().startsWith(QLatin1String("INSERT INTO personne(")) ||
+            requete.Texte().startsWith(QLatin1String("INSERT INTO eleve(")))
+            envois << requete.Texte();
+    };
+    const QStringList avant = env.Empreinte();
+    QVERIFY(!env.Executer());
+
+    QVERIFY(envois.isEmpty());
+    QStringList attendues =
+        BoitesCompletes.mid(0, BoitesCompletes.indexOf(QStringLiteral("Transfert des Eleves terminé")));
+    attendues << QStringLiteral("Une erreur est survenue : \r\nCes classes ne seront pas dans la nouvelle "
+                                "année : ") +
+                     classes + QStringLiteral(". Placez leurs élèves dans une autre classe.");
+    QCOMPARE(env.Boites(), attendues);
+    QCOMPARE(env.Empreinte(), avant);
+    QVERIFY(!OBDataModule->Tx());
+    QVERIFY(!env.Plateforme.Terminee);
 }
 
 // The new year's database cannot be reached: one box, nothing written anywhere, no transaction.

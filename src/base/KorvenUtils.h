@@ -7,3 +7,10 @@
 // as \0: no value can end the literal early or change the statement. Ordinary values (no backslash, no NUL)
 // give exactly the quoted text with doubled quotes: 'O''Neil'.
 QString ChaineSQL(const QString& valeur);
+
+// The text of ChaineSQL(valeur), written at destination, which has room for PlaceChaineSQL(valeur)
+// characters; returns the end of what was written. For statements made of many values, written in place.
+QChar* EcrireChaineSQL(QChar* destination, QStringView valeur);
+inline qsizetype PlaceChaineSQL(QStringView valeur) {
+    return 2 * valeur.size() + 2;
+}

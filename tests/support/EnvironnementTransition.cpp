@@ -83,6 +83,12 @@ TCEleve& EnvironnementTransition::AjouterEleve(const QString& matricule, const Q
     return reference;
 }
 
+void EnvironnementTransition::AjouterClasses(const QStringList& codes) {
+    for (const QString& code : codes)
+        Base.Executer(QStringLiteral("INSERT INTO classe (code, lib) VALUES ('%1', 'Classe %1')").arg(code),
+                      QStringLiteral("bd_2026_2027"));
+}
+
 bool EnvironnementTransition::Executer() {
     Parametres.DictionnaireEleves = &Eleves;
     Parametres.DictionnaireElevesNew = &Placement;

@@ -27,6 +27,9 @@ public:
     TCEleve& AjouterEleve(const QString& matricule, const QString& nom, const QString& prenom,
                           const QString& classe, const QString& redoublant = QStringLiteral("0"),
                           const QDate& naissance = QDate(2012, 3, 4));
+    // Classes that the new year's database holds before the run (code and a label of their own), so that
+    // students can be placed there without a school to copy.
+    void AjouterClasses(const QStringList& codes);
     // Runs the transition with Parametres (maps attached).
     bool Executer();
     // The information and error boxes shown, in order.

@@ -58,7 +58,7 @@ public:
     void Close() { active_ = false; }
     bool Active() const { return active_; }
     // The text as sent: the lines joined by line breaks.
-    QString Texte() const { return SQL.join(QLatin1Char('\n')); }
+    QString Texte() const { return SQL.size() == 1 ? SQL.constFirst() : SQL.join(QLatin1Char('\n')); }
 
     // Runs the statement for no rows.
     void ExecSQL();

@@ -63,6 +63,8 @@ public:
     const QString& GetSexe() const { return Sexe; }
     void SetSexe(const QString& Valeur) { Sexe = Valeur; }
     const QDate& GetDateNaissance() const { return DateNaissance; }
+    // The national student number (eleve.mat_nationnal); empty when the student has none.
+    const QString& GetMatriculeNationnal() const { return MatriculeNationnal; }
     void SetDateNaissance(const QDate& Valeur) { DateNaissance = Valeur; }
 
     // The student's own picture, or nullptr.

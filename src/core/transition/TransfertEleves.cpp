@@ -4,68 +4,254 @@
 #include "base/KorvenUtils.h"
 #include "core/data/RequeteSQL.h"
 
+#include <QSet>
+#include <algorithm>
+#include <cstring>
+#include <future>
+#include <span>
+#include <vector>
+
 namespace {
 
-const QString Separateur = QStringLiteral(", ");
+const QString EntetePersonnes = QStringLiteral("INSERT INTO personne(mat, nom, pnom, nat, tel, adr) VALUES");
+const QString EnteteEleves = QStringLiteral("INSERT INTO eleve(mat, pere, mere, tuteur, en_regle, "
+                                            "redoublant, enregistre_par, lnais, dnais, idclasse, "
+                                            "sexe, montant_verse, mat_nationnal) VALUES");
 
-// An unknown birth date is written as NULL, not as a made-up day.
-QString DateSQL(const QDate& date) {
-    return date.isValid() ? ChaineSQL(date.toString(QStringLiteral("yyyy/MM/dd"))) : QStringLiteral("NULL");
-}
+// Room for a row besides its quoted values: parentheses, separators, the date, the unquoted values.
+constexpr qsizetype PlaceLigne = 80;
 
-QString LignePersonne(const TCEleve& e) {
-    return QLatin1Char('(') + ChaineSQL(e.GetMatricule()) + Separateur + ChaineSQL(e.GetNom()) + Separateur +
-           ChaineSQL(e.GetPrenom()) + Separateur + ChaineSQL(e.GetNationalite()) + Separateur +
-           ChaineSQL(e.GetTelephone()) + Separateur + ChaineSQL(e.GetAdresse()) + QLatin1Char(')');
-}
+// One placed student of a batch: its record and its new class.
+struct TPlace {
+    const TCEleve* Eleve;
+    const QString* Classe;
+};
 
-QString LigneEleve(const TCEleve& e, const QString& enRegle, const QString& classe) {
-    return QLatin1Char('(') + ChaineSQL(e.GetMatricule()) + Separateur + ChaineSQL(e.GetPere()) + Separateur +
-           ChaineSQL(e.GetMere()) + Separateur + ChaineSQL(e.GetTuteur()) + Separateur + ChaineSQL(enRegle) +
-           Separateur + ChaineSQL(e.GetRedoublant()) + Separateur + ChaineSQL(e.GetEnregistrePar()) +
-           Separateur + ChaineSQL(e.GetLieuNaissance()) + Separateur + DateSQL(e.GetDateNaissance()) +
-           Separateur + ChaineSQL(classe) + Separateur + ChaineSQL(e.GetSexe()) + QStringLiteral(", 0)");
-}
+// The text of one statement, written in place: sized for the worst case first, each value then copied once
+// straight into it, the text cut to what was written at the end.
+class TTexte {
+public:
+    explicit TTexte(qsizetype place) {
+        texte_.resize(place);
+        debut_ = courant_ = texte_.data();
+    }
+    void Ajouter(QStringView morceau) {
+        std::memcpy(courant_, morceau.data(), static_cast<size_t>(morceau.size()) * sizeof(QChar));
+        courant_ += morceau.size();
+    }
+    void Ajouter(char16_t c) { *courant_++ = QChar(c); }
+    void Valeur(const QString& valeur) { courant_ = EcrireChaineSQL(courant_, valeur); }
+    // An unknown birth date is written as NULL, not as a made-up day; a known one as 'yyyy/MM/dd'.
+    void Date(const QDate& date) {
+        if (!date.isValid())
+            return Ajouter(u"NULL");
+        int annee = 0, mois = 0, jour = 0;
+        date.getDate(&annee, &mois, &jour);
+        if (annee < 1000 || annee > 9999)
+            return Valeur(date.toString(QStringLiteral("yyyy/MM/dd")));
+        const auto chiffres = [this](int n, int largeur) {
+            for (int i = largeur - 1; i >= 0; --i, n /= 10)
+                courant_[i] = QChar(char16_t(u'0' + n % 10));
+            courant_ += largeur;
+        };
+        Ajouter(u'\'');
+        chiffres(annee, 4);
+        Ajouter(u'/');
+        chiffres(mois, 2);
+        Ajouter(u'/');
+        chiffres(jour, 2);
+        Ajouter(u'\'');
+    }
+    // A student without a national number keeps none (NULL), as the column holds for every student who has
+    // not been given one.
+    void Numero(const QString& numero) {
+        if (numero.isEmpty())
+            Ajouter(u"NULL");
+        else
+            Valeur(numero);
+    }
+    QString Fin() {
+        Q_ASSERT(courant_ - debut_ <= texte_.size());
+        texte_.truncate(courant_ - debut_);
+        return std::move(texte_);
+    }
 
-void Executer(TSQLQuery* requete, const QString& ligne) {
-    requete->Preparer({ligne});
+private:
+    QString texte_;
+    QChar* debut_;
+    QChar* courant_;
+};
+
+void Executer(TSQLQuery* requete, QString texte) {
+    requete->Preparer({std::move(texte)});
     requete->ExecSQL();
+}
+
+// The two statements of one batch.
+struct TTextesLot {
+    QString Personnes;
+    QString Eleves;
+};
+
+// Writes the statements of the batch [debut, fin): reads the records and nothing else, so that it can run
+// beside the statements of the previous batch.
+TTextesLot Ecrire(const TPlace* debut, const TPlace* fin, const QString& enRegle) {
+    const std::span<const TPlace> lot(debut, fin);
+    qsizetype placePersonnes = EntetePersonnes.size();
+    qsizetype placeEleves = EnteteEleves.size();
+    for (const TPlace& place : lot) {
+        const TCEleve& e = *place.Eleve;
+        const qsizetype matricule = PlaceChaineSQL(e.GetMatricule());
+        placePersonnes += PlaceLigne + matricule + PlaceChaineSQL(e.GetNom()) +
+                          PlaceChaineSQL(e.GetPrenom()) + PlaceChaineSQL(e.GetNationalite()) +
+                          PlaceChaineSQL(e.GetTelephone()) + PlaceChaineSQL(e.GetAdresse());
+        placeEleves += PlaceLigne + matricule + PlaceChaineSQL(e.GetPere()) + PlaceChaineSQL(e.GetMere()) +
+                       PlaceChaineSQL(e.GetTuteur()) + PlaceChaineSQL(enRegle) +
+                       PlaceChaineSQL(e.GetRedoublant()) + PlaceChaineSQL(e.GetEnregistrePar()) +
+                       PlaceChaineSQL(e.GetLieuNaissance()) + PlaceChaineSQL(*place.Classe) +
+                       PlaceChaineSQL(e.GetSexe()) + PlaceChaineSQL(e.GetMatriculeNationnal());
+    }
+
+    TTexte personnes(placePersonnes);
+    personnes.Ajouter(EntetePersonnes);
+    for (const TPlace& place : lot) {
+        const TCEleve& e = *place.Eleve;
+        if (&place != &lot.front())
+            personnes.Ajouter(u", ");
+        personnes.Ajouter(u'(');
+        personnes.Valeur(e.GetMatricule());
+        personnes.Ajouter(u", ");
+        personnes.Valeur(e.GetNom());
+        personnes.Ajouter(u", ");
+        personnes.Valeur(e.GetPrenom());
+        personnes.Ajouter(u", ");
+        personnes.Valeur(e.GetNationalite());
+        personnes.Ajouter(u", ");
+        personnes.Valeur(e.GetTelephone());
+        personnes.Ajouter(u", ");
+        personnes.Valeur(e.GetAdresse());
+        personnes.Ajouter(u')');
+    }
+    TTexte eleves(placeEleves);
+    eleves.Ajouter(EnteteEleves);
+    for (const TPlace& place : lot) {
+        const TCEleve& e = *place.Eleve;
+        if (&place != &lot.front())
+            eleves.Ajouter(u", ");
+        eleves.Ajouter(u'(');
+        eleves.Valeur(e.GetMatricule());
+        eleves.Ajouter(u", ");
+        eleves.Valeur(e.GetPere());
+        eleves.Ajouter(u", ");
+        eleves.Valeur(e.GetMere());
+        eleves.Ajouter(u", ");
+        eleves.Valeur(e.GetTuteur());
+        eleves.Ajouter(u", ");
+        eleves.Valeur(enRegle);
+        eleves.Ajouter(u", ");
+        eleves.Valeur(e.GetRedoublant());
+        eleves.Ajouter(u", ");
+        eleves.Valeur(e.GetEnregistrePar());
+        eleves.Ajouter(u", ");
+        eleves.Valeur(e.GetLieuNaissance());
+        eleves.Ajouter(u", ");
+        eleves.Date(e.GetDateNaissance());
+        eleves.Ajouter(u", ");
+        eleves.Valeur(*place.Classe);
+        eleves.Ajouter(u", ");
+        eleves.Valeur(e.GetSexe());
+        eleves.Ajouter(u", 0, ");
+        eleves.Numero(e.GetMatriculeNationnal());
+        eleves.Ajouter(u')');
+    }
+    return {personnes.Fin(), eleves.Fin()};
+}
+
+// The classes of the placement that the new year lacks (the class copy leaves behind a class whose level,
+// language, room, form teacher or series it did not carry) stop the transfer before any student is written:
+// a student placed there would belong to no class. One statement, whatever the number of classes; the
+// server compares the codes as it compares them everywhere else.
+void VerifierClasses(TSQLQuery* requete, const TDictionnairePlacement& placement,
+                     const TDictionnaireEleves& eleves) {
+    QSet<QString> distinctes;
+    for (const QString& classe : placement)
+        distinctes.insert(classe);
+    QStringList codes(distinctes.cbegin(), distinctes.cend());
+    codes.sort();
+    QString choix;
+    for (const QString& code : codes)
+        choix += (choix.isEmpty() ? QStringLiteral("SELECT ") : QStringLiteral(" UNION ALL SELECT ")) +
+                 ChaineSQL(code) + (choix.isEmpty() ? QStringLiteral(" AS code") : QString());
+    requete->Preparer({QStringLiteral("SELECT P.code FROM (") + choix +
+                       QStringLiteral(") P WHERE P.code NOT IN (SELECT code FROM classe)")});
+    const TResultat absentes = requete->Lire();
+    requete->Close();
+    if (absentes.Lignes.isEmpty())
+        return;
+
+    QSet<QString> manquantes;
+    for (const QVariantList& ligne : absentes.Lignes)
+        manquantes.insert(ligne.value(0).toString());
+    QStringList details;
+    for (const QString& code : codes) {
+        if (!manquantes.contains(code))
+            continue;
+        QStringList places;
+        for (auto it = placement.cbegin(); it != placement.cend(); ++it) {
+            if (it.value() != code)
+                continue;
+            const auto eleve = eleves.find(it.key());
+            places << (eleve == eleves.end() || !eleve->second
+                           ? it.key()
+                           : it.key() + QLatin1Char(' ') + eleve->second->GetNom() + QLatin1Char(' ') +
+                                 eleve->second->GetPrenom());
+        }
+        details << code + QStringLiteral(" (") + places.join(QStringLiteral(", ")) + QLatin1Char(')');
+    }
+    throw EKorven(QStringLiteral("Ces classes ne seront pas dans la nouvelle année : ") +
+                  details.join(QStringLiteral("; ")) +
+                  QStringLiteral(". Placez leurs élèves dans une autre classe."));
 }
 
 } // namespace
 
 void TransfererEleves(TSQLQuery* requete, const TDictionnairePlacement& placement,
                       const TDictionnaireEleves& eleves, const QString& enRegle) {
-    QString personnes;
-    QString etudiants;
-    int lot = 0;
-    int traites = 0;
-    const int total = static_cast<int>(placement.size());
+    if (placement.isEmpty())
+        return;
+    VerifierClasses(requete, placement, eleves);
+
+    // Every placed student with its record, in the placement's order. Both maps are ordered by matricule: a
+    // student's record is most often the one after the previous student's.
+    std::vector<TPlace> places;
+    places.reserve(static_cast<size_t>(placement.size()));
+    auto eleve = eleves.cbegin();
     for (auto it = placement.cbegin(); it != placement.cend(); ++it) {
-        ++traites;
-        ++lot;
-        const auto eleve = eleves.find(it.key());
-        if (eleve == eleves.end() || !eleve->second)
+        if (eleve == eleves.cend() || eleve->first != it.key())
+            eleve = eleves.find(it.key());
+        if (eleve == eleves.cend() || !eleve->second)
             throw EKorven(QStringLiteral("L'élève de matricule %1 est introuvable.").arg(it.key()));
-        if (!personnes.isEmpty()) {
-            personnes += Separateur;
-            etudiants += Separateur;
-        }
-        personnes += LignePersonne(*eleve->second);
-        etudiants += LigneEleve(*eleve->second, enRegle, it.value());
-        if (lot == TailleLotEleves || traites == total) {
-            lot = 0;
-            if (!personnes.isEmpty()) {
-                Executer(requete,
-                         QStringLiteral("INSERT INTO personne(mat, nom, pnom, nat, tel, adr) VALUES") +
-                             personnes);
-                Executer(requete, QStringLiteral(
-                                      "INSERT INTO eleve(mat, pere, mere, tuteur, en_regle, redoublant, "
-                                      "enregistre_par, lnais, dnais, idclasse, sexe, montant_verse) VALUES") +
-                                      etudiants);
-            }
-            personnes.clear();
-            etudiants.clear();
-        }
+        places.push_back({eleve->second.get(), &it.value()});
+        ++eleve;
+    }
+
+    // Batches of TailleLotEleves, the last one the remainder. The statements of the next batch are written
+    // on a thread of their own while the server takes those of the current one; the records and maps are
+    // only read meanwhile.
+    const size_t taille = TailleLotEleves;
+    const size_t lots = (places.size() + taille - 1) / taille;
+    const auto ecrire = [&places, &enRegle, taille](size_t lot) {
+        const TPlace* debut = places.data() + lot * taille;
+        return Ecrire(debut, debut + std::min(taille, places.size() - lot * taille), enRegle);
+    };
+    TTextesLot courant = ecrire(0);
+    for (size_t lot = 0; lot < lots; ++lot) {
+        std::future<TTextesLot> suivant;
+        if (lot + 1 < lots)
+            suivant = std::async(std::launch::async, ecrire, lot + 1);
+        Executer(requete, std::move(courant.Personnes));
+        Executer(requete, std::move(courant.Eleves));
+        if (suivant.valid())
+            courant = suivant.get();
     }
 }
