@@ -46,7 +46,7 @@ TPageEleves::TPageEleves(QWidget* parent)
     ComboBoxElevesNouvelleClasse = Liste(this, "ComboBoxElevesNouvelleClasse");
 
     auto* criteres = new QGridLayout;
-    criteres->addWidget(Libelle(this, QStringLiteral("&Section :"), ComboBoxElevesSection), 0, 0);
+    criteres->addWidget(Libelle(this, QStringLiteral("Sect&ion :"), ComboBoxElevesSection), 0, 0);
     criteres->addWidget(ComboBoxElevesSection, 0, 1);
     criteres->addWidget(Libelle(this, QStringLiteral("&Décision"), ComboBoxElevesPromusRedoublantsExclus), 0,
                         2);
