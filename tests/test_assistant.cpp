@@ -16,9 +16,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -70,6 +72,7 @@ private slots:
     void parcours();
     void boutonsDesPages_data();
     void boutonsDesPages();
+    void raccourcisSansConflit();
     void toutSelectionner_data();
     void toutSelectionner();
     void listesDesPagesDesactivees();
@@ -204,6 +207,35 @@ void TestAssistant::boutonsDesPages() {
     QCOMPARE(a.buttonText(QWizard::FinishButton), QStringLiteral("&Terminer"));
     QCOMPARE(a.buttonText(QWizard::CancelButton), QStringLiteral("Annuler"));
     QCOMPARE(a.buttonText(QWizard::HelpButton), QStringLiteral("&Aide"));
+}
+
+// On every page the user sees, each Alt+letter reaches one control: a letter shared by two does nothing.
+void TestAssistant::raccourcisSansConflit() {
+    EnvironnementAssistant env;
+    Assistant& a = *env.Assistant;
+    env.Plateforme.Reponses = {true};
+    a.show();
+    for (int page = 0; page < 4; ++page) {
+        QCoreApplication::processEvents();
+        QMap<QString, QString> vus;
+        const auto noter = [&](const QKeySequence& touche, const QString& quoi) {
+            if (touche.isEmpty())
+                return;
+            const QString nom = touche.toString();
+            QVERIFY2(!vus.contains(nom), qPrintable(QStringLiteral("page %1 : %2 pour « %3 » et « %4 »")
+                                                        .arg(a.currentId())
+                                                        .arg(nom, vus.value(nom), quoi)));
+            vus.insert(nom, quoi);
+        };
+        for (QAbstractButton* bouton : a.findChildren<QAbstractButton*>())
+            if (bouton->isVisible())
+                noter(bouton->shortcut(), bouton->text());
+        for (QLabel* libelle : a.findChildren<QLabel*>())
+            if (libelle->isVisible() && libelle->buddy() != nullptr)
+                noter(QKeySequence::mnemonic(libelle->text()), libelle->text());
+        if (page < 3)
+            a.next();
+    }
 }
 
 // The box follows the list and the list follows the box; the program's own state changes move no tick.
