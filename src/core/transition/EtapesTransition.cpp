@@ -4,6 +4,191 @@
 // connection is attached to the new database); names qualified by o are the closing year's. Every copy skips
 // the rows already present in the new database, so that a second run after a failure neither duplicates
 // rows nor stops on a key.
+namespace {
+
+// A clash on a column the copy checks besides the key: the row is skipped because the new year already uses
+// that value.
+QString Pris(const QString& table, const QString& colonne, const QString& quoi) {
+    return QStringLiteral("WHEN O.`%2` IN (SELECT `%2` FROM `%1`) THEN '%3 déjà pris dans la nouvelle année'")
+        .arg(table, colonne, quoi);
+}
+
+// A reference the copy requires: the row is skipped when what it refers to is not in the new year.
+QString Absent(const QString& colonne, const QString& table, const QString& cle, const QString& quoi,
+               bool nullAdmis = true) {
+    return QStringLiteral("WHEN %1O.`%2` NOT IN (SELECT `%4` FROM `%3`) THEN '%5'")
+        .arg(nullAdmis ? QStringLiteral("O.`%1` IS NOT NULL AND ").arg(colonne) : QString(), colonne, table,
+             cle, quoi);
+}
+
+QString Cas(const QStringList& conditions) {
+    return QStringLiteral("CASE ") + conditions.join(QLatin1Char(' ')) + QStringLiteral(" END");
+}
+
+// What the figures compare for each step that copies rows of the closing year (o).
+void DecrireComparaisons(QList<TEtapeCopie>& etapes, const QString& o) {
+    const auto source = [&o](const char* table) {
+        return o + QStringLiteral(".`") + QLatin1String(table) + QLatin1Char('`');
+    };
+    // The staff member's department: none, or one the new year does not hold.
+    const auto departement = [](const QString& dept) {
+        return QStringLiteral("CASE WHEN %1 IS NULL THEN 'sans département' WHEN %1 NOT IN (SELECT num FROM "
+                              "departement) THEN 'département non reporté' END")
+            .arg(dept);
+    };
+    for (TEtapeCopie& e : etapes) {
+        switch (e.Numero) {
+        case 9:
+            e.Source = source("configuration"), e.Cles = {"id"}, e.Etiquette = "O.nom_fr";
+            break;
+        case 10:
+            e.Source = source("utilisateur"), e.Cles = {"login"}, e.Etiquette = "O.nom";
+            break;
+        case 11:
+            e.Source = source("droits"), e.Cles = {"utilisateur", "droit"};
+            break;
+        case 12:
+            e.Source = source("heures"), e.Cles = {"id"};
+            break;
+        case 13:
+            e.Source = source("series"), e.Cles = {"num"}, e.Etiquette = "O.nom";
+            e.Motif = Cas({Pris("series", "nom", "nom")});
+            break;
+        case 14:
+            e.Source = source("examens"), e.Cles = {"num"}, e.Etiquette = "O.nom";
+            e.Motif = Cas({Pris("examens", "nom", "nom")});
+            break;
+        case 15:
+            e.Source = source("examens_series"), e.Cles = {"num_examen", "num_serie"};
+            break;
+        case 16:
+            e.Source = source("langue"), e.Cles = {"id"}, e.Etiquette = "O.libelle";
+            e.Motif = Cas({Pris("langue", "code", "code"), Pris("langue", "libelle", "libellé")});
+            break;
+        case 17:
+            e.Source = source("section"), e.Cles = {"id"}, e.Etiquette = "O.libelle";
+            e.Motif = Cas({Absent("id_langue", "langue", "id", "langue non reportée", false),
+                           Pris("section", "code", "code"), Pris("section", "libelle", "libellé")});
+            break;
+        case 18:
+            e.Source = source("niveau"), e.Cles = {"code"}, e.Etiquette = "O.nom";
+            break;
+        case 19:
+            e.Source = source("salle"), e.Cles = {"id"}, e.Etiquette = "O.nom";
+            e.Motif = Cas({Pris("salle", "nom", "nom")});
+            break;
+        case 20:
+            e.Source = source("appreciations"), e.Cles = {"id"}, e.Etiquette = "O.libelle";
+            break;
+        case 21:
+            e.Source = source("generation_matricule"), e.Cles = {"id"};
+            break;
+        case 22:
+            e.Source = source("departement"), e.Cles = {"num"}, e.Etiquette = "O.nom";
+            e.Motif = Cas({Pris("departement", "nom", "nom")});
+            break;
+        case 23:
+            e.Source = source("lecon"), e.Cles = {"code"}, e.Etiquette = "O.intitule";
+            e.Motif = Cas({Pris("lecon", "intitule", "intitulé")});
+            break;
+        case 24:
+            e.Source = source("grade"), e.Cles = {"id"}, e.Etiquette = "O.intitule";
+            e.Motif = Cas({Pris("grade", "code", "code")});
+            break;
+        case 25:
+            e.Source = source("fonction"), e.Cles = {"id"}, e.Etiquette = "O.nom";
+            e.Motif = Cas({Pris("fonction", "code", "code"), Pris("fonction", "nom", "nom")});
+            break;
+        case 26:
+            // The staff's persons; the students' come with the students.
+            e.Source = source("personne"), e.Cles = {"mat"}, e.Etiquette = "CONCAT_WS(' ', O.nom, O.pnom)";
+            e.FiltreSource = QStringLiteral("O.mat IN (SELECT MAT FROM %1.personnel)").arg(o);
+            e.FiltreCible = QStringLiteral("mat IN (SELECT MAT FROM personnel)");
+            e.Motif =
+                departement(QStringLiteral("(SELECT X.DEPT FROM %1.personnel X WHERE X.MAT = O.mat)").arg(o));
+            break;
+        case 27:
+            e.Source = source("personnel"), e.Cles = {"MAT"};
+            e.Etiquette = QStringLiteral(
+                              "(SELECT CONCAT_WS(' ', X.nom, X.pnom) FROM %1.personne X WHERE X.mat = O.MAT)")
+                              .arg(o);
+            e.Motif = departement(QStringLiteral("O.DEPT"));
+            break;
+        case 28:
+            e.Source = source("classe"), e.Cles = {"code"}, e.Etiquette = "O.lib";
+            e.Motif = Cas({Absent("niv", "niveau", "code", "niveau non reporté", false),
+                           Absent("id_langue", "langue", "id", "langue non reportée"),
+                           Absent("id_salle", "salle", "id", "salle non reportée"),
+                           Absent("prof_titulaire", "personnel", "MAT", "professeur titulaire non reporté"),
+                           Absent("serie", "series", "num", "série non reportée"),
+                           Pris("classe", "lib", "libellé")});
+            break;
+        case 29:
+            e.Source = source("matiere"), e.Cles = {"code"}, e.Etiquette = "O.lib";
+            e.Motif = Cas({Pris("matiere", "lib", "libellé")});
+            break;
+        case 31:
+            e.Source = source("photos"), e.Cles = {"matricule"};
+            e.Etiquette =
+                QStringLiteral("(SELECT CONCAT_WS(' ', X.nom, X.pnom) FROM %1.personne X WHERE X.mat = "
+                               "O.matricule)")
+                    .arg(o);
+            e.Motif = Cas({Absent("matricule", "personne", "mat", "personne non reportée", false)});
+            break;
+        case 33:
+            e.Source = source("classe_lecon"), e.Cles = {"id"},
+            e.Etiquette = "CONCAT_WS(' / ', O.code_classe, O.code_lecon)";
+            e.Motif =
+                Cas({Absent("code_classe", "classe", "code", "classe non reportée", false),
+                     Absent("code_lecon", "lecon", "code", "leçon non reportée", false),
+                     Absent("matricule_enseignant", "personnel", "MAT", "enseignant non reporté", false)});
+            break;
+        case 34:
+            e.Source = source("classe_matiere"), e.Cles = {"num"};
+            e.Etiquette = "CONCAT_WS(' / ', O.classe, O.matiere)";
+            e.Motif = Cas({Absent("classe", "classe", "code", "classe non reportée", false),
+                           Absent("matiere", "matiere", "code", "matière non reportée", false),
+                           Absent("enseignant", "personnel", "MAT", "enseignant non reporté", false)});
+            break;
+        case 35:
+            e.Source = source("frais"), e.Cles = {"ID"}, e.Etiquette = "O.LIBELLE";
+            break;
+        case 36:
+            e.Source = source("frais_niveau"), e.Cles = {"id"};
+            e.Etiquette = "CONCAT_WS(' / ', O.id_frais, O.code_niveau)";
+            e.Motif = QStringLiteral("CASE WHEN O.etat <> 'V' THEN 'frais non en vigueur' ") +
+                      Absent("id_frais", "frais", "id", "frais non reporté", false) + QLatin1Char(' ') +
+                      Absent("code_niveau", "niveau", "code", "niveau non reporté", false) +
+                      QStringLiteral(" END");
+            break;
+        case 37:
+            e.Source = source("tranche"), e.Cles = {"ID"};
+            e.Motif = Cas({Absent("ID_FRAIS", "frais", "id", "frais non reporté", false)});
+            break;
+        case 38:
+            e.Source = source("banque"), e.Cles = {"id"}, e.Etiquette = "O.nom";
+            break;
+        case 40:
+            e.Source = source("Catcharge"), e.Cles = {"id"}, e.Etiquette = "O.lib";
+            break;
+        case 41:
+            e.Source = source("Charge"), e.Cles = {"id"}, e.Etiquette = "O.lib";
+            e.Motif = Cas({Absent("id_categorie", "Catcharge", "id", "catégorie non reportée", false)});
+            break;
+        case 42:
+            e.Source = source("motif_reduction"), e.Cles = {"id"}, e.Etiquette = "O.motif";
+            break;
+        case 43:
+            e.Source = source("cotes"), e.Cles = {"id"}, e.Etiquette = "O.cote";
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+} // namespace
+
 QList<TEtapeCopie> EtapesCopie(const QString& o) {
     QList<TEtapeCopie> etapes;
     // 9. School configuration (`configuration`)
@@ -411,5 +596,6 @@ QList<TEtapeCopie> EtapesCopie(const QString& o) {
           QStringLiteral(" WHERE P.nom IN (SELECT PP.nom FROM ") + o + QStringLiteral(".parametres PP)")},
          QStringLiteral("Update Parameters"),
          {QStringLiteral("parametres")}});
+    DecrireComparaisons(etapes, o);
     return etapes;
 }

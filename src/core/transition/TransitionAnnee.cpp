@@ -9,17 +9,13 @@
 #include "core/model/OutilsModele.h"
 #include "core/platform/FinApplication.h"
 #include "core/platform/Messages.h"
+#include "core/transition/BilanTransition.h"
 #include "core/transition/EtapesTransition.h"
 #include "core/transition/TransfertEleves.h"
 
 namespace {
 
 const QString FormatDate = QStringLiteral("yyyy/MM/dd");
-
-void Informer(const QString& texte) {
-    if (!texte.isEmpty())
-        Messages().Information(texte);
-}
 
 } // namespace
 
@@ -57,7 +53,71 @@ void TTransitionAnnee::Instruction(const QStringList& lignes, const TParams& par
     requete->ExecSQL();
 }
 
+// The counters of the tables that number their rows themselves: a rolled-back insert moves them on all the
+// same, so the preview puts them back.
+QList<QPair<QString, qulonglong>> CompteursAutomatiques(const QString& nouvelleBase) {
+    TRequete requete(OBDataModule->OBSQLConnection, QStringLiteral("ProviderDonneeCompteursTransition"));
+    TClientDataSet& tables = requete.Ouvrir(
+        {QStringLiteral(
+            "SELECT CONCAT('`', TABLE_SCHEMA, '`.`', TABLE_NAME, '`') AS nom, AUTO_INCREMENT AS "
+            "valeur FROM information_schema.TABLES WHERE (TABLE_SCHEMA = :base OR (TABLE_SCHEMA = "
+            "'korven' AND LOWER(TABLE_NAME) = 'annee_scolaire')) AND AUTO_INCREMENT IS NOT NULL")},
+        {{QStringLiteral("base"), nouvelleBase}});
+    QList<QPair<QString, qulonglong>> compteurs;
+    for (tables.First(); !tables.Eof(); tables.Next())
+        compteurs.append({tables.FieldByName(QStringLiteral("nom")).AsString(),
+                          tables.FieldByName(QStringLiteral("valeur")).Valeur().toULongLong()});
+    return compteurs;
+}
+
+void TTransitionAnnee::Signaler(const QString& texte) {
+    if (!apercu_) {
+        Messages().Erreur(texte);
+        return;
+    }
+    // The preview says what would stop the real run, in the same words, and that nothing changed.
+    const QString rien = QStringLiteral("Rien n'a été modifié.");
+    bilan_.Blocage = texte.endsWith(rien) ? texte : texte + QStringLiteral("\r\n") + rien;
+}
+
+void TTransitionAnnee::Informer(const QString& texte) {
+    if (!apercu_ && !texte.isEmpty())
+        Messages().Information(texte);
+}
+
 bool TTransitionAnnee::Executer(const TParametresTransition& p) {
+    apercu_ = false;
+    bilan_ = TBilanTransition();
+    return Derouler(p);
+}
+
+TBilanTransition TTransitionAnnee::Verifier(const TParametresTransition& p) {
+    apercu_ = true;
+    bilan_ = TBilanTransition();
+    // The connection goes back to where it pointed, whatever happens: the wizard goes on as if nothing ran.
+    TSQLConnection* connexion = OBDataModule->OBSQLConnection;
+    const QStringList parametres = connexion->Params;
+    const bool ouverte = connexion->Connected();
+    const QString nouvelleBD = NouvelleBD;
+    Derouler(p);
+    connexion->Close();
+    connexion->Params = parametres;
+    if (ouverte) {
+        try {
+            connexion->Open();
+        } catch (const EKorven&) {
+            // It opens again with the next statement that needs it.
+        }
+    }
+    NouvelleBD = nouvelleBD;
+    apercu_ = false;
+    if (p.DictionnaireEleves != nullptr && p.Ordre != nullptr && p.DictionnaireDecisions != nullptr)
+        BilanEleves(bilan_, *p.Ordre, *p.DictionnaireDecisions,
+                    p.DictionnaireElevesNew ? *p.DictionnaireElevesNew : TDictionnairePlacement(), p.Eleves);
+    return bilan_;
+}
+
+bool TTransitionAnnee::Derouler(const TParametresTransition& p) {
     // Connection switch.
     Etape(1, QStringLiteral("Connexion à la nouvelle base de données"));
     NouvelleBD = NomBaseAnnee(p.NouvelleAnnee);
@@ -67,7 +127,7 @@ bool TTransitionAnnee::Executer(const TParametresTransition& p) {
         Modele::BaseAnnee(p.NouvelleAnnee);
         ancienneBase = Modele::BaseAnnee(p.AnneeCourante);
     } catch (const EKorven& e) {
-        Messages().Erreur(QStringLiteral("Une erreur est survenue : \r\n") + e.Message());
+        Signaler(QStringLiteral("Une erreur est survenue : \r\n") + e.Message());
         return false;
     }
     TSQLConnection* connexion = OBDataModule->OBSQLConnection;
@@ -81,17 +141,17 @@ bool TTransitionAnnee::Executer(const TParametresTransition& p) {
         connexion->Close();
     } catch (const EKorven& e) {
         connexion->Close();
-        Messages().Erreur(QStringLiteral("Impossible de se connecter à la base de données : \r\n") +
-                          e.Message());
+        Signaler(QStringLiteral("Impossible de se connecter à la base de données : \r\n") + e.Message());
         return false;
     }
-    Messages().Information(QStringLiteral("Connexion réussie à la base de donnée."));
+    Informer(QStringLiteral("Connexion réussie à la base de donnée."));
 
     // Rows written to a table without transactions would survive a rollback: refuse before writing anything.
+    QList<QPair<QString, qulonglong>> compteurs;
     try {
         const QStringList tables = TablesNonTransactionnelles(NouvelleBD);
         if (!tables.isEmpty()) {
-            Messages().Erreur(
+            Signaler(
                 QStringLiteral(
                     "Le changement d'année scolaire est impossible : ces tables ne prennent pas en charge "
                     "les transactions, et une erreur y laisserait des données à moitié écrites :\r\n") +
@@ -100,22 +160,26 @@ bool TTransitionAnnee::Executer(const TParametresTransition& p) {
                     "\r\nConvertissez-les au moteur InnoDB, puis recommencez. Rien n'a été modifié."));
             return false;
         }
+        if (apercu_)
+            compteurs = CompteursAutomatiques(NouvelleBD);
     } catch (const EKorven& e) {
         connexion->Close();
-        Messages().Erreur(QStringLiteral("Une erreur est survenue : \r\n") + e.Message());
+        Signaler(QStringLiteral("Une erreur est survenue : \r\n") + e.Message());
         return false;
     }
 
+    QDateTime debut;
     try {
         Etape(6, QStringLiteral("Ouverture de la transaction"));
         OBDataModule->StartTransaction();
 
         Etape(7, QStringLiteral("Clôture de l'année scolaire %1").arg(p.AnneeCourante));
+        debut = GetDateHeureServeur();
         Instruction(
             {QStringLiteral("UPDATE korven.annee_scolaire set active = :active, date_fin = :date_fin WHERE "
                             "active = '1' ")},
             {{QStringLiteral("active"), QStringLiteral("0")},
-             {QStringLiteral("date_fin"), GetDateHeureServeur().toString(FormatDate)}});
+             {QStringLiteral("date_fin"), debut.toString(FormatDate)}});
 
         Etape(8, QStringLiteral("Ouverture de l'année scolaire %1").arg(p.NouvelleAnnee));
         Instruction(
@@ -150,6 +214,14 @@ bool TTransitionAnnee::Executer(const TParametresTransition& p) {
             p.Login, QStringLiteral("Activation de la nouvelle année scolaire avec les paramétrages de base"),
             QStringLiteral("Ajout"), QStringLiteral("Administration de la Base de donnees"));
 
+        if (apercu_) {
+            // Every step has run: the figures are read, then everything is undone.
+            Etape(46, QStringLiteral("Lecture du bilan, puis annulation"));
+            bilan_.Lignes = BilanTables(ancienneBase);
+            OBDataModule->RollbackTransaction();
+            RemettreCompteurs(compteurs);
+            return true;
+        }
         Etape(46, QStringLiteral("Validation de la transaction"));
         OBDataModule->CommitTransaction();
     } catch (const std::exception& e) {
@@ -160,8 +232,27 @@ bool TTransitionAnnee::Executer(const TParametresTransition& p) {
         } catch (const EKorven&) {
             // A lost connection has ended the transaction on the server already.
         }
-        Messages().Erreur(QStringLiteral("Une erreur est survenue : \r\n") + texte);
+        if (apercu_)
+            RemettreCompteurs(compteurs);
+        Signaler(QStringLiteral("Une erreur est survenue : \r\n") + texte);
         return false;
+    }
+
+    if (ApresValidation) {
+        // The change is done: what it carried is read now, for its report. A failure there leaves the change
+        // as it is.
+        try {
+            bilan_.Lignes = BilanTables(ancienneBase);
+            if (p.DictionnaireEleves != nullptr && p.Ordre != nullptr && p.DictionnaireDecisions != nullptr)
+                BilanEleves(bilan_, *p.Ordre, *p.DictionnaireDecisions,
+                            p.DictionnaireElevesNew ? *p.DictionnaireElevesNew : TDictionnairePlacement(),
+                            p.Eleves);
+            ApresValidation(bilan_, debut, GetDateHeureServeur());
+        } catch (const EKorven& e) {
+            Messages().Erreur(
+                QStringLiteral("Le rapport du changement d'année ne peut pas être établi : \r\n") +
+                e.Message());
+        }
     }
 
     Etape(47, QStringLiteral("Terminé"));
@@ -171,4 +262,14 @@ bool TTransitionAnnee::Executer(const TParametresTransition& p) {
     Etape(48, QStringLiteral("Redémarrage de l'application"));
     FinApplication().Redemarrer();
     return true;
+}
+
+void TTransitionAnnee::RemettreCompteurs(const QList<QPair<QString, qulonglong>>& compteurs) {
+    for (const auto& [table, valeur] : compteurs) {
+        try {
+            Instruction({QStringLiteral("ALTER TABLE %1 AUTO_INCREMENT = %2").arg(table).arg(valeur)});
+        } catch (const EKorven&) {
+            // Without the right to alter the table the counter stays moved on: numbers skip, no row changes.
+        }
+    }
 }

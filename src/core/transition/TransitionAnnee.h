@@ -1,8 +1,12 @@
 #pragma once
 
 #include "core/data/RequeteSQL.h"
+#include "core/transition/BilanTransition.h"
 #include "core/transition/Dictionnaires.h"
 
+#include <QDateTime>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <functional>
 
@@ -16,6 +20,9 @@ struct TParametresTransition {
     bool Eleves = true; // "Elèves" ticked
     const TDictionnaireEleves* DictionnaireEleves = nullptr;
     const TDictionnairePlacement* DictionnaireElevesNew = nullptr;
+    // For the students part of the figures (preview and report): decisions and the list's order.
+    const TDictionnaireDecisions* DictionnaireDecisions = nullptr;
+    const TOrdreEleves* Ordre = nullptr;
 };
 
 // The year transition: points the year connection at the new year's database, then, in one transaction,
@@ -29,9 +36,20 @@ public:
     // Called before each step runs: its number (1 to NombreEtapes), what it does, how many steps remain.
     std::function<void(int numero, const QString& libelle, int restantes)> Progression;
 
+    // Called once the change is committed, before the closing message, with what it carried and the server's
+    // clock when it started and ended: the window offers the run's report there.
+    std::function<void(const TBilanTransition& bilan, const QDateTime& debut, const QDateTime& fin)>
+        ApresValidation;
+
     // Runs the whole transition. Returns true once committed (the closing message shown and a restart
     // asked for); false when it stopped, after telling the user why.
     bool Executer(const TParametresTransition& parametres);
+
+    // The preview: the whole transition as Executer runs it, with the same values and statements, inside one
+    // transaction that is always rolled back; no box, no journal entry kept, no restart. Gives what the
+    // change would carry (read once every step has run), or what would stop it. The databases are left as
+    // they were (the counters of self-numbering tables put back) and the year connection as it pointed.
+    TBilanTransition Verifier(const TParametresTransition& parametres);
 
     // The new year's database, set at the start of every run.
     QString NouvelleBD;
@@ -39,8 +57,16 @@ public:
     static constexpr int NombreEtapes = 48;
 
 private:
+    bool Derouler(const TParametresTransition& p);
     void Etape(int numero, const QString& libelle);
     void Instruction(const QStringList& lignes, const TParams& parametres = {});
+    // An error box (the preview keeps the text instead), an information box (none in the preview).
+    void Signaler(const QString& texte);
+    void Informer(const QString& texte);
+    void RemettreCompteurs(const QList<QPair<QString, qulonglong>>& compteurs);
+
+    bool apercu_ = false;
+    TBilanTransition bilan_;
 };
 
 // The tables the transition writes (in the new year's database, plus korven.annee_scolaire) that do not

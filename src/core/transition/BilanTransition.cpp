@@ -1,0 +1,103 @@
+#include "core/transition/BilanTransition.h"
+
+#include "core/data/Requete.h"
+#include "core/model/OutilsModele.h"
+#include "core/transition/EtapesTransition.h"
+
+#include <QSet>
+
+using namespace Modele;
+
+namespace {
+
+int Entier(TClientDataSet& ds, const char* colonne) {
+    return ds.FieldByName(QString::fromLatin1(colonne)).AsInteger();
+}
+
+QString Ou(const QString& condition) {
+    return condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condition;
+}
+
+} // namespace
+
+QList<TLigneBilan> BilanTables(const QString& ancienneBase) {
+    QList<TLigneBilan> lignes;
+    TRequete requete(ConnexionAnnee(), QStringLiteral("ProviderDonneeBilanTransition"));
+    for (const TEtapeCopie& e : EtapesCopie(ancienneBase)) {
+        // The instalments per student are made, not copied: their count alone.
+        const bool fabriquees = e.Numero == 39;
+        if (e.TransfertEleves || (e.Source.isEmpty() && !fabriquees))
+            continue;
+        TLigneBilan ligne;
+        ligne.Numero = e.Numero;
+        ligne.Libelle = e.Libelle;
+        ligne.Table = e.Tables.value(0);
+        TClientDataSet& nouvelles = requete.Ouvrir({QStringLiteral("SELECT COUNT(*) AS n FROM `") +
+                                                    ligne.Table + QLatin1Char('`') + Ou(e.FiltreCible)});
+        ligne.Nouvelles = Entier(nouvelles, "n");
+        if (fabriquees) {
+            lignes << ligne;
+            continue;
+        }
+
+        QStringList egalites;
+        QStringList cles;
+        for (const QString& cle : e.Cles) {
+            egalites << QStringLiteral("N.`%1` = O.`%1`").arg(cle);
+            cles << QStringLiteral("O.`%1`").arg(cle);
+        }
+        const QString absente = QStringLiteral("NOT EXISTS (SELECT 1 FROM `") + ligne.Table +
+                                QStringLiteral("` N WHERE ") + egalites.join(QStringLiteral(" AND ")) +
+                                QLatin1Char(')');
+        TClientDataSet& comptes =
+            requete.Ouvrir({QStringLiteral("SELECT COUNT(*) AS anciennes, COALESCE(SUM(") + absente +
+                            QStringLiteral("), 0) AS absentes FROM ") + e.Source + QStringLiteral(" O") +
+                            Ou(e.FiltreSource)});
+        ligne.Anciennes = Entier(comptes, "anciennes");
+        ligne.NonReportees = Entier(comptes, "absentes");
+        if (ligne.NonReportees > 0) {
+            const QString condition =
+                e.FiltreSource.isEmpty() ? absente : e.FiltreSource + QStringLiteral(" AND ") + absente;
+            TClientDataSet& exemples = requete.Ouvrir(
+                {QStringLiteral("SELECT CONCAT_WS(' / ', ") + cles.join(QStringLiteral(", ")) +
+                 QStringLiteral(") AS cle, ") +
+                 (e.Etiquette.isEmpty() ? QStringLiteral("NULL") : e.Etiquette) +
+                 QStringLiteral(" AS etiquette, ") + (e.Motif.isEmpty() ? QStringLiteral("NULL") : e.Motif) +
+                 QStringLiteral(" AS motif FROM ") + e.Source + QStringLiteral(" O WHERE ") + condition +
+                 QStringLiteral(" ORDER BY ") + cles.join(QStringLiteral(", ")) +
+                 QStringLiteral(" LIMIT %1").arg(NombreExemplesBilan)});
+            for (exemples.First(); !exemples.Eof(); exemples.Next()) {
+                QString texte = exemples.FieldByName(QStringLiteral("cle")).AsString();
+                const QString etiquette = exemples.FieldByName(QStringLiteral("etiquette")).AsString();
+                const QString motif = exemples.FieldByName(QStringLiteral("motif")).AsString();
+                if (!etiquette.isEmpty() && etiquette != texte)
+                    texte += QStringLiteral(" — ") + etiquette;
+                if (!motif.isEmpty())
+                    texte += QStringLiteral(" : ") + motif;
+                ligne.Exemples << texte;
+            }
+        }
+        lignes << ligne;
+    }
+    return lignes;
+}
+
+void BilanEleves(TBilanTransition& Bilan, const TOrdreEleves& Ordre, const TDictionnaireDecisions& Decisions,
+                 const TDictionnairePlacement& Placement, bool Eleves) {
+    Bilan.ElevesParClasse.clear();
+    Bilan.NonPlaces.clear();
+    if (Eleves) {
+        QMap<QString, int> parClasse;
+        for (const QString& classe : Placement)
+            ++parClasse[classe];
+        for (auto it = parClasse.cbegin(); it != parClasse.cend(); ++it)
+            Bilan.ElevesParClasse.append({it.key(), it.value()});
+    }
+    for (const TCEleve* eleve : Ordre) {
+        const QString& matricule = eleve->GetMatricule();
+        if (Eleves && Placement.contains(matricule))
+            continue;
+        Bilan.NonPlaces.append(
+            {matricule, eleve->GetNom(), eleve->GetPrenom(), eleve->GetClasse(), Decisions.value(matricule)});
+    }
+}

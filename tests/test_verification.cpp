@@ -1,0 +1,228 @@
+// "Vérifier": the whole year's change run inside a transaction that is always undone, against the real
+// server. Its figures are those of the real run that follows; it leaves every database and the year
+// connection as they were, shows no box, and reports what would stop the real run in the real run's words.
+#include "core/data/OBDataModuleU.h"
+#include "core/data/Requete.h"
+#include "core/transition/BilanTransition.h"
+#include "support/EnvironnementTransition.h"
+
+#include <QTest>
+
+namespace {
+
+const QString Ancienne = QStringLiteral("bd_2025_2026");
+const QString Nouvelle = QStringLiteral("bd_2026_2027");
+const QString Donnees = QStringLiteral(SOLVANE_TEST_DATA "/transition.sql");
+const QString Rien = QStringLiteral("Rien n'a été modifié.");
+
+// What the figures of one table say, in one line.
+QStringList Lignes(const TBilanTransition& bilan) {
+    QStringList lignes;
+    for (const TLigneBilan& l : bilan.Lignes)
+        lignes << QStringLiteral("%1 %2 %3/%4/%5 %6")
+                      .arg(l.Numero)
+                      .arg(l.Table)
+                      .arg(l.Anciennes)
+                      .arg(l.Nouvelles)
+                      .arg(l.NonReportees)
+                      .arg(l.Exemples.join(QStringLiteral(" | ")));
+    return lignes;
+}
+
+const TLigneBilan* Ligne(const TBilanTransition& bilan, int numero) {
+    for (const TLigneBilan& l : bilan.Lignes)
+        if (l.Numero == numero)
+            return &l;
+    return nullptr;
+}
+
+// Every table of korven and both years, and the counters of the self-numbering tables.
+QStringList Empreinte(EnvironnementTransition& env) {
+    return env.Base.Empreinte(QStringLiteral("korven")) + env.Base.Empreinte(Ancienne) +
+           env.Base.Empreinte(Nouvelle) +
+           env.Base.Lignes(QStringLiteral("SELECT TABLE_SCHEMA, TABLE_NAME, AUTO_INCREMENT FROM "
+                                          "information_schema.TABLES WHERE AUTO_INCREMENT IS NOT NULL AND "
+                                          "TABLE_SCHEMA IN ('korven', '%1', '%2') ORDER BY 1, 2")
+                               .arg(Ancienne, Nouvelle));
+}
+
+// Students of the closing year, placed in a class the change carries, and two left unplaced.
+void Eleves(EnvironnementTransition& env, TDictionnaireDecisions& decisions, TOrdreEleves& ordre) {
+    for (const char* m : {"E001", "E002", "E003"})
+        env.AjouterEleve(QString::fromLatin1(m), QStringLiteral("Élève"), QString::fromLatin1(m),
+                         QStringLiteral("6A"));
+    env.AjouterEleve(QStringLiteral("E004"), QStringLiteral("N'Guessan"), QStringLiteral("Éloïse"),
+                     QString());
+    env.AjouterEleve(QStringLiteral("E005"), QStringLiteral("Abena"), QStringLiteral("Paul"), QString());
+    for (const auto& [matricule, eleve] : env.Eleves) {
+        decisions.insert(matricule,
+                         matricule == QLatin1String("E005") ? QStringLiteral("E") : QStringLiteral("P"));
+        ordre.push_back(eleve.get());
+    }
+    env.Parametres.DictionnaireDecisions = &decisions;
+    env.Parametres.Ordre = &ordre;
+}
+
+} // namespace
+
+class TestVerification : public QObject {
+    Q_OBJECT
+
+private slots:
+    void memesChiffresQueLeVraiChangement();
+    void rienNeChange();
+    void raisonsDesLignesNonReportees();
+    void blocages_data();
+    void blocages();
+};
+
+// The preview's figures are those of the real run that follows it.
+void TestVerification::memesChiffresQueLeVraiChangement() {
+    EnvironnementTransition env(Donnees);
+    TDictionnaireDecisions decisions;
+    TOrdreEleves ordre;
+    Eleves(env, decisions, ordre);
+    env.Parametres.DictionnaireEleves = &env.Eleves;
+    env.Parametres.DictionnaireElevesNew = &env.Placement;
+
+    TTransitionAnnee apercu;
+    const TBilanTransition previsions = apercu.Verifier(env.Parametres);
+    QVERIFY2(previsions.Blocage.isEmpty(), qPrintable(previsions.Blocage));
+    QVERIFY(env.Plateforme.Evenements.isEmpty());
+    QVERIFY(previsions.Lignes.size() > 30);
+
+    TBilanTransition constate;
+    QDateTime debut, fin;
+    TTransitionAnnee transition;
+    transition.ApresValidation = [&](const TBilanTransition& b, const QDateTime& d, const QDateTime& f) {
+        constate = b;
+        debut = d;
+        fin = f;
+    };
+    QVERIFY(transition.Executer(env.Parametres));
+    QCOMPARE(Lignes(constate), Lignes(previsions));
+    QVERIFY(debut.isValid() && fin.isValid() && debut <= fin);
+    // The report comes before the closing box.
+    QCOMPARE(env.Plateforme.Evenements.constLast(), QStringLiteral("Redémarrage"));
+
+    // Students: placed per class, and those with a decision left behind.
+    QCOMPARE(previsions.ElevesParClasse, (QList<QPair<QString, int>>{{QStringLiteral("6A"), 3}}));
+    QCOMPARE(previsions.NonPlaces.size(), 2);
+    QCOMPARE(previsions.NonPlaces.at(0).Nom, QStringLiteral("N'Guessan"));
+    QCOMPARE(previsions.NonPlaces.at(1).Decision, QStringLiteral("E"));
+    // A table copied, one carried only in part, the instalments made per student.
+    const TLigneBilan* utilisateurs = Ligne(previsions, 10);
+    QVERIFY(utilisateurs != nullptr);
+    QCOMPARE(utilisateurs->Anciennes, 2);
+    QCOMPARE(utilisateurs->NonReportees, 0);
+    const TLigneBilan* tranches = Ligne(previsions, 39);
+    QVERIFY(tranches != nullptr);
+    QCOMPARE(tranches->Anciennes, -1);
+    QCOMPARE(tranches->Nouvelles,
+             env.Base.Valeur(QStringLiteral("SELECT COUNT(*) FROM tranche_eleve"), Nouvelle).toInt());
+}
+
+// Every byte of every database is as it was, the counters of self-numbering tables included; no box; the
+// year connection points at the closing year again and the real run still works.
+void TestVerification::rienNeChange() {
+    EnvironnementTransition env(Donnees);
+    TDictionnaireDecisions decisions;
+    TOrdreEleves ordre;
+    Eleves(env, decisions, ordre);
+    env.Parametres.DictionnaireEleves = &env.Eleves;
+    env.Parametres.DictionnaireElevesNew = &env.Placement;
+    const QStringList avant = Empreinte(env);
+    const QStringList connexion = OBDataModule->OBSQLConnection->Params;
+
+    TTransitionAnnee apercu;
+    QVERIFY(apercu.Verifier(env.Parametres).Blocage.isEmpty());
+    QVERIFY(apercu.Verifier(env.Parametres).Blocage.isEmpty());
+    QCOMPARE(Empreinte(env), avant);
+    QVERIFY(env.Plateforme.Evenements.isEmpty());
+    QCOMPARE(OBDataModule->OBSQLConnection->Params, connexion);
+    TRequete base(OBDataModule->OBSQLConnection, QStringLiteral("ProviderDonneeTest"));
+    QCOMPARE(
+        base.Ouvrir({QStringLiteral("SELECT DATABASE() AS b")}).FieldByName(QStringLiteral("b")).AsString(),
+        Ancienne);
+
+    QVERIFY(env.Executer());
+    QCOMPARE(env.Base.Valeur(QStringLiteral("SELECT COUNT(*) FROM eleve"), Nouvelle).toInt(), 3);
+    // The journal's first entry of the new year is its first number: the preview's were undone.
+    QCOMPARE(env.Base.Lignes(QStringLiteral("SELECT numero FROM journal"), Nouvelle), QStringList{"1"});
+}
+
+// The rows left behind are named, first by key, with the reason the copy's conditions give: a class whose
+// room is not carried, a member of staff without department, a class whose form teacher is not carried.
+void TestVerification::raisonsDesLignesNonReportees() {
+    EnvironnementTransition env(Donnees);
+    TTransitionAnnee apercu;
+    const TBilanTransition b = apercu.Verifier(env.Parametres);
+    QVERIFY2(b.Blocage.isEmpty(), qPrintable(b.Blocage));
+    const TLigneBilan* classes = Ligne(b, 28);
+    const TLigneBilan* personnel = Ligne(b, 27);
+    const TLigneBilan* personnes = Ligne(b, 26);
+    QVERIFY(classes && personnel && personnes);
+    const QString tout = classes->Exemples.join(QLatin1Char('\n'));
+    QVERIFY2(tout.contains(QStringLiteral("6B — Sixième B : salle non reportée")), qPrintable(tout));
+    QVERIFY2(tout.contains(QStringLiteral("3A — Troisième A : professeur titulaire non reporté")),
+             qPrintable(tout));
+    QCOMPARE(classes->NonReportees, classes->Exemples.size());
+    QVERIFY(personnel->Exemples.contains(QStringLiteral("P2 — Sans Département : sans département")));
+    QVERIFY(personnes->Exemples.contains(QStringLiteral("P2 — Sans Département : sans département")));
+    // The staff's persons are compared with the staff's persons, not with every person.
+    QCOMPARE(personnes->Anciennes, 3);
+    QCOMPARE(personnes->Nouvelles, 2);
+}
+
+// What stops the real run is said in its words, followed by "Rien n'a été modifié.", and nothing changes.
+void TestVerification::blocages_data() {
+    QTest::addColumn<QString>("preparation"); // on the closing year (empty: none)
+    QTest::addColumn<QString>("nouvelle");    // on the new year (empty: none)
+    QTest::addColumn<QString>("debut");
+    QTest::newRow("table absente") << QStringLiteral("DROP TABLE frais") << QString()
+                                   << QStringLiteral("Une erreur est survenue : \r\n");
+    QTest::newRow("table sans transactions")
+        << QString() << QStringLiteral("ALTER TABLE banque ENGINE=MyISAM")
+        << QStringLiteral(
+               "Le changement d'année scolaire est impossible : ces tables ne prennent pas en charge");
+    QTest::newRow("base de la nouvelle année absente")
+        << QString() << QStringLiteral("DROP DATABASE bd_2026_2027")
+        << QStringLiteral("Impossible de se connecter à la base de données : \r\n");
+    QTest::newRow("classe de placement non reportée")
+        << QStringLiteral("placement 6B") << QString()
+        << QStringLiteral("Une erreur est survenue : \r\nCes classes");
+}
+
+void TestVerification::blocages() {
+    QFETCH(QString, preparation);
+    QFETCH(QString, nouvelle);
+    QFETCH(QString, debut);
+    EnvironnementTransition env(Donnees);
+    if (preparation == QLatin1String("placement 6B"))
+        env.AjouterEleve(QStringLiteral("E001"), QStringLiteral("Kamga"), QStringLiteral("Luc"),
+                         QStringLiteral("6B"));
+    else if (!preparation.isEmpty())
+        env.Base.Executer(preparation, Ancienne);
+    if (!nouvelle.isEmpty())
+        env.Base.Executer(nouvelle,
+                          nouvelle.startsWith(QLatin1String("DROP DATABASE")) ? QString() : Nouvelle);
+    env.Parametres.DictionnaireEleves = &env.Eleves;
+    env.Parametres.DictionnaireElevesNew = &env.Placement;
+    const QStringList avant = env.Base.Empreinte(QStringLiteral("korven")) + env.Base.Empreinte(Ancienne);
+    TTransitionAnnee apercu;
+    const TBilanTransition b = apercu.Verifier(env.Parametres);
+    QVERIFY2(b.Blocage.startsWith(debut), qPrintable(b.Blocage));
+    QVERIFY2(b.Blocage.endsWith(Rien), qPrintable(b.Blocage));
+    QVERIFY(b.Lignes.isEmpty());
+    QVERIFY(env.Plateforme.Evenements.isEmpty());
+    QCOMPARE(env.Base.Empreinte(QStringLiteral("korven")) + env.Base.Empreinte(Ancienne), avant);
+
+    // The real run stops with the same words.
+    QVERIFY(!env.Executer());
+    QCOMPARE(env.Plateforme.Messages().size() > 0, true);
+    const QString reel = env.Plateforme.Messages().constLast();
+    QVERIFY2(b.Blocage.startsWith(reel), qPrintable(reel + QStringLiteral(" / ") + b.Blocage));
+}
+
+QTEST_GUILESS_MAIN(TestVerification)
+#include "test_verification.moc"
