@@ -2,6 +2,7 @@
 // its check lists, errors inside a handler, and how it ends (finish, cancel, close box).
 #include "base/TitreApplication.h"
 #include "core/model/UniteCNiveau.h"
+#include "core/transition/RapportTransition.h"
 #include "gui/journal/JournalU.h"
 #include "gui/wizard/ListeCochee.h"
 #include "gui/wizard/PageAssistant.h"
@@ -27,6 +28,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -82,6 +84,7 @@ private slots:
     void elevesNonPlaces_data();
     void elevesNonPlaces();
     void erreurDansUnGestionnaire();
+    void verifierPuisTerminer();
     void boutonTerminer();
     void boutonAnnuler();
     void echap();
@@ -482,6 +485,76 @@ void TestAssistant::erreurDansUnGestionnaire() {
     QCOMPARE(a.currentId(), int(Assistant::Etape8Eleves));
     QVERIFY(env.Plateforme.Messages().isEmpty());
     QCOMPARE(env.Placement(), QStringList{"S31:F2A"});
+}
+
+// "Vérifier" shows on the last page, without a box and without changing a byte, what the change will carry;
+// the students page and "&Terminer" then work as if it had not run, and the run's report carries the same
+// figures.
+void TestAssistant::verifierPuisTerminer() {
+    EnvironnementAssistant env;
+    Assistant& a = *env.Assistant;
+    env.Plateforme.Reponses = {true};
+    env.AllerAuxEleves();
+    Cliquer(a.ButtonProposer);
+    env.Plateforme.Vider();
+    Cliquer(a.button(QWizard::NextButton));
+    QCOMPARE(a.currentId(), int(Assistant::Etape8Fin));
+    env.Plateforme.Vider();
+    const auto empreinte = [&env] {
+        return env.Base.Empreinte(QStringLiteral("korven")) +
+               env.Base.Empreinte(QStringLiteral("bd_2025_2026")) + env.Base.Empreinte(Nouvelle);
+    };
+    const QStringList avant = empreinte();
+
+    QVERIFY(!a.ArbreVerification->isVisible());
+    Cliquer(a.ButtonVerifier);
+    QVERIFY(env.Plateforme.Evenements.isEmpty());
+    QCOMPARE(empreinte(), avant);
+    QVERIFY(a.ArbreVerification->isVisible());
+    QVERIFY2(a.LabelVerification->text().contains(QStringLiteral("9 élèves seront placés")),
+             qPrintable(a.LabelVerification->text()));
+    QStringList tables;
+    for (int i = 0; i < a.ArbreVerification->topLevelItemCount(); ++i)
+        tables << a.ArbreVerification->topLevelItem(i)->text(0);
+    QVERIFY(tables.contains(QStringLiteral("Classes (classe)")));
+    QCOMPARE(tables.constLast(), QStringLiteral("Élèves avec une décision mais sans classe"));
+    QCOMPARE(a.ArbreVerification->topLevelItem(tables.size() - 1)->text(3), QStringLiteral("3"));
+    QVERIFY(a.button(QWizard::FinishButton)->isEnabled());
+
+    // The students page reads the closing year as before.
+    a.back();
+    EnvironnementAssistant::Choisir(a.ComboBoxElevesSection, QStringLiteral("Section francophone"));
+    QCOMPARE(a.ComboBoxElevesNiveau->currentText(), QStringLiteral("Sixième"));
+    QVERIFY(env.Plateforme.Messages().isEmpty());
+    env.Plateforme.Reponses = {true};
+    Cliquer(a.button(QWizard::NextButton));
+    env.Plateforme.Vider();
+
+    QList<TRapportTransition> rapports;
+    a.MontrerRapportTransition = [&](const TRapportTransition& r) {
+        rapports << r;
+        env.Plateforme.Evenements << QStringLiteral("Rapport");
+    };
+    Cliquer(a.button(QWizard::FinishButton));
+    QCOMPARE(rapports.size(), 1);
+    const TRapportTransition& r = rapports.first();
+    QCOMPARE(r.AncienneAnnee, QStringLiteral("2025/2026"));
+    QCOMPARE(r.NouvelleAnnee, QStringLiteral("2026/2027"));
+    QCOMPARE(r.Utilisateur, QStringLiteral("admin"));
+    QCOMPARE(r.Entete.NomFr, QStringLiteral("Lycée d'Essos"));
+    QVERIFY(r.Debut.isValid() && r.Fin >= r.Debut);
+    int places = 0;
+    for (const auto& [classe, nombre] : r.Bilan.ElevesParClasse)
+        places += nombre;
+    QCOMPARE(places, 9);
+    QCOMPARE(r.Bilan.NonPlaces.size(), 3);
+    // The report comes after the last copy's box and before the closing box.
+    const QStringList evenements = env.Plateforme.Evenements;
+    const qsizetype rapport = evenements.indexOf(QStringLiteral("Rapport"));
+    QVERIFY(rapport > 0);
+    QCOMPARE(evenements.at(rapport - 1), QStringLiteral("Information: Update Parameters"));
+    QVERIFY(evenements.at(rapport + 1).startsWith(QStringLiteral("Information: Le processus de changement")));
+    QCOMPARE(env.Base.Valeur(QStringLiteral("SELECT COUNT(*) FROM eleve"), Nouvelle).toInt(), 9);
 }
 
 // "&Terminer" on the wizard's last page runs the transition with the wizard's values and shows the steps;

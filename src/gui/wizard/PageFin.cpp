@@ -2,8 +2,12 @@
 
 #include "core/transition/TransitionAnnee.h"
 
+#include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 TPageFin::TPageFin(QWidget* parent)
@@ -23,7 +27,33 @@ TPageFin::TPageFin(QWidget* parent)
     ProgressBarTransition->setRange(0, TTransitionAnnee::NombreEtapes);
     ProgressBarTransition->setValue(0);
     ProgressBarTransition->setVisible(false);
-    Contenu->addStretch(1);
+    ButtonVerifier = new QPushButton(QStringLiteral("&Vérifier"), this);
+    ButtonVerifier->setObjectName(QStringLiteral("ButtonVerifier"));
+    ButtonVerifier->setAutoDefault(false);
+    ButtonVerifier->setToolTip(
+        QStringLiteral("Déroule tout le changement d'année sans rien enregistrer et montre ce "
+                       "qu'il reportera, table par table."));
+    LabelVerification = new QLabel(this);
+    LabelVerification->setObjectName(QStringLiteral("LabelVerification"));
+    LabelVerification->setWordWrap(true);
+    LabelVerification->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ArbreVerification = new QTreeWidget(this);
+    ArbreVerification->setObjectName(QStringLiteral("ArbreVerification"));
+    ArbreVerification->setColumnCount(4);
+    ArbreVerification->setHeaderLabels({QStringLiteral("Table"), QStringLiteral("Année close"),
+                                        QStringLiteral("Nouvelle année"), QStringLiteral("Non reportées")});
+    ArbreVerification->setUniformRowHeights(true);
+    ArbreVerification->setVisible(false);
+    ArbreVerification->header()->setStretchLastSection(false);
+    ArbreVerification->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int colonne = 1; colonne < 4; ++colonne)
+        ArbreVerification->header()->setSectionResizeMode(colonne, QHeaderView::ResizeToContents);
+    auto* progression = new QHBoxLayout;
+    progression->addWidget(ProgressBarTransition, 1);
+    progression->addWidget(ButtonVerifier);
+    Contenu->addWidget(LabelVerification);
+    Contenu->addWidget(ArbreVerification, 1);
+    Contenu->addStretch(0);
     Contenu->addWidget(LabelProgression);
-    Contenu->addWidget(ProgressBarTransition);
+    Contenu->addLayout(progression);
 }

@@ -1,8 +1,12 @@
 #include "gui/wizard/UAssistantNouvelleAnnee.h"
 
 #include "core/data/OBDataModuleU.h"
+#include "core/journal/EnteteDocument.h"
 #include "core/model/UniteCConfiguration.h"
 #include "core/platform/FinApplication.h"
+#include "core/platform/Poste.h"
+#include "core/transition/BilanTransition.h"
+#include "core/transition/RapportTransition.h"
 #include "core/transition/TransitionAnnee.h"
 #include "gui/journal/JournalU.h"
 #include "gui/wizard/Garde.h"
@@ -24,6 +28,7 @@
 #include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTreeWidget>
 
 TFAssistantNouvelleAnnee* FAssistantNouvelleAnnee = nullptr;
 
@@ -154,6 +159,9 @@ TFAssistantNouvelleAnnee::TFAssistantNouvelleAnnee(QWidget* parent) : QWizard(pa
     auto* fin = new TPageFin(this);
     LabelProgression = fin->LabelProgression;
     ProgressBarTransition = fin->ProgressBarTransition;
+    ButtonVerifier = fin->ButtonVerifier;
+    LabelVerification = fin->LabelVerification;
+    ArbreVerification = fin->ArbreVerification;
     setPage(Etape8Fin, fin);
     setStartId(Etape0Accueil);
 
@@ -185,6 +193,7 @@ TFAssistantNouvelleAnnee::TFAssistantNouvelleAnnee(QWidget* parent) : QWizard(pa
     connect(ButtonDepartementAjouter, &QPushButton::clicked, this,
             &TFAssistantNouvelleAnnee::ButtonDepartementAjouterClick);
     connect(ButtonJournal, &QPushButton::clicked, this, &TFAssistantNouvelleAnnee::ButtonJournalClick);
+    connect(ButtonVerifier, &QPushButton::clicked, this, &TFAssistantNouvelleAnnee::ButtonVerifierClick);
     connect(this, &QWizard::currentIdChanged, this, &TFAssistantNouvelleAnnee::MontrerBoutons);
     MontrerBoutons(Etape0Accueil);
 
@@ -291,7 +300,7 @@ void TFAssistantNouvelleAnnee::FormClose() {
     OrdreEleves.clear();
 }
 
-void TFAssistantNouvelleAnnee::JvWizardNouvelleAnneeFinishButtonClick() {
+TParametresTransition TFAssistantNouvelleAnnee::ParametresTransition() const {
     TParametresTransition parametres;
     parametres.NouvelleAnnee = EditAnneeScolaire->text();
     parametres.AnneeCourante = AnneeCourante;
@@ -304,7 +313,13 @@ void TFAssistantNouvelleAnnee::JvWizardNouvelleAnneeFinishButtonClick() {
     parametres.Eleves = CheckBoxEleve->isChecked();
     parametres.DictionnaireEleves = &DictionnaireEleves;
     parametres.DictionnaireElevesNew = &DictionnaireElevesNew;
+    parametres.DictionnaireDecisions = &DictionnaireDecisions;
+    parametres.Ordre = &OrdreEleves;
+    return parametres;
+}
 
+void TFAssistantNouvelleAnnee::JvWizardNouvelleAnneeFinishButtonClick() {
+    const TParametresTransition parametres = ParametresTransition();
     TTransitionAnnee transition;
     transition.Progression = [this](int numero, const QString& libelle, int restantes) {
         ProgressBarTransition->setVisible(true);
@@ -317,8 +332,11 @@ void TFAssistantNouvelleAnnee::JvWizardNouvelleAnneeFinishButtonClick() {
         // Shows the step before the server starts on it, without taking any input meanwhile.
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
+    transition.ApresValidation = [this](const TBilanTransition& bilan, const QDateTime& debut,
+                                        const QDateTime& fin) { RapportTransition(bilan, debut, fin); };
     button(QWizard::FinishButton)->setEnabled(false);
     button(QWizard::BackButton)->setEnabled(false);
+    ButtonVerifier->setEnabled(false);
     const bool reussie = transition.Executer(parametres);
     NouvelleBD = transition.NouvelleBD;
     if (!reussie) {
@@ -328,5 +346,108 @@ void TFAssistantNouvelleAnnee::JvWizardNouvelleAnneeFinishButtonClick() {
         ProgressBarTransition->setVisible(false);
         button(QWizard::FinishButton)->setEnabled(true);
         button(QWizard::BackButton)->setEnabled(true);
+        ButtonVerifier->setEnabled(true);
     }
+}
+
+void TFAssistantNouvelleAnnee::ButtonVerifierClick() {
+    const TParametresTransition parametres = ParametresTransition();
+    TTransitionAnnee transition;
+    transition.Progression = [this](int numero, const QString& libelle, int) {
+        ProgressBarTransition->setVisible(true);
+        ProgressBarTransition->setValue(numero);
+        LabelProgression->setText(QStringLiteral("Vérification, étape %1 sur %2 : %3")
+                                      .arg(numero)
+                                      .arg(TTransitionAnnee::NombreEtapes)
+                                      .arg(libelle));
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+    button(QWizard::FinishButton)->setEnabled(false);
+    button(QWizard::BackButton)->setEnabled(false);
+    ButtonVerifier->setEnabled(false);
+    const TBilanTransition bilan = transition.Verifier(parametres);
+    ProgressBarTransition->setVisible(false);
+    LabelProgression->clear();
+    AfficherVerification(bilan);
+    button(QWizard::FinishButton)->setEnabled(true);
+    button(QWizard::BackButton)->setEnabled(true);
+    ButtonVerifier->setEnabled(true);
+}
+
+void TFAssistantNouvelleAnnee::AfficherVerification(const TBilanTransition& bilan) {
+    ArbreVerification->clear();
+    if (!bilan.Blocage.isEmpty()) {
+        LabelVerification->setText(
+            QStringLiteral("Le changement d'année ne pourrait pas se faire :\n") +
+            QString(bilan.Blocage).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        LabelVerification->setStyleSheet(QStringLiteral("color: #a00000;"));
+        ArbreVerification->setVisible(false);
+        return;
+    }
+    LabelVerification->setStyleSheet(QString());
+    int nonReportees = 0;
+    const auto aDroite = [](QTreeWidgetItem* element, int colonne, const QString& texte) {
+        element->setText(colonne, texte);
+        element->setTextAlignment(colonne, Qt::AlignRight | Qt::AlignVCenter);
+    };
+    for (const TLigneBilan& ligne : bilan.Lignes) {
+        auto* element = new QTreeWidgetItem(ArbreVerification);
+        element->setText(0, ligne.Libelle + QStringLiteral(" (") + ligne.Table + QLatin1Char(')'));
+        const bool copiee = ligne.Anciennes >= 0;
+        aDroite(element, 1, copiee ? QString::number(ligne.Anciennes) : QStringLiteral("—"));
+        aDroite(element, 2, QString::number(ligne.Nouvelles));
+        aDroite(element, 3, copiee ? QString::number(ligne.NonReportees) : QStringLiteral("—"));
+        for (const QString& exemple : ligne.Exemples)
+            new QTreeWidgetItem(element, {exemple});
+        if (ligne.NonReportees > ligne.Exemples.size())
+            new QTreeWidgetItem(
+                element,
+                {QStringLiteral("... et %1 autres").arg(ligne.NonReportees - ligne.Exemples.size())});
+        nonReportees += std::max(ligne.NonReportees, 0);
+    }
+    int places = 0;
+    auto* eleves = new QTreeWidgetItem(ArbreVerification, {QStringLiteral("Élèves placés, par classe")});
+    for (const auto& [classe, nombre] : bilan.ElevesParClasse) {
+        aDroite(new QTreeWidgetItem(eleves, {classe}), 2, QString::number(nombre));
+        places += nombre;
+    }
+    aDroite(eleves, 2, QString::number(places));
+    auto* sansClasse =
+        new QTreeWidgetItem(ArbreVerification, {QStringLiteral("Élèves avec une décision mais sans classe")});
+    aDroite(sansClasse, 3, QString::number(bilan.NonPlaces.size()));
+    for (qsizetype i = 0; i < bilan.NonPlaces.size() && i < NombreExemplesBilan; ++i) {
+        const TEleveNonPlace& e = bilan.NonPlaces.at(i);
+        new QTreeWidgetItem(sansClasse, {QStringLiteral("[%1] - %2 %3 (%4, %5)")
+                                             .arg(e.Matricule, e.Nom, e.Prenom, e.Classe, e.Decision)});
+    }
+    if (bilan.NonPlaces.size() > NombreExemplesBilan)
+        new QTreeWidgetItem(
+            sansClasse,
+            {QStringLiteral("... et %1 autres").arg(bilan.NonPlaces.size() - NombreExemplesBilan)});
+    LabelVerification->setText(
+        QStringLiteral("Vérification faite, rien n'a été enregistré : %1 élèves seront placés, "
+                       "%2 lignes de l'année close ne seront pas reportées (détail ci-dessous).")
+            .arg(places)
+            .arg(nonReportees));
+    ArbreVerification->setVisible(true);
+}
+
+void TFAssistantNouvelleAnnee::RapportTransition(const TBilanTransition& bilan, const QDateTime& debut,
+                                                 const QDateTime& fin) {
+    TRapportTransition rapport;
+    // The school's identity as the new year now holds it.
+    InitDocumentsHeader(true, rapport.Entete, EditAnneeScolaire->text());
+    rapport.Utilisateur = Name.isEmpty() ? Login : Login + QStringLiteral(" (") + Name + QLatin1Char(')');
+    try {
+        rapport.Poste = GetNomMachine() + QLatin1Char('-') + GetIP();
+    } catch (const EKorven&) {
+        rapport.Poste = GetNomMachine();
+    }
+    rapport.Debut = debut;
+    rapport.Fin = fin;
+    rapport.AncienneAnnee = AnneeCourante;
+    rapport.NouvelleAnnee = EditAnneeScolaire->text();
+    rapport.Bilan = bilan;
+    if (MontrerRapportTransition)
+        MontrerRapportTransition(rapport);
 }

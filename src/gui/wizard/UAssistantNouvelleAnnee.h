@@ -2,9 +2,11 @@
 
 #include "core/transition/Dictionnaires.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QWizard>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -17,6 +19,10 @@ class QPushButton;
 class TCConfiguration;
 class TCaseToutSelectionner;
 class TListeCochee;
+class QTreeWidget;
+struct TBilanTransition;
+struct TParametresTransition;
+struct TRapportTransition;
 
 // The year-transition wizard. Made hidden at start-up; filled and shown modally after an accepted sign-in. It
 // holds, beside its pages, the values that the start-up check, the sign-in and the transition share, and the
@@ -100,6 +106,12 @@ public:
     // Last page: which step of the transition runs, and how far it has gone.
     QLabel* LabelProgression;
     QProgressBar* ProgressBarTransition;
+    QPushButton* ButtonVerifier;
+    QLabel* LabelVerification;
+    QTreeWidget* ArbreVerification;
+
+    // Shows the report of a committed change; by default in a print preview (tests put their own).
+    std::function<void(const TRapportTransition& rapport)> MontrerRapportTransition;
 
     // The next enabled page in wizard order (-1 after the last page).
     int nextId() const override;
@@ -139,6 +151,8 @@ public slots:
     void ButtonJournalClick();
     // "&Terminer": runs the year transition. On failure the wizard stays open for another try.
     void JvWizardNouvelleAnneeFinishButtonClick();
+    // "Vérifier": the change run without keeping anything; its figures shown on the last page.
+    void ButtonVerifierClick();
     // The window is closing: the shared result sets are closed and the maps released.
     void FormClose();
 
@@ -154,6 +168,11 @@ protected:
 
 private:
     void MontrerBoutons(int id);
+    // The values the change takes from the wizard.
+    TParametresTransition ParametresTransition() const;
+    void AfficherVerification(const TBilanTransition& bilan);
+    // The run's report: the school's header, who, where, when, the figures.
+    void RapportTransition(const TBilanTransition& bilan, const QDateTime& debut, const QDateTime& fin);
     // The matricule and tick of every line of the student list, in order.
     std::vector<std::pair<QString, bool>> CochesEleves() const;
 };
