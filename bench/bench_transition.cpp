@@ -745,6 +745,7 @@ struct TResultatTaille {
     std::vector<qint64> Planchers;              // every whole-file client run
     std::vector<qint64> ProcesseurClient;       // the client's processor time in each of them
     std::vector<qint64> PlanchersMarques;       // every marked client run, process start to end
+    std::vector<qint64> Apercus;                // every preview ("Vérifier"), taken right before a run
     std::map<int, qint64> Etapes;               // medians of the runs
     std::map<int, qint64> EtapesPlancher;       // medians of the marked client runs
     std::map<int, qint64> Processeur;           // medians of the program's processor time
@@ -873,8 +874,20 @@ TResultatTaille Mesurer(int n, int repetitions, const QString& dossier) {
     EcrireFichier(fichierMarque, capture, true);
 
     const auto application = [&](int i) {
-        Suivi(QStringLiteral("N = %1: run %2/%3").arg(n).arg(i).arg(repetitions));
+        Suivi(QStringLiteral("N = %1: preview and run %2/%3").arg(n).arg(i).arg(repetitions));
         Reinitialiser(env.Base);
+        // The preview runs the same steps and leaves everything as it was: the run that follows starts from
+        // the same state.
+        const QStringList avant = Comptes(env.Base);
+        TTransitionAnnee apercu;
+        QElapsedTimer duree;
+        duree.start();
+        const TBilanTransition bilan = apercu.Verifier(env.Parametres);
+        r.Apercus.push_back(duree.nsecsElapsed());
+        if (!bilan.Blocage.isEmpty())
+            Arreter(QStringLiteral("the preview found the run blocked:\n") + bilan.Blocage);
+        if (Comptes(env.Base) != avant)
+            Arreter(QStringLiteral("the preview left rows behind"));
         r.Runs.push_back(ExecuterTransition(env, r.Libelles, nullptr));
         if (Comptes(env.Base) != attendu)
             Arreter(QStringLiteral("a run left other rows than the first one"));
@@ -965,6 +978,12 @@ void Afficher(const TResultatTaille& r, int repetitions) {
         << " ms (before the run, not counted)\n";
     out << "  rows in the new year: " << r.Lignes.join(QStringLiteral(", ")) << "\n";
     out << "  statements: " << r.Fichier << "\n";
+    if (!r.Apercus.empty()) {
+        const double apercu = Millisecondes(Mediane(r.Apercus));
+        out << "  preview (Vérifier): " << QString::number(apercu, 'f', 1) << " ms, "
+            << Rapport(apercu / Millisecondes(r.Total)) << " x the run (median of " << r.Apercus.size()
+            << ")\n";
+    }
     out << "  load average of the machine (1, 5, 15 min): " << r.ChargeAvant << " before, " << r.ChargeApres
         << " after\n";
     out << "  median of " << repetitions
@@ -1122,6 +1141,14 @@ void Resumer(const std::vector<TResultatTaille>& resultats) {
     }
     const TResultatTaille* grand = taille(20000);
     const TResultatTaille* moyen = taille(5000);
+    if (grand && !grand->Apercus.empty()) {
+        const double apercu =
+            static_cast<double>(Mediane(grand->Apercus)) / static_cast<double>(grand->Total);
+        out << "  preview (Vérifier) within 1.20 x the run at 20000 students: "
+            << (apercu <= 1.2 ? "met" : "NOT met") << " (x" << Rapport(apercu) << ")\n";
+    } else {
+        out << "  preview (Vérifier) within 1.20 x the run at 20000 students: NOT MEASURED\n";
+    }
     if (grand && moyen) {
         const double croissance = static_cast<double>(grand->Total) / static_cast<double>(moyen->Total);
         out << "  run grows at most linearly from 5000 to 20000 students (x4.00): "

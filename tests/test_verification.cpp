@@ -188,6 +188,9 @@ void TestVerification::blocages_data() {
     QTest::newRow("base de la nouvelle année absente")
         << QString() << QStringLiteral("DROP DATABASE bd_2026_2027")
         << QStringLiteral("Impossible de se connecter à la base de données : \r\n");
+    QTest::newRow("matricule d'élève déjà pris par le personnel")
+        << QStringLiteral("placement P1") << QString()
+        << QStringLiteral("Une erreur est survenue : \r\nDuplicate entry");
     QTest::newRow("classe de placement non reportée")
         << QStringLiteral("placement 6B") << QString()
         << QStringLiteral("Une erreur est survenue : \r\nCes classes");

@@ -70,6 +70,37 @@ QList<QPair<QString, qulonglong>> CompteursAutomatiques(const QString& nouvelleB
     return compteurs;
 }
 
+// Whether the preview may let the server fill the empty tables of the new year in bulk: with uniqueness and
+// foreign-key checks left to the end of each statement, MariaDB (from 10.6) writes one undo record per empty
+// table instead of one per row, so the rollback that ends every preview is immediate instead of lasting as
+// long as the inserts. Only where that changes nothing the preview must see: no foreign key on the tables of
+// the new year or of korven (their checks would be off), and no change buffering (with it, unique checks
+// could be put off past the statement). Anything unexpected: the plain way.
+bool RemplissageEnBloc(const QString& nouvelleBase) {
+    try {
+        TRequete requete(OBDataModule->OBSQLConnection,
+                         QStringLiteral("ProviderDonneeRemplissageTransition"));
+        TClientDataSet& serveur = requete.Ouvrir(
+            {QStringLiteral(
+                "SELECT VERSION() AS version, @@GLOBAL.innodb_change_buffering AS tampon, (SELECT "
+                "COUNT(*) FROM information_schema.REFERENTIAL_CONSTRAINTS WHERE CONSTRAINT_SCHEMA IN "
+                "(:base, 'korven') OR UNIQUE_CONSTRAINT_SCHEMA IN (:base, 'korven')) AS cles")},
+            {{QStringLiteral("base"), nouvelleBase}});
+        const QString version = serveur.FieldByName(QStringLiteral("version")).AsString();
+        const QStringList chiffres = version.section(QLatin1Char('-'), 0, 0).split(QLatin1Char('.'));
+        const int majeure = chiffres.value(0).toInt();
+        const int mineure = chiffres.value(1).toInt();
+        return version.contains(QLatin1String("MariaDB")) &&
+               (majeure > 10 || (majeure == 10 && mineure >= 6)) &&
+               serveur.FieldByName(QStringLiteral("tampon"))
+                       .AsString()
+                       .compare(QLatin1String("none"), Qt::CaseInsensitive) == 0 &&
+               serveur.FieldByName(QStringLiteral("cles")).AsInteger() == 0;
+    } catch (const EKorven&) {
+        return false;
+    }
+}
+
 void TTransitionAnnee::Signaler(const QString& texte) {
     if (!apercu_) {
         Messages().Erreur(texte);
@@ -160,8 +191,10 @@ bool TTransitionAnnee::Derouler(const TParametresTransition& p) {
                     "\r\nConvertissez-les au moteur InnoDB, puis recommencez. Rien n'a été modifié."));
             return false;
         }
-        if (apercu_)
+        if (apercu_) {
             compteurs = CompteursAutomatiques(NouvelleBD);
+            enBloc_ = RemplissageEnBloc(NouvelleBD);
+        }
     } catch (const EKorven& e) {
         connexion->Close();
         Signaler(QStringLiteral("Une erreur est survenue : \r\n") + e.Message());
@@ -172,6 +205,8 @@ bool TTransitionAnnee::Derouler(const TParametresTransition& p) {
     try {
         Etape(6, QStringLiteral("Ouverture de la transaction"));
         OBDataModule->StartTransaction();
+        if (apercu_ && enBloc_)
+            Instruction({QStringLiteral("SET SESSION unique_checks = 0, foreign_key_checks = 0")});
 
         Etape(7, QStringLiteral("Clôture de l'année scolaire %1").arg(p.AnneeCourante));
         debut = GetDateHeureServeur();
@@ -219,6 +254,7 @@ bool TTransitionAnnee::Derouler(const TParametresTransition& p) {
             Etape(46, QStringLiteral("Lecture du bilan, puis annulation"));
             bilan_.Lignes = BilanTables(ancienneBase);
             OBDataModule->RollbackTransaction();
+            RemettreVerifications();
             RemettreCompteurs(compteurs);
             return true;
         }
@@ -232,8 +268,10 @@ bool TTransitionAnnee::Derouler(const TParametresTransition& p) {
         } catch (const EKorven&) {
             // A lost connection has ended the transaction on the server already.
         }
-        if (apercu_)
+        if (apercu_) {
+            RemettreVerifications();
             RemettreCompteurs(compteurs);
+        }
         Signaler(QStringLiteral("Une erreur est survenue : \r\n") + texte);
         return false;
     }
@@ -262,6 +300,17 @@ bool TTransitionAnnee::Derouler(const TParametresTransition& p) {
     Etape(48, QStringLiteral("Redémarrage de l'application"));
     FinApplication().Redemarrer();
     return true;
+}
+
+void TTransitionAnnee::RemettreVerifications() {
+    if (!enBloc_)
+        return;
+    enBloc_ = false;
+    try {
+        Instruction({QStringLiteral("SET SESSION unique_checks = 1, foreign_key_checks = 1")});
+    } catch (const EKorven&) {
+        // The session is gone; the next one starts with its checks on.
+    }
 }
 
 void TTransitionAnnee::RemettreCompteurs(const QList<QPair<QString, qulonglong>>& compteurs) {

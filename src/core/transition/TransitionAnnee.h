@@ -64,8 +64,10 @@ private:
     void Signaler(const QString& texte);
     void Informer(const QString& texte);
     void RemettreCompteurs(const QList<QPair<QString, qulonglong>>& compteurs);
+    void RemettreVerifications();
 
     bool apercu_ = false;
+    bool enBloc_ = false; // the preview fills empty tables in bulk
     TBilanTransition bilan_;
 };
 
