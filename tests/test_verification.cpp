@@ -204,6 +204,9 @@ void TestVerification::blocages() {
     if (preparation == QLatin1String("placement 6B"))
         env.AjouterEleve(QStringLiteral("E001"), QStringLiteral("Kamga"), QStringLiteral("Luc"),
                          QStringLiteral("6B"));
+    else if (preparation == QLatin1String("placement P1"))
+        env.AjouterEleve(QStringLiteral("P1"), QStringLiteral("Homonyme"), QStringLiteral("du professeur"),
+                         QStringLiteral("6A"));
     else if (!preparation.isEmpty())
         env.Base.Executer(preparation, Ancienne);
     if (!nouvelle.isEmpty())
