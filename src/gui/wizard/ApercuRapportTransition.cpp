@@ -7,10 +7,12 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QStyle>
 #include <QToolBar>
 
@@ -95,6 +97,9 @@ void TApercuRapportTransition::Previsualiser(QWidget* parent) {
             QObject::connect(enregistrer, &QAction::triggered, &apercu,
                              [this, &apercu] { EnregistrerSous(&apercu); });
         }
+        // Maximised; as large as the screen where no window manager maximises it.
+        if (const QScreen* ecran = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen())
+            apercu.resize(ecran->availableGeometry().size());
         apercu.setWindowState(apercu.windowState() | Qt::WindowMaximized);
         apercu_ = &apercu;
         struct TFin {
