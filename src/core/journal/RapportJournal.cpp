@@ -2,13 +2,11 @@
 
 #include "base/KORVENTypesU.h"
 #include "core/journal/ModeleJournal.h"
+#include "core/journal/PageDocument.h"
 #include "core/model/OutilsModele.h"
 #include "core/model/UniteCUtilisateur.h"
 
-#include <QFont>
 #include <QLocale>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QTextLayout>
@@ -49,8 +47,7 @@ QList<TLigneRapportJournal> LireLignesRapportJournal(const TFiltreJournal& Filtr
 }
 
 void PreparerPageRapportJournal(QPagedPaintDevice& Support) {
-    Support.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                      QMarginsF(10.0, 10.0, 10.0, 10.0), QPageLayout::Millimeter));
+    PreparerPageDocument(Support);
 }
 
 namespace {
@@ -72,65 +69,13 @@ const std::array<TColonneRapport, NombreColonnes> Colonnes{{{"No", 0.0, 13.2},
                                                             {"Poste", 138.9, 32.5},
                                                             {"Intitulé", 171.2, 105.8}}};
 
-constexpr double LargeurUtile = 277.0;
+constexpr double HautPeriode = 37.6;
 constexpr double HauteurSectionTitre = 52.9;
 constexpr double HautEntetes = 47.6;
-constexpr double HauteurPied = 4.2;
-constexpr double FinRegleePied = 179.4;
 // Space between a cell's frame and its text.
 constexpr double RetraitHorizontal = 0.8;
 constexpr double RetraitVertical = 0.4;
 constexpr double EpaisseurTrait = 0.2;
-
-struct TLigneEntete {
-    double Haut;
-    double Points;
-    bool Gras;
-};
-const std::array<TLigneEntete, 7> LignesEntete{{{2.1, 8, false},
-                                                {5.3, 7, false},
-                                                {7.7, 8, false},
-                                                {11.1, 10, true},
-                                                {14.6, 7, false},
-                                                {17.2, 8, false},
-                                                {20.9, 8, false}}};
-constexpr double GaucheBlocFr = 2.1;
-constexpr double GaucheBlocEn = 196.3;
-constexpr double LargeurBloc = 78.1;
-
-// The faces of the design (Times New Roman, Arial, Palatino Linotype) are rarely installed outside Windows:
-// each is followed by faces of the same shape and metrics.
-const QStringList& FacesSerif() {
-    static const QStringList faces{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                                   QStringLiteral("Nimbus Roman"), QStringLiteral("Tinos"),
-                                   QStringLiteral("DejaVu Serif")};
-    return faces;
-}
-const QStringList& FacesSansSerif() {
-    static const QStringList faces{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                                   QStringLiteral("Nimbus Sans"), QStringLiteral("Arimo"),
-                                   QStringLiteral("DejaVu Sans")};
-    return faces;
-}
-const QStringList& FacesPalatino() {
-    static const QStringList faces{QStringLiteral("Palatino Linotype"),
-                                   QStringLiteral("Palatino"),
-                                   QStringLiteral("P052"),
-                                   QStringLiteral("TeX Gyre Pagella"),
-                                   QStringLiteral("URW Palladio L"),
-                                   QStringLiteral("DejaVu Serif")};
-    return faces;
-}
-
-QFont Police(const QStringList& faces, double points, bool gras = false, bool souligne = false) {
-    QFont police;
-    police.setFamilies(faces);
-    police.setStyleHint(faces == FacesSansSerif() ? QFont::SansSerif : QFont::Serif);
-    police.setPointSizeF(points);
-    police.setBold(gras);
-    police.setUnderline(souligne);
-    return police;
-}
 
 // One cell of a detail row, laid out for the width of its column.
 struct TCellule {
@@ -142,15 +87,13 @@ struct TCellule {
 
 class TDessin {
 public:
-    explicit TDessin(QPagedPaintDevice& support) : support_(support) {
-        kx_ = support.logicalDpiX() / 25.4;
-        ky_ = support.logicalDpiY() / 25.4;
-        hauteurPage_ = support.pageLayout().paintRect(QPageLayout::Millimeter).height();
+    explicit TDessin(QPagedPaintDevice& support) : support_(support), page_(peintre_, support) {
+        hauteurPage_ = page_.HauteurPage();
         if (!peintre_.begin(&support_))
             throw EKorven(
                 QStringLiteral("Impossible de produire le journal : le document ne peut pas être créé."));
-        trait_ = QPen(Qt::black, EpaisseurTrait * ky_);
-        policeLigne_ = Police(FacesSerif(), 12);
+        trait_ = QPen(Qt::black, Y(EpaisseurTrait));
+        policeLigne_ = PoliceDocument(TFaceDocument::Serif, 12);
     }
 
     int Dessiner(const TRapportJournal& rapport) {
@@ -162,81 +105,37 @@ public:
             Ligne(static_cast<int>(i) + 1, rapport.Lignes.at(i));
         Pied();
         peintre_.end();
-        return page_;
+        return numeroPage_;
     }
 
 private:
-    double X(double mm) const { return mm * kx_; }
-    double Y(double mm) const { return mm * ky_; }
+    double X(double mm) const { return page_.X(mm); }
+    double Y(double mm) const { return page_.Y(mm); }
     QRectF Rect(double gauche, double haut, double largeur, double hauteur) const {
-        return QRectF(X(gauche), Y(haut), X(largeur), Y(hauteur));
-    }
-
-    void Texte(const QRectF& rect, const QFont& police, int alignement, const QString& texte) {
-        peintre_.setFont(police);
-        peintre_.drawText(rect, alignement | Qt::TextDontClip, texte);
+        return page_.Rect(gauche, haut, largeur, hauteur);
     }
 
     void SectionTitre() {
-        const TEnteteDocument& e = rapport_->Entete;
-        const std::array<QString, 7> fr{QStringLiteral("REPUBLIQUE DU CAMEROUN"),
-                                        QStringLiteral("Paix-Travail-Patrie"),
-                                        QStringLiteral("MINISTERE DES ENSEIGNEMENTS SECONDAIRES"),
-                                        e.NomFr,
-                                        e.DeviseFr,
-                                        e.AdresseFr,
-                                        e.AnneeFr};
-        const std::array<QString, 7> en{QStringLiteral("REPUBLIC OF CAMEROON"),
-                                        QStringLiteral("Peace-Work-Fatherland"),
-                                        QStringLiteral("MINISTRY OF SECONDARY EDUCATION"),
-                                        e.NomEn,
-                                        e.DeviseEn,
-                                        e.AdresseEn,
-                                        e.AnneeEn};
-        for (size_t i = 0; i < LignesEntete.size(); ++i) {
-            const TLigneEntete& l = LignesEntete[i];
-            const QFont police = Police(FacesSansSerif(), l.Points, l.Gras);
-            Texte(Rect(GaucheBlocFr, l.Haut, LargeurBloc, 4.0), police, Qt::AlignHCenter | Qt::AlignTop,
-                  fr[i]);
-            Texte(Rect(GaucheBlocEn, l.Haut, LargeurBloc, 4.0), police, Qt::AlignHCenter | Qt::AlignTop,
-                  en[i]);
-        }
-        if (e.Logo.Visible && e.Logo.Image && e.Logo.Image->EstValide())
-            peintre_.drawImage(Rect(123.3, 0.5, 30.4, 27.0), e.Logo.Image->Image());
-
-        const QFont titre = Police(FacesPalatino(), 14, true, true);
-        Texte(Rect(0, 29.1, LargeurUtile, 7.0), titre, Qt::AlignHCenter | Qt::AlignTop, rapport_->Titre);
-        Texte(Rect(0, 37.6, LargeurUtile, 7.0), titre, Qt::AlignHCenter | Qt::AlignTop, rapport_->Periode);
+        page_.Entete(rapport_->Entete);
+        page_.Titre(HautTitreDocument, rapport_->Titre);
+        page_.Titre(HautPeriode, rapport_->Periode);
 
         peintre_.setPen(trait_);
-        const QFont entetes = Police(FacesSerif(), 12, true);
+        const QFont entetes = PoliceDocument(TFaceDocument::Serif, 12, true);
         const double hauteur = HauteurSectionTitre - HautEntetes;
         for (const TColonneRapport& c : Colonnes) {
             const QRectF cadre = Rect(c.Gauche, HautEntetes, c.Largeur, hauteur);
             peintre_.drawRect(cadre);
-            Texte(cadre, entetes, Qt::AlignCenter, QString::fromUtf8(c.Titre));
+            page_.Texte(cadre, entetes, Qt::AlignCenter, QString::fromUtf8(c.Titre));
         }
     }
 
-    void Pied() {
-        const double haut = hauteurPage_ - HauteurPied;
-        peintre_.setPen(trait_);
-        peintre_.drawLine(QPointF(0, Y(haut)), QPointF(X(FinRegleePied), Y(haut)));
-        const QFont petite = Police(FacesPalatino(), 6);
-        const int vertical = Qt::AlignVCenter;
-        Texte(Rect(0, haut, 76.0, HauteurPied), petite, Qt::AlignLeft | vertical, rapport_->LignePied);
-        Texte(Rect(76.5, haut, 10.8, HauteurPied), petite, Qt::AlignLeft | vertical,
-              QStringLiteral("Imprimé le "));
-        Texte(Rect(87.3, haut, 80.0, HauteurPied), petite, Qt::AlignLeft | vertical,
-              rapport_->DateImpression);
-        Texte(Rect(176.5, haut, 188.1 - 176.5, HauteurPied), Police(FacesPalatino(), 10),
-              Qt::AlignRight | vertical, QString::number(page_));
-    }
+    void Pied() { page_.Pied(rapport_->LignePied, rapport_->DateImpression, QString::number(numeroPage_)); }
 
     void NouvellePage() {
         Pied();
         support_.newPage();
-        ++page_;
+        ++numeroPage_;
         haut_ = 0;
         y_ = 0;
     }
@@ -283,7 +182,7 @@ private:
         // Every cell of the row takes the height of the tallest.
         const double retrait = Y(RetraitVertical);
         const double hauteur = hauteurTexte + 2 * retrait;
-        const double limite = Y(hauteurPage_ - HauteurPied);
+        const double limite = Y(hauteurPage_ - HauteurPiedDocument);
         double fait = 0;
         for (;;) {
             const double reste = hauteur - fait;
@@ -338,12 +237,12 @@ private:
 
     QPagedPaintDevice& support_;
     QPainter peintre_;
+    TPageDocument page_;
     const TRapportJournal* rapport_ = nullptr;
-    double kx_ = 1, ky_ = 1;
     double hauteurPage_ = 0; // mm
     QPen trait_;
     QFont policeLigne_;
-    int page_ = 1;
+    int numeroPage_ = 1;
     double haut_ = 0; // top of the rows on this page
     double y_ = 0;    // where the next row goes
 };

@@ -25,7 +25,7 @@ struct TRapportTransition {
 // "Rapport du changement d'année scolaire": the document's and the preview's title.
 inline const QString TitreRapportTransition = QStringLiteral("Rapport du changement d'année scolaire");
 
-// The page of the report: A4, margins of 10 mm.
+// The page of the report: A4 landscape, margins of 10 mm.
 void PreparerPageRapportTransition(QPagedPaintDevice& Support);
 
 // Draws the report on a paged device (a printer, a PDF file) prepared by PreparerPageRapportTransition: on
