@@ -574,6 +574,8 @@ void TestAssistant::boutonTerminer() {
                      QStringLiteral("6A"));
     assistant.DictionnaireEleves = std::move(env.Eleves);
     assistant.DictionnaireElevesNew = env.Placement;
+    int rapports = 0;
+    assistant.MontrerRapportTransition = [&rapports](const TRapportTransition&) { ++rapports; };
     assistant.show();
     // Welcome, elements, students (every student placed: no question), last page.
     assistant.next();
@@ -600,6 +602,7 @@ void TestAssistant::boutonTerminer() {
     QCOMPARE(env.Base.Lignes(QStringLiteral("SELECT mat, idclasse FROM eleve"), Nouvelle),
              QStringList{QStringLiteral("E001|6A")});
     QCOMPARE(env.Plateforme.Evenements.constLast(), QStringLiteral("Redémarrage"));
+    QCOMPARE(rapports, 1);
 }
 
 // "Annuler" ends the application and writes nothing.

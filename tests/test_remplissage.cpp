@@ -187,7 +187,8 @@ void TestRemplissage::deBoutEnBout() {
     plateforme.Reponses = {true}; // "ignorer ces élèves ?" Oui
 
     bool parcouru = false;
-    QTimer::singleShot(0, FAssistantNouvelleAnnee, [&parcouru] {
+    QString apercu;
+    QTimer::singleShot(0, FAssistantNouvelleAnnee, [&parcouru, &apercu] {
         TFAssistantNouvelleAnnee& a = *FAssistantNouvelleAnnee;
         QVERIFY(a.isVisible());
         QVERIFY(!Password->isVisible());
@@ -218,6 +219,18 @@ void TestRemplissage::deBoutEnBout() {
 
         cliquer(a.button(QWizard::NextButton));
         QCOMPARE(a.currentId(), int(TFAssistantNouvelleAnnee::Etape8Fin));
+        // Once committed, the run's report comes in its print preview, closed here.
+        auto* guet = new QTimer(&a);
+        guet->setInterval(20);
+        QObject::connect(guet, &QTimer::timeout, [guet, &apercu] {
+            QWidget* fenetre = QApplication::activeModalWidget();
+            if (fenetre == nullptr || fenetre->objectName() != QLatin1String("ApercuRapportTransition"))
+                return;
+            guet->stop();
+            apercu = fenetre->windowTitle();
+            qobject_cast<QDialog*>(fenetre)->reject();
+        });
+        guet->start();
         cliquer(a.button(QWizard::FinishButton));
         // The transition has run; the wizard is closed as the restart would.
         QTest::keyClick(&a, Qt::Key_Escape);
@@ -225,6 +238,12 @@ void TestRemplissage::deBoutEnBout() {
     });
     application.Valider(QStringLiteral("admin"), QStringLiteral("Admin2026"));
     QVERIFY(parcouru);
+    QCOMPARE(apercu, QStringLiteral("Rapport du changement d'année scolaire"));
+    // The report came between the last copy's box and the closing one.
+    const qsizetype fin = plateforme.Evenements.indexOf(
+        QStringLiteral("Information: Le processus de changement d'année scolaire est à présent terminé.\r\n"
+                       "L'application va être redémarrée."));
+    QVERIFY(fin > 0);
     QCOMPARE(plateforme.Evenements.count(QStringLiteral("Redémarrage")), 1);
     QVERIFY(
         !plateforme.Messages().join(QLatin1Char('\n')).contains(QStringLiteral("Une erreur est survenue")));

@@ -3,9 +3,15 @@
 // connection as they were, shows no box, and reports what would stop the real run in the real run's words.
 #include "core/data/OBDataModuleU.h"
 #include "core/data/Requete.h"
+#include "core/journal/EnteteDocument.h"
 #include "core/transition/BilanTransition.h"
+#include "core/transition/RapportTransition.h"
 #include "support/EnvironnementTransition.h"
+#include "support/LecturePdf.h"
 
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -120,6 +126,35 @@ void TestVerification::memesChiffresQueLeVraiChangement() {
     QCOMPARE(tranches->Anciennes, -1);
     QCOMPARE(tranches->Nouvelles,
              env.Base.Valeur(QStringLiteral("SELECT COUNT(*) FROM tranche_eleve"), Nouvelle).toInt());
+
+    // The run's report, drawn into a PDF file: the school's header, the figures, a class's head count, a
+    // student left without a class.
+    TRapportTransition rapport;
+    InitDocumentsHeader(true, rapport.Entete, QStringLiteral("2026/2027"));
+    rapport.Utilisateur = QStringLiteral("admin");
+    rapport.Debut = debut;
+    rapport.Fin = fin;
+    rapport.AncienneAnnee = QStringLiteral("2025/2026");
+    rapport.NouvelleAnnee = QStringLiteral("2026/2027");
+    rapport.Bilan = constate;
+    QTemporaryDir dossier;
+    const QString pdf = dossier.filePath(QStringLiteral("rapport.pdf"));
+    {
+        QPdfWriter ecrivain(pdf);
+        PreparerPageRapportTransition(ecrivain);
+        QVERIFY(DessinerRapportTransition(ecrivain, rapport) >= 1);
+    }
+    const QString texte = LecturePdf::Texte(pdf);
+    QVERIFY2(texte.contains(QStringLiteral("Collège d'Akwa")), qPrintable(texte));
+    QVERIFY(texte.contains(QStringLiteral("Année scolaire: 2026/2027")));
+    QVERIFY(texte.contains(QStringLiteral("6B — Sixième B : salle non reportée")));
+    QVERIFY(texte.contains(QStringLiteral("N'Guessan")));
+    QVERIFY(texte.contains(QStringLiteral("2025/2026")));
+    const QStringList lignes = LecturePdf::Lignes(pdf);
+    bool effectif = false;
+    for (const QString& ligne : lignes)
+        effectif = effectif || ligne.contains(QRegularExpression(QStringLiteral("\\b6A 3\\b")));
+    QVERIFY2(effectif, qPrintable(lignes.join(QLatin1Char('\n'))));
 }
 
 // Every byte of every database is as it was, the counters of self-numbering tables included; no box; the
@@ -230,5 +265,5 @@ void TestVerification::blocages() {
     QVERIFY2(b.Blocage.startsWith(reel), qPrintable(reel + QStringLiteral(" / ") + b.Blocage));
 }
 
-QTEST_GUILESS_MAIN(TestVerification)
+QTEST_MAIN(TestVerification)
 #include "test_verification.moc"

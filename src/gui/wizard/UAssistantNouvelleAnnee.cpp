@@ -9,6 +9,7 @@
 #include "core/transition/RapportTransition.h"
 #include "core/transition/TransitionAnnee.h"
 #include "gui/journal/JournalU.h"
+#include "gui/wizard/ApercuRapportTransition.h"
 #include "gui/wizard/Garde.h"
 #include "gui/wizard/ListeCochee.h"
 #include "gui/wizard/PageAccueil.h"
@@ -196,6 +197,10 @@ TFAssistantNouvelleAnnee::TFAssistantNouvelleAnnee(QWidget* parent) : QWizard(pa
     connect(ButtonVerifier, &QPushButton::clicked, this, &TFAssistantNouvelleAnnee::ButtonVerifierClick);
     connect(this, &QWizard::currentIdChanged, this, &TFAssistantNouvelleAnnee::MontrerBoutons);
     MontrerBoutons(Etape0Accueil);
+    MontrerRapportTransition = [this](const TRapportTransition& rapport) {
+        TApercuRapportTransition apercu(rapport);
+        apercu.Previsualiser(this);
+    };
 
     FAssistantNouvelleAnnee = this;
 }

@@ -110,7 +110,8 @@ public:
     QLabel* LabelVerification;
     QTreeWidget* ArbreVerification;
 
-    // Shows the report of a committed change; by default in a print preview (tests put their own).
+    // Shows the report of a committed change: in a modal print preview, from which it prints or is saved as a
+    // PDF file.
     std::function<void(const TRapportTransition& rapport)> MontrerRapportTransition;
 
     // The next enabled page in wizard order (-1 after the last page).
