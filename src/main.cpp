@@ -7,6 +7,9 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -15,6 +18,12 @@ int main(int argc, char* argv[]) {
     const QString nom = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
     DefinirTitreApplication(nom.left(1) + nom.mid(1).toLower());
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // Qt's own windows (file dialog, print preview) speak French too.
+    QTranslator traductionQt;
+    if (traductionQt.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traductionQt);
 
     MessagesQt messages;
     InstallerMessages(&messages);

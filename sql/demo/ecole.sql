@@ -57,7 +57,33 @@ INSERT INTO parametres (nom, valeur_text, valeur_blob, description, type_param) 
   ('VESPERAL_SMS_API_URL', 'https://sms.vesperal.example/api/v2/send', NULL, 'Adresse du service d''envoi des SMS aux parents', 'TX'),
   ('VESPERAL_SMS_API_LOGIN', 'cbse-yaounde', NULL, 'Identifiant du compte SMS', 'TX'),
   ('VESPERAL_SMS_API_PASSWORD', 'demo-pas-un-vrai-secret', NULL, 'Mot de passe du compte SMS (compte de démonstration)', 'TX'),
-  ('VESPERAL_SMS_EXPEDITEUR', 'CBSE YDE', NULL, 'Nom d''expéditeur affiché sur les SMS', 'TX');
+  ('VESPERAL_SMS_EXPEDITEUR', 'CBSE YDE', NULL, 'Nom d''expéditeur affiché sur les SMS', 'TX'),
+  -- The school's identity on printed documents (journal report, report of the year's change).
+  ('KORVEN_SCHOOL_NAME_EN', 'Saint-Exupéry Bilingual College, Yaoundé', NULL, 'Nom de l''établissement en anglais', 'TX'),
+  ('KORVEN_SCHOOL_DEVISE_FR', 'Savoir - Rigueur - Solidarité', NULL, 'Devise en français', 'TX'),
+  ('KORVEN_SCHOOL_DEVISE_EN', 'Knowledge - Rigour - Solidarity', NULL, 'Devise en anglais', 'TX'),
+  ('KORVEN_SCHOOL_POBOX', '14 318', NULL, 'Boîte postale', 'TX'),
+  ('KORVEN_SCHOOL_PHONE_NUMBER', '+237 222 21 45 87', NULL, 'Téléphone', 'TX'),
+  ('KORVEN_SCHOOL_CITY', 'Yaoundé', NULL, 'Ville', 'TX'),
+  ('REPORT_DISPLAY_LOGO_ON_REPORT', '1', NULL, 'Afficher le logo sur les rapports', 'TX'),
+  ('KORVEN_LOGO_ETABLISSEMENT', NULL,
+   UNHEX(CONCAT(
+     '89504e470d0a1a0a0000000d4948445200000060000000600803000000d546870a00000012504c5445fefefeafc0d69aafcb',
+     '5175a51f4e8c708eb5f30bd667000002904944415468deed5aeb768330081690f77fe54d935a73211202ddd9d9f8d5aae5f2',
+     '713140b7ed9f7e0f0120d17e103102f832c7c4b9244227cd719789d7d9ef4fb46407ee1a329bc1bb9638069c3bcd4715ed73',
+     '4411e0dbbdcdbb85f49e1040e094bfdf29cd028076ef12e8b2dbc69fa41001b244d35c78f0ac04988e3e9a434909ce08a809',
+     'fe6c8b6ab5b9602c2bac7c6e2af575396de7affb2dd96b5725819e0132d4f747f72df27f6480cbef591c4792c34b964726f0',
+     '2a405598f0c000fba90d642d612542bb268068c0d2414de4e3751a6441003b19206aeae381ca0b7d01ab077fec0a40378404',
+     '5dc90d2181971f424546f50438b4441d663da1c8e9b478ffc9eb900147374884d8e5d781031ad8e05eb9a1aae37867d92a47',
+     'ad00ac93235da043514c3a7dabcb7796e7bdfda5309dd4242d6ed2a5f74784c411f36390a4e7fe338b63211368138ce2ea47',
+     'e92b649db18c8546400b78e3272a5940595fceaf8c70bb7922847218d557c4424205a26588bded981600d9c9f492701d77c1',
+     '28805a0bb8f6e7d9e050cfc90a0195932f1e657dc96a680434a9f10e5380d28243e784fd2659d089a2260f5228f3817a1640',
+     '9c128dd34d4a7d2617890642daf62e49a5821a0ddb52d1c9e48e51d9895416bb0c1be662d7af6d342a76bee51a3ef63e887f',
+     'a385bf9321e454815d011081d0074e761167530c395d8b0d42787f10dee184f768ee5d2646f4c934541297417ae8f4c36715',
+     'e5383962da520ed402e645ba6754e3be1f9bd955f3493425d838ca29786eda4c96dd27bfcd6c9ce7bc6b988e3f88e0f90d02',
+     'e8778a60dc46e9362060dd800c7638b92f5bdde17c600b65dba3c1426dd16c02a7df21d1bbcc294f9877caecee5c0350cb9b',
+     'fde09dfe206bbdfe957009b912f818a639ffafe24fd317bc6f2dcf30b83b300000000049454e44ae426082')),
+   'Logo de l''établissement', 'IM');
 
 -- Accounts. Passwords: admin / Solvane2026, secretaire / Secret2026, ancien / Ancien2026 (disabled),
 -- econome / Econome2026, p.mballa / Mballa2026 (teacher).

@@ -124,7 +124,8 @@ QString Tables(const QList<TLigneBilan>& lignes) {
     for (const TLigneBilan& l : lignes) {
         html += QStringLiteral("<tr>") + Cellule(l.Libelle) + Cellule(l.Table) +
                 Cellule(l.Anciennes < 0 ? QStringLiteral("—") : QString::number(l.Anciennes), true) +
-                Cellule(QString::number(l.Nouvelles), true) + Cellule(QString::number(l.NonReportees), true) +
+                Cellule(QString::number(l.Nouvelles), true) +
+                Cellule(l.Anciennes < 0 ? QStringLiteral("—") : QString::number(l.NonReportees), true) +
                 QStringLiteral("</tr>");
         if (l.NonReportees <= 0)
             continue;

@@ -48,8 +48,10 @@ TPageFin::TPageFin(QWidget* parent)
     ArbreVerification->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int colonne = 1; colonne < 4; ++colonne)
         ArbreVerification->header()->setSectionResizeMode(colonne, QHeaderView::ResizeToContents);
+    ButtonVerifier->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* progression = new QHBoxLayout;
     progression->addWidget(ProgressBarTransition, 1);
+    progression->addStretch(0);
     progression->addWidget(ButtonVerifier);
     Contenu->addWidget(LabelVerification);
     Contenu->addWidget(ArbreVerification, 1);

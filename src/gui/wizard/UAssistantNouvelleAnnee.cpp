@@ -342,6 +342,10 @@ void TFAssistantNouvelleAnnee::JvWizardNouvelleAnneeFinishButtonClick() {
     button(QWizard::FinishButton)->setEnabled(false);
     button(QWizard::BackButton)->setEnabled(false);
     ButtonVerifier->setEnabled(false);
+    // An earlier verification's figures would read as those of this run.
+    LabelVerification->clear();
+    ArbreVerification->clear();
+    ArbreVerification->setVisible(false);
     const bool reussie = transition.Executer(parametres);
     NouvelleBD = transition.NouvelleBD;
     if (!reussie) {
@@ -352,6 +356,8 @@ void TFAssistantNouvelleAnnee::JvWizardNouvelleAnneeFinishButtonClick() {
         button(QWizard::FinishButton)->setEnabled(true);
         button(QWizard::BackButton)->setEnabled(true);
         ButtonVerifier->setEnabled(true);
+        // Back on the button the user pressed, not on whatever took the focus while it was disabled.
+        button(QWizard::FinishButton)->setFocus();
     }
 }
 
@@ -377,6 +383,7 @@ void TFAssistantNouvelleAnnee::ButtonVerifierClick() {
     button(QWizard::FinishButton)->setEnabled(true);
     button(QWizard::BackButton)->setEnabled(true);
     ButtonVerifier->setEnabled(true);
+    ButtonVerifier->setFocus();
 }
 
 void TFAssistantNouvelleAnnee::AfficherVerification(const TBilanTransition& bilan) {
@@ -440,8 +447,11 @@ void TFAssistantNouvelleAnnee::AfficherVerification(const TBilanTransition& bila
 void TFAssistantNouvelleAnnee::RapportTransition(const TBilanTransition& bilan, const QDateTime& debut,
                                                  const QDateTime& fin) {
     TRapportTransition rapport;
-    // The school's identity as the new year now holds it.
-    InitDocumentsHeader(true, rapport.Entete, EditAnneeScolaire->text());
+    // The school's identity from the year just closed (the new year's parameters are only those it already
+    // had), under the new year's code.
+    InitDocumentsHeader(true, rapport.Entete, AnneeCourante);
+    rapport.Entete.AnneeFr = QStringLiteral("Année scolaire: ") + EditAnneeScolaire->text();
+    rapport.Entete.AnneeEn = QStringLiteral("Academic year: ") + EditAnneeScolaire->text();
     rapport.Utilisateur = Name.isEmpty() ? Login : Login + QStringLiteral(" (") + Name + QLatin1Char(')');
     try {
         rapport.Poste = GetNomMachine() + QLatin1Char('-') + GetIP();
