@@ -523,8 +523,7 @@ int main(int argc, char** argv) {
         rapport.Periode = PeriodeRapportJournal(filtre.Debut, filtre.Fin);
         InitDocumentsHeader(true, rapport.Entete, annee);
         rapport.LignePied = LignePiedJournal;
-        rapport.DateImpression =
-            QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+        rapport.DateImpression = QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
         const qint64 t2 = chrono.nsecsElapsed();
         {
             QPdfWriter ecrivain(pdf);

@@ -19,6 +19,11 @@ int main(int argc, char* argv[]) {
     DefinirTitreApplication(nom.left(1) + nom.mid(1).toLower());
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // Dates and numbers follow the workstation's regional settings; one without any (the C locale) gets
+    // French ones, the language of every text of the program.
+    if (QLocale::system().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+
     // Qt's own windows (file dialog, print preview) speak French too.
     QTranslator traductionQt;
     if (traductionQt.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),

@@ -247,8 +247,7 @@ void TestJournalFenetre::ouverturePourAnnee() {
     QCOMPARE(annee, Annee);
     QCOMPARE(libelles, Libelles_({4, 3, 2, 1}));
     QCOMPARE(colonneUtilisateur, (QStringList{"admin", "bob", "secretaire", "admin"}));
-    QCOMPARE(colonneDate.first(),
-             QLocale::system().toString(PremierDuMois().addDays(1), QLocale::ShortFormat));
+    QCOMPARE(colonneDate.first(), QLocale().toString(PremierDuMois().addDays(1), QLocale::ShortFormat));
     QCOMPARE(memo, Libelles.at(4));
     // Filling the lists and the dates did not run the selection: it ran once.
     QCOMPARE(requetes, 1);
@@ -510,7 +509,7 @@ void TestJournalFenetre::impression() {
     QCOMPARE(imprimees, liste);
     QCOMPARE(rapport->Rapport.Lignes.first().Utilisateur, QStringLiteral("admin"));
     QCOMPARE(rapport->Rapport.Lignes.first().DateHeure,
-             QLocale::system().toString(QDateTime(PremierDuMois(), QTime(8, 0)), QLocale::ShortFormat));
+             QLocale().toString(QDateTime(PremierDuMois(), QTime(8, 0)), QLocale::ShortFormat));
     QCOMPARE(rapport->Rapport.Titre,
              QStringLiteral("JOURNAL DES OPÉRATIONS DE L'UTILISATEUR Alice Admin - admin"));
     QCOMPARE(rapport->Rapport.Periode,

@@ -435,7 +435,7 @@ void TestJournalRapport::lignesDeLaListe() {
     QCOMPARE(lignes[0].Operation, QStringLiteral("Ajout"));
     QCOMPARE(lignes[0].Domaine, QStringLiteral("Gestion des eleves"));
     QCOMPARE(lignes[0].DateHeure,
-             QLocale::system().toString(QDateTime(QDate(2025, 9, 2), QTime(9, 30)), QLocale::ShortFormat));
+             QLocale().toString(QDateTime(QDate(2025, 9, 2), QTime(9, 30)), QLocale::ShortFormat));
     QCOMPARE(lignes[1].Utilisateur, QStringLiteral("admin"));
 
     TRapportJournal r = RapportSimple();

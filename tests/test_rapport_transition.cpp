@@ -270,7 +270,7 @@ void TestRapportTransition::chiffres_data() {
                                  << QStringLiteral("Salles salle 30 30 0") << QStringList()
                                  << QStringList{QStringLiteral("... et")};
     QTest::newRow("rows made by the change") << Ligne(27, "Échéances par élève", "echeance_eleve", -1, 1920)
-                                             << QStringLiteral("Échéances par élève echeance_eleve — 1920 0")
+                                             << QStringLiteral("Échéances par élève echeance_eleve — 1920 —")
                                              << QStringList() << QStringList{QStringLiteral("... et")};
     QTest::newRow("every row left behind named")
         << Ligne(12, "Classes", "classe", 40, 38, 2,

@@ -126,7 +126,7 @@ QVariant TModeleJournal::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return QVariant();
     const TEntreeJournal& e = lignes_.at(index.row());
-    const QLocale poste = QLocale::system();
+    const QLocale poste;
     switch (index.column()) {
     case 0:
         return e.Utilisateur;

@@ -30,7 +30,7 @@ QString PeriodeRapportJournal(const QDate& Debut, const QDate& Fin) {
 }
 
 QString DateHeureRapportJournal(const QDateTime& DateHeure) {
-    return DateHeure.isValid() ? QLocale::system().toString(DateHeure, QLocale::ShortFormat) : QString();
+    return DateHeure.isValid() ? QLocale().toString(DateHeure, QLocale::ShortFormat) : QString();
 }
 
 QList<TLigneRapportJournal> LireLignesRapportJournal(const TFiltreJournal& Filtre) {

@@ -21,7 +21,7 @@ namespace {
 const QString TitreDocument = QStringLiteral("Journal des opérations");
 
 QString Maintenant() {
-    return QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+    return QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
 }
 
 } // namespace

@@ -21,7 +21,7 @@
 namespace {
 
 QString Maintenant() {
-    return QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+    return QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
 }
 
 QString FichierParDialogue(QWidget* parent, const QString& proposition) {
