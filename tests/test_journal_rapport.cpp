@@ -6,16 +6,15 @@
 #include "core/journal/RapportJournal.h"
 #include "core/model/UniteCUtilisateur.h"
 #include "support/EnvironnementModele.h"
+#include "support/LecturePdf.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QImage>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,95 +53,7 @@ void EcrireEcole(BaseDeTest& base) {
     QVERIFY(q.exec());
 }
 
-struct TMot {
-    int Page;
-    double Gauche, Haut, Droite, Bas; // points, from the page's top left corner
-    QString Texte;
-};
-
-QString Outil(const char* nom) {
-    const QString chemin = QStandardPaths::findExecutable(QString::fromLatin1(nom));
-    if (chemin.isEmpty())
-        QTest::qFail(qPrintable(QStringLiteral("%1 is missing: scripts/install-deps installs poppler-utils")
-                                    .arg(QString::fromLatin1(nom))),
-                     __FILE__, __LINE__);
-    return chemin;
-}
-
-QByteArray Lancer(const char* outil, const QStringList& arguments) {
-    QProcess processus;
-    processus.start(Outil(outil), arguments);
-    if (!processus.waitForFinished(60000) || processus.exitCode() != 0)
-        QTest::qFail(qPrintable(QStringLiteral("%1 failed: %2")
-                                    .arg(QString::fromLatin1(outil),
-                                         QString::fromUtf8(processus.readAllStandardError()))),
-                     __FILE__, __LINE__);
-    return processus.readAllStandardOutput();
-}
-
-// The text of one page (0: every page, pages parted by form feeds), blanks collapsed.
-QString Texte(const QString& pdf, int page = 0) {
-    QStringList arguments;
-    if (page > 0)
-        arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
-                  << QString::number(page);
-    arguments << pdf << QStringLiteral("-");
-    QString texte = QString::fromUtf8(Lancer("pdftotext", arguments));
-    texte.replace(QRegularExpression(QStringLiteral("[ \\t\\r\\n]+")), QStringLiteral(" "));
-    return texte;
-}
-
-int Pages(const QString& pdf) {
-    const QString info = QString::fromUtf8(Lancer("pdfinfo", {pdf}));
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
-// Every word with its box, as pdftotext -bbox gives them.
-QList<TMot> Mots(const QString& pdf) {
-    const QString html =
-        QString::fromUtf8(Lancer("pdftotext", {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
-    QList<TMot> mots;
-    int page = 0;
-    static const QRegularExpression balise(
-        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
-                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
-    for (auto it = balise.globalMatch(html); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        if (m.captured(0).startsWith(QStringLiteral("<page"))) {
-            ++page;
-            continue;
-        }
-        QString texte = m.captured(5);
-        texte.replace(QStringLiteral("&amp;"), QStringLiteral("&"))
-            .replace(QStringLiteral("&#39;"), QStringLiteral("'"))
-            .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
-            .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
-            .replace(QStringLiteral("&gt;"), QStringLiteral(">"));
-        mots.append({page, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
-                     m.captured(4).toDouble(), texte});
-    }
-    return mots;
-}
-
-QList<TMot> MotsNommes(const QList<TMot>& mots, const QString& texte) {
-    QList<TMot> trouves;
-    for (const TMot& m : mots)
-        if (m.Texte == texte)
-            trouves << m;
-    return trouves;
-}
-
-int Images(const QString& pdf) {
-    const QStringList lignes = QString::fromUtf8(Lancer("pdfimages", {QStringLiteral("-list"), pdf}))
-                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    return static_cast<int>(lignes.size()) - 2; // two lines of headings
-}
-
-// Millimetres from the page's left or top edge, in points.
-double Points(double mm) {
-    return mm / 25.4 * 72.0;
-}
+using namespace LecturePdf;
 
 TLigneRapportJournal Ligne(const QString& utilisateur, const QString& libelle) {
     return {DateHeureRapportJournal(QDateTime(QDate(2025, 9, 1), QTime(8, 5))),
