@@ -1,28 +1,17 @@
 #include "gui/journal/UniteImprimeJournal.h"
 
-#include "base/KORVENTypesU.h"
-#include "core/platform/Messages.h"
+#include "gui/ApercuImpression.h"
 
-#include <QAction>
-#include <QDateTime>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QLocale>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QStyle>
-#include <QToolBar>
 
 TImprimeJournal* ImprimeJournal = nullptr;
 
 namespace {
 
 const QString TitreDocument = QStringLiteral("Journal des opérations");
-
-QString Maintenant() {
-    return QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
-}
 
 } // namespace
 
@@ -40,7 +29,7 @@ TImprimeJournal::~TImprimeJournal() {
 }
 
 int TImprimeJournal::Imprimer(QPrinter& Imprimante) {
-    Rapport.DateImpression = Maintenant();
+    Rapport.DateImpression = DateImpression();
     return DessinerRapportJournal(Imprimante, Rapport);
 }
 
@@ -49,23 +38,18 @@ int TImprimeJournal::EnregistrerPdf(const QString& Chemin) {
     pdf.setTitle(TitreDocument);
     pdf.setCreator(QStringLiteral("Solvane"));
     PreparerPageRapportJournal(pdf);
-    Rapport.DateImpression = Maintenant();
+    Rapport.DateImpression = DateImpression();
     return DessinerRapportJournal(pdf, Rapport);
 }
 
 void TImprimeJournal::EnregistrerSous() {
-    QString chemin =
-        QFileDialog::getSaveFileName(apercu_, QStringLiteral("Enregistrer le journal"),
-                                     QStringLiteral("journal.pdf"), QStringLiteral("Document PDF (*.pdf)"));
-    if (chemin.isEmpty())
-        return;
-    if (QFileInfo(chemin).suffix().isEmpty())
-        chemin += QStringLiteral(".pdf");
-    try {
-        EnregistrerPdf(chemin);
-    } catch (const EKorven& e) {
-        Messages().Erreur(QStringLiteral("Une erreur est survenue : \r\n") + e.Message());
-    }
+    SansException([&] {
+        const QString chemin = QFileDialog::getSaveFileName(apercu_, QStringLiteral("Enregistrer le journal"),
+                                                            QStringLiteral("journal.pdf"),
+                                                            QStringLiteral("Document PDF (*.pdf)"));
+        if (!chemin.isEmpty())
+            EnregistrerPdf(AvecSuffixePdf(chemin));
+    });
 }
 
 void TImprimeJournal::Previsualiser() {
@@ -75,22 +59,9 @@ void TImprimeJournal::Previsualiser() {
     QPrintPreviewDialog apercu(&imprimante, parentWidget());
     apercu.setObjectName(QStringLiteral("ApercuJournal"));
     apercu.setWindowTitle(TitreDocument);
-    connect(&apercu, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* cible) {
-        // Nothing may leave a slot: an error is shown and the preview stays.
-        try {
-            Imprimer(*cible);
-        } catch (const EKorven& e) {
-            Messages().Erreur(QStringLiteral("Une erreur est survenue : \r\n") + e.Message());
-        }
-    });
-    // Saving: a PDF file, the default format.
-    if (QToolBar* barre = apercu.findChild<QToolBar*>()) {
-        QAction* enregistrer = barre->addAction(apercu.style()->standardIcon(QStyle::SP_DialogSaveButton),
-                                                QStringLiteral("Enregistrer en PDF"));
-        enregistrer->setObjectName(QStringLiteral("ActionEnregistrerPdf"));
-        connect(enregistrer, &QAction::triggered, this, &TImprimeJournal::EnregistrerSous);
-    }
-    apercu.setWindowState(apercu.windowState() | Qt::WindowMaximized);
+    connect(&apercu, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* cible) { SansException([&] { Imprimer(*cible); }); });
+    PreparerApercu(apercu, parentWidget(), [this] { EnregistrerSous(); });
     apercu_ = &apercu;
     apercu.exec();
     apercu_ = nullptr;
