@@ -140,6 +140,7 @@ private slots:
     void blocage();
     void plusieursPages();
     void signatureSurUnePage();
+    void titresAvecLeurSuite();
     void fichierImpossible();
 
     void apercu();
@@ -514,6 +515,48 @@ void TestRapportTransition::signatureSurUnePage() {
                  qPrintable(cas + QStringLiteral("%1 pt to sign").arg(Points(HautRegle) - chef.first().Bas)));
     }
     // The lengths tried moved the signature to the next page.
+    QVERIFY2(pagesVues.size() >= 2, qPrintable(QString::number(pagesVues.size())));
+}
+
+// Whatever the length of what comes before, a section's title stands on the page of the first row under it.
+void TestRapportTransition::titresAvecLeurSuite() {
+    TRapportTransition base = Rapport();
+    base.Bilan.ElevesParClasse.clear();
+    base.Bilan.ElevesParClasse << qMakePair(QStringLiteral("KLASSE1"), 30)
+                               << qMakePair(QStringLiteral("KLASSE2"), 31);
+    // Each title and a text of the first row under it.
+    const QList<QPair<QString, QString>> sections = {
+        {QStringLiteral("Données reportées dans la nouvelle année"), QStringLiteral("Configuration")},
+        {QStringLiteral("Élèves"), QStringLiteral("KLASSE1")},
+        {QStringLiteral("Élèves avec une décision non placés"), QStringLiteral("M001")}};
+    QSet<int> pagesVues;
+    for (int n = 0; n < 40; ++n) {
+        TRapportTransition r = base;
+        // Longer identification lines push the first section down, more steps the later ones.
+        r.Utilisateur = QStringLiteral("admin ") + QStringLiteral("(Administratrice) ").repeated(n % 4 * 6);
+        for (int i = 0; i < n; ++i)
+            r.Bilan.Lignes << Ligne(10 + i, "Étape", "table", 5, 5);
+        const QString pdf = Chemin(QStringLiteral("titres.pdf"));
+        const int pages = Dessiner(pdf, r);
+        pagesVues << pages;
+        QHash<QString, int> pageDe;
+        for (int p = 1; p <= pages; ++p)
+            for (const QString& ligne : Lignes(pdf, p))
+                for (const auto& [titre, premier] : sections) {
+                    if (ligne == titre && !pageDe.contains(titre))
+                        pageDe.insert(titre, p);
+                    if (ligne.startsWith(premier + QLatin1Char(' ')) && !pageDe.contains(premier))
+                        pageDe.insert(premier, p);
+                }
+        for (const auto& [titre, premier] : sections) {
+            const QString cas = QStringLiteral("%1 more steps, %2: ").arg(n).arg(titre);
+            QVERIFY2(pageDe.contains(titre) && pageDe.contains(premier), qPrintable(cas + "not found"));
+            QVERIFY2(pageDe.value(titre) == pageDe.value(premier),
+                     qPrintable(cas + QStringLiteral("title on page %1, first row on page %2")
+                                          .arg(pageDe.value(titre))
+                                          .arg(pageDe.value(premier))));
+        }
+    }
     QVERIFY2(pagesVues.size() >= 2, qPrintable(QString::number(pagesVues.size())));
 }
 

@@ -11,6 +11,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextTable>
 
 #include <algorithm>
 #include <cmath>
@@ -64,6 +65,10 @@ QString Decision(const QString& code) {
     return code;
 }
 
+const QString TitreDonnees = QStringLiteral("Données reportées dans la nouvelle année");
+const QString TitreEleves = QStringLiteral("Élèves");
+const QString TitreNonPlaces = QStringLiteral("Élèves avec une décision non placés");
+
 QString Section(const QString& titre) {
     return QStringLiteral("<p style=\"font-family: %1; font-size: 12pt; font-weight: bold; margin-top: 14px; "
                           "margin-bottom: 6px;\">%2</p>")
@@ -115,7 +120,7 @@ QString Blocage(const QString& blocage) {
 // One row per step; under a step that left rows behind, the first of them and how many more.
 QString Tables(const QList<TLigneBilan>& lignes) {
     QString html =
-        Section(QStringLiteral("Données reportées dans la nouvelle année")) +
+        Section(TitreDonnees) +
         DebutTableau({QStringLiteral("Éléments"), QStringLiteral("Table"), QStringLiteral("Année close"),
                       QStringLiteral("Nouvelle année"), QStringLiteral("Non reportées")},
                      {40, 24, 12, 12, 12});
@@ -145,7 +150,7 @@ QString Tables(const QList<TLigneBilan>& lignes) {
 }
 
 QString Eleves(const TBilanTransition& bilan) {
-    QString html = Section(QStringLiteral("Élèves"));
+    QString html = Section(TitreEleves);
     int total = 0;
     if (bilan.ElevesParClasse.isEmpty()) {
         html += QStringLiteral("<p>Aucun élève n'est placé dans une classe de la nouvelle année.</p>");
@@ -177,7 +182,7 @@ QString Eleves(const TBilanTransition& bilan) {
     html +=
         QStringLiteral("<p><b>Élèves avec une décision non placés :</b> %1</p>").arg(bilan.NonPlaces.size());
     if (!bilan.NonPlaces.isEmpty()) {
-        html += Section(QStringLiteral("Élèves avec une décision non placés")) +
+        html += Section(TitreNonPlaces) +
                 DebutTableau({QStringLiteral("Matricule"), QStringLiteral("Nom et prénom"),
                               QStringLiteral("Ancienne classe"), QStringLiteral("Décision")},
                              {18, 46, 18, 18});
@@ -257,6 +262,7 @@ public:
         Hauteur(corps.firstBlock(), page_.Y(HautCorps), unite);
         Hauteur(corps.lastBlock(), page_.Y(HauteurSignature), unite);
         corps.setPageSize(QSizeF(largeur, hauteur));
+        GarderTitres(corps, hauteur);
         GarderSignature(corps, hauteur, reservePied, page_.Y(HauteurSignature));
 
         const int pages = corps.pageCount();
@@ -285,6 +291,31 @@ public:
     }
 
 private:
+    // A section's title stays with what follows it (the first row of its table): when a page ends between
+    // them, the title starts the next page. In the document's order, each move shifting what comes after.
+    static void GarderTitres(QTextDocument& corps, double hauteurPage) {
+        QAbstractTextDocumentLayout* mise = corps.documentLayout();
+        const auto page = [hauteurPage](double y) { return std::floor(y / hauteurPage); };
+        for (QTextBlock titre = corps.begin(); titre.isValid(); titre = titre.next()) {
+            const QString texte = titre.text();
+            if ((texte != TitreDonnees && texte != TitreEleves && texte != TitreNonPlaces) ||
+                QTextCursor(titre).currentTable() != nullptr || !titre.next().isValid())
+                continue;
+            QTextBlock suite = titre.next();
+            if (const QTextTable* table = QTextCursor(suite).currentTable();
+                table != nullptr && table->rows() > 1)
+                suite = table->cellAt(1, 0).firstCursorPosition().block();
+            const double haut = mise->blockBoundingRect(titre).top();
+            const double bas = mise->blockBoundingRect(suite).bottom() - 1;
+            if (page(bas) == page(haut) || haut - page(haut) * hauteurPage < 1)
+                continue;
+            QTextCursor curseur(titre);
+            QTextBlockFormat format = titre.blockFormat();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            curseur.setBlockFormat(format);
+        }
+    }
+
     // "Fait à", "Signature du chef d'établissement" and the room to sign under them stay on one page: when
     // the page's body (its height less the room kept for the footer) ends among them, they start the next.
     static void GarderSignature(QTextDocument& corps, double hauteurPage, double reserve, double place) {
