@@ -83,17 +83,10 @@ double Millisecondes(qint64 ns) {
     return static_cast<double>(ns) / 1e6;
 }
 
-double MedianeRapports(std::vector<double> valeurs) {
+// The median of durations (integer nanoseconds: the mean of the middle two, rounded down) or of ratios.
+template <typename T> T Mediane(std::vector<T> valeurs) {
     if (valeurs.empty())
-        return 0.0;
-    std::sort(valeurs.begin(), valeurs.end());
-    const size_t milieu = valeurs.size() / 2;
-    return valeurs.size() % 2 ? valeurs[milieu] : (valeurs[milieu - 1] + valeurs[milieu]) / 2;
-}
-
-qint64 Mediane(std::vector<qint64> valeurs) {
-    if (valeurs.empty())
-        return 0;
+        return T{};
     std::sort(valeurs.begin(), valeurs.end());
     const size_t milieu = valeurs.size() / 2;
     return valeurs.size() % 2 ? valeurs[milieu] : (valeurs[milieu - 1] + valeurs[milieu]) / 2;
@@ -795,7 +788,7 @@ struct TResultatTaille {
                         static_cast<double>(Runs[i].Total + Runs[i].Rapport));
         return q;
     }
-    double ApercuSurTerminer() const { return MedianeRapports(ApercuParTerminer()); }
+    double ApercuSurTerminer() const { return Mediane(ApercuParTerminer()); }
     std::vector<qint64> Totaux() const {
         std::vector<qint64> t;
         for (const TMesure& m : Runs)
@@ -1067,8 +1060,8 @@ void Afficher(const TResultatTaille& r, int repetitions) {
         out << "    step " << QString::number(etape).rightJustified(2) << "  "
             << (libelle == r.Libelles.end() ? QString() : libelle->second).left(30).leftJustified(30)
             << ListeRapports(r.Rapports(etape)) << "  -> median "
-            << RapportCommente(MedianeRapports(r.Rapports(etape))) << ", best "
-            << RapportCommente(r.Meilleur(etape)) << "\n";
+            << RapportCommente(Mediane(r.Rapports(etape))) << ", best " << RapportCommente(r.Meilleur(etape))
+            << "\n";
         QStringList runs, planchers;
         for (size_t i = 0; i < r.Runs.size(); ++i) {
             const auto run = r.Runs[i].Etapes.find(etape);
@@ -1080,7 +1073,7 @@ void Afficher(const TResultatTaille& r, int repetitions) {
             << planchers.join(QLatin1Char(' ')) << "\n";
     }
     out << "    " << QStringLiteral("whole run").leftJustified(38) << ListeRapports(r.Rapports(0))
-        << "  -> median " << RapportCommente(MedianeRapports(r.Rapports(0))) << ", best "
+        << "  -> median " << RapportCommente(Mediane(r.Rapports(0))) << ", best "
         << RapportCommente(r.Meilleur(0)) << "\n";
     out.flush();
 }
@@ -1101,8 +1094,7 @@ void Resumer(const std::vector<TResultatTaille>& resultats) {
         out << "  " << QString::number(r.Taille.Eleves).rightJustified(7) << Ms(r.Total, 11)
             << Ms(r.Plancher, 11) << Ms(r.ProcesseurTotal, 9);
         for (const int etape : {0, 30, 31, 39})
-            out << (Rapport(MedianeRapports(r.Rapports(etape))) + QStringLiteral(" / ") +
-                    Rapport(r.Meilleur(etape)))
+            out << (Rapport(Mediane(r.Rapports(etape))) + QStringLiteral(" / ") + Rapport(r.Meilleur(etape)))
                        .rightJustified(14);
         out << "\n";
     }
@@ -1162,7 +1154,7 @@ void Resumer(const std::vector<TResultatTaille>& resultats) {
                 mesures << QStringLiteral("N = %1 not measured").arg(n);
                 continue;
             }
-            const double rapport = MedianeRapports(r->Rapports(objectif.Etape));
+            const double rapport = Mediane(r->Rapports(objectif.Etape));
             mesure = true;
             atteint = atteint && rapport <= objectif.Limite;
             mesures << QStringLiteral("N = %1: %2, best %3")
