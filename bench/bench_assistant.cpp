@@ -17,6 +17,7 @@
 //
 // It uses the tests' private server (127.0.0.1, port SOLVANE_DB_PORT, 33307 unless set) and owns its
 // databases while it runs: never run it while tests run on that server.
+#include "OutilsBench.h"
 #include "core/data/OBDataModuleU.h"
 #include "gui/login/RemplissageAssistant.h"
 #include "gui/wizard/ListeCochee.h"
@@ -34,24 +35,11 @@
 #include <QTextStream>
 
 #include <algorithm>
-#include <cstdlib>
 #include <vector>
 
 namespace {
 
 const QString Ancienne = QStringLiteral("bd_2025_2026");
-
-QTextStream& Sortie() {
-    static QTextStream flux(stdout);
-    return flux;
-}
-
-double Mediane(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    if (v.empty())
-        return 0;
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
 
 double Ms(const QElapsedTimer& t) {
     return static_cast<double>(t.nsecsElapsed()) / 1e6;
@@ -134,17 +122,10 @@ double Plancher() {
     client.setStandardOutputFile(QProcess::nullDevice());
     QElapsedTimer t;
     t.start();
-    client.start(QStringLiteral("mariadb"),
-                 {QStringLiteral("--no-defaults"), QStringLiteral("--default-character-set=utf8mb4"),
-                  QStringLiteral("-h127.0.0.1"), QStringLiteral("-P") + ServeurDeTest::Port(),
-                  QStringLiteral("-u") + ServeurDeTest::Utilisateur(),
-                  QStringLiteral("-p") + ServeurDeTest::MotDePasse(), Ancienne, QStringLiteral("-e"),
-                  requete});
-    if (!client.waitForFinished(120000) || client.exitCode() != 0) {
-        QTextStream(stderr) << "bench_assistant: the mariadb client failed: " << client.readAllStandardError()
-                            << Qt::endl;
-        std::exit(1);
-    }
+    client.start(ClientMariadb(), ArgumentsClient() << Ancienne << QStringLiteral("-e") << requete);
+    if (!client.waitForFinished(120000) || client.exitCode() != 0)
+        Arreter(QStringLiteral("the mariadb client failed: ") +
+                QString::fromUtf8(client.readAllStandardError()));
     return Ms(t);
 }
 
@@ -177,7 +158,7 @@ int main(int argc, char* argv[]) {
 
     BaseDeTest base;
     PlateformeScriptee plateforme;
-    QTextStream(stderr) << "generating a school of " << n << " students..." << Qt::endl;
+    Suivi(QStringLiteral("generating a school of %1 students...").arg(n));
     Generer(base, n);
     TOBDataModule module;
     ServeurDeTest::Configurer(module.OBSQLConnection, Ancienne);
@@ -207,8 +188,7 @@ int main(int argc, char* argv[]) {
         affichages.push_back(Ms(t));
         if (assistant.ListeEleves->Modele->Nombre() != n ||
             assistant.ListeEleves->Modele->NombreCoches() != n) {
-            QTextStream(stderr) << "bench_assistant: the list does not hold every student ticked" << Qt::endl;
-            return 1;
+            Arreter(QStringLiteral("the list does not hold every student ticked"));
         }
 
         // The large class: section 1 (francophone is second by code), its level of C1, class C1.
@@ -233,10 +213,9 @@ int main(int argc, char* argv[]) {
         QCoreApplication::processEvents();
         validations.push_back(Ms(t));
         if (lignes != 2000 || assistant.DictionnaireElevesNew.size() != 2000) {
-            QTextStream(stderr) << "bench_assistant: the large class lists " << lignes << " students, "
-                                << assistant.DictionnaireElevesNew.size() << " placed; expected 2000"
-                                << Qt::endl;
-            return 1;
+            Arreter(QStringLiteral("the large class lists %1 students, %2 placed; expected 2000")
+                        .arg(lignes)
+                        .arg(assistant.DictionnaireElevesNew.size()));
         }
         // One press of "Proposer une répartition" over the whole school.
         const qsizetype avant = assistant.DictionnaireElevesNew.size();
@@ -244,11 +223,10 @@ int main(int argc, char* argv[]) {
         emit assistant.ButtonProposer->clicked();
         propositions.push_back(Ms(t));
         if (assistant.DictionnaireElevesNew.size() <= avant) {
-            QTextStream(stderr) << "bench_assistant: the proposal placed nobody" << Qt::endl;
-            return 1;
+            Arreter(QStringLiteral("the proposal placed nobody"));
         }
         assistant.hide();
-        QTextStream(stderr) << "run " << r + 1 << " of " << repetitions << Qt::endl;
+        Suivi(QStringLiteral("run %1 of %2").arg(r + 1).arg(repetitions));
     }
 
     const auto ligne = [](const char* quoi, const std::vector<double>& v) {

@@ -20,6 +20,7 @@
 // It uses the tests' private server (127.0.0.1, port SOLVANE_DB_PORT, 33307 unless set, account solvane) and,
 // like every database test, owns the databases korven and bd_* while it runs: never run it while tests run on
 // that server, or give it a server of its own. The figures are medians of K runs, with the best run beside.
+#include "OutilsBench.h"
 #include "base/KORVENFonctionsU.h"
 #include "base/KORVENTypesU.h"
 #include "base/KorvenUtils.h"
@@ -48,13 +49,11 @@
 #include <QSignalBlocker>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTextStream>
 #include <QTimeEdit>
 
 #include <algorithm>
-#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -64,39 +63,13 @@ constexpr qint64 CiblePremieresLignes = 300; // ms
 constexpr qint64 CibleRapport = 5000;        // ms
 constexpr int Utilisateurs = 30;
 
-QTextStream& Sortie() {
-    static QTextStream flux(stdout);
-    return flux;
-}
-
-void Suivi(const QString& texte) {
-    QTextStream(stderr) << texte << Qt::endl;
-}
-
-[[noreturn]] void Arreter(const QString& texte) {
-    Sortie().flush();
-    QTextStream(stderr) << "bench_journal: " << texte << Qt::endl;
-    std::exit(1);
-}
-
-double Ms(qint64 ns) {
-    return static_cast<double>(ns) / 1e6;
-}
-
 QString Duree(qint64 ns) {
-    return QString::number(Ms(ns), 'f', Ms(ns) < 10 ? 1 : 0) + QStringLiteral(" ms");
+    return QString::number(Millisecondes(ns), 'f', Millisecondes(ns) < 10 ? 1 : 0) + QStringLiteral(" ms");
 }
 
 struct TMesures {
     std::vector<qint64> Valeurs;
-    qint64 Mediane() const {
-        if (Valeurs.empty())
-            return 0;
-        std::vector<qint64> v = Valeurs;
-        std::sort(v.begin(), v.end());
-        const size_t m = v.size() / 2;
-        return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
-    }
+    qint64 Mediane() const { return ::Mediane(Valeurs); }
     qint64 Meilleure() const {
         return Valeurs.empty() ? 0 : *std::min_element(Valeurs.begin(), Valeurs.end());
     }
@@ -176,29 +149,14 @@ void Generer(BaseDeTest& base, const QString& nomBase, const QDate& debut, const
 // The command-line client
 // ---------------------------------------------------------------------------------------------------------
 
-QString Client() {
-    static const QString chemin = [] {
-        QString c = QStandardPaths::findExecutable(QStringLiteral("mariadb"));
-        if (c.isEmpty())
-            c = QStandardPaths::findExecutable(QStringLiteral("mysql"));
-        if (c.isEmpty())
-            Arreter(QStringLiteral("the mariadb command-line client is not installed"));
-        return c;
-    }();
-    return chemin;
-}
-
 // Runs one statement with the client, whole result read (tab-separated, to the null device unless lignes is
 // given, which then receives the number of rows). Returns the wall time, process start to end.
 qint64 Client(const QString& nomBase, const QString& instruction, int* lignes = nullptr) {
     QProcess client;
-    client.setProgram(Client());
-    client.setArguments({QStringLiteral("--no-defaults"), QStringLiteral("-h") + ServeurDeTest::Hote(),
-                         QStringLiteral("-P") + ServeurDeTest::Port(),
-                         QStringLiteral("-u") + ServeurDeTest::Utilisateur(),
-                         QStringLiteral("-p") + ServeurDeTest::MotDePasse(),
-                         QStringLiteral("--default-character-set=utf8mb4"), QStringLiteral("--batch"),
-                         QStringLiteral("--skip-column-names"), QStringLiteral("-e"), instruction, nomBase});
+    client.setProgram(ClientMariadb());
+    client.setArguments(ArgumentsClient()
+                        << QStringLiteral("--batch") << QStringLiteral("--skip-column-names")
+                        << QStringLiteral("-e") << instruction << nomBase);
     if (lignes == nullptr)
         client.setStandardOutputFile(QProcess::nullDevice());
     QElapsedTimer chrono;
@@ -309,7 +267,7 @@ int main(int argc, char** argv) {
         if (!ok || repetitions < 1 || entrees < 1000)
             Arreter(QStringLiteral("usage: bench_journal [--repetitions K] [--entrees N (1000 at least)]"));
     }
-    Client();
+    ClientMariadb();
 
     // The year of the server's current day (this machine's clock; the server runs here).
     const QDate aujourdhui = QDate::currentDate();
@@ -335,7 +293,7 @@ int main(int argc, char** argv) {
     Sortie() << "Journal window benchmark: " << entrees << " entries from "
              << debutAnnee.toString(Qt::ISODate) << " to " << finAnnee.toString(Qt::ISODate) << ", "
              << Utilisateurs << " users, server " << ServeurDeTest::Hote() << ":" << ServeurDeTest::Port()
-             << ", client " << Client() << ", " << repetitions << " runs each\n";
+             << ", client " << ClientMariadb() << ", " << repetitions << " runs each\n";
 
     TMesures demarrage;
     for (int i = 0; i < std::max(3, repetitions); ++i)

@@ -26,6 +26,7 @@
 // SOLVANE_DB_DIR set elsewhere). A build beside it shows in the figures: the machine's load average is
 // printed with them. The statement files stay in solvane-bench beside the program (SOLVANE_BENCH_DIR to put
 // them elsewhere) to be read or replayed.
+#include "OutilsBench.h"
 #include "base/KorvenUtils.h"
 #include "core/data/RequeteSQL.h"
 #include "core/model/OutilsModele.h"
@@ -40,11 +41,9 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStandardPaths>
 #include <QTextStream>
 
 #include <algorithm>
-#include <cstdlib>
 #include <ctime>
 #include <map>
 #include <memory>
@@ -62,35 +61,6 @@ constexpr int EtapeValidation = 46;
 
 // Prefix of the time marks of the floor's marked file.
 const QString Marque = QStringLiteral("#etape");
-
-QTextStream& Sortie() {
-    static QTextStream flux(stdout);
-    return flux;
-}
-
-// Progress of the benchmark itself, kept apart from the figures.
-void Suivi(const QString& texte) {
-    QTextStream(stderr) << texte << Qt::endl;
-}
-
-[[noreturn]] void Arreter(const QString& texte) {
-    Sortie().flush();
-    QTextStream(stderr) << "bench_transition: " << texte << Qt::endl;
-    std::exit(1);
-}
-
-double Millisecondes(qint64 ns) {
-    return static_cast<double>(ns) / 1e6;
-}
-
-// The median of durations (integer nanoseconds: the mean of the middle two, rounded down) or of ratios.
-template <typename T> T Mediane(std::vector<T> valeurs) {
-    if (valeurs.empty())
-        return T{};
-    std::sort(valeurs.begin(), valeurs.end());
-    const size_t milieu = valeurs.size() / 2;
-    return valeurs.size() % 2 ? valeurs[milieu] : (valeurs[milieu - 1] + valeurs[milieu]) / 2;
-}
 
 // ---------------------------------------------------------------------------------------------------------
 // The generated school
@@ -607,29 +577,12 @@ qint64 TempsEnfants() {
     return ns(usage.ru_utime) + ns(usage.ru_stime);
 }
 
-QString Client() {
-    static const QString chemin = [] {
-        QString c = QStandardPaths::findExecutable(QStringLiteral("mariadb"));
-        if (c.isEmpty())
-            c = QStandardPaths::findExecutable(QStringLiteral("mysql"));
-        if (c.isEmpty())
-            Arreter(QStringLiteral("the mariadb command-line client is not installed"));
-        return c;
-    }();
-    return chemin;
-}
-
 // Sends the file with the command-line client to the new year's database; returns the wall time (process
 // start to end). With sortie, its standard output (tab-separated, no headers) is kept there.
 qint64 EnvoyerFichier(const QString& chemin, QString* sortie, qint64* processeur = nullptr) {
     QProcess client;
-    client.setProgram(Client());
-    QStringList arguments = {QStringLiteral("--no-defaults"),
-                             QStringLiteral("-h") + ServeurDeTest::Hote(),
-                             QStringLiteral("-P") + ServeurDeTest::Port(),
-                             QStringLiteral("-u") + ServeurDeTest::Utilisateur(),
-                             QStringLiteral("-p") + ServeurDeTest::MotDePasse(),
-                             QStringLiteral("--default-character-set=utf8mb4")};
+    client.setProgram(ClientMariadb());
+    QStringList arguments = ArgumentsClient();
     if (sortie)
         arguments << QStringLiteral("--batch") << QStringLiteral("--skip-column-names");
     arguments << Nouvelle;
@@ -1191,9 +1144,6 @@ void Resumer(const std::vector<TResultatTaille>& resultats) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // The journal is a window; nothing is shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QCoreApplication application(argc, argv);
 
     int repetitions = 7;
@@ -1223,10 +1173,10 @@ int main(int argc, char** argv) {
             : qEnvironmentVariable("SOLVANE_BENCH_DIR");
     if (!QDir().mkpath(dossier))
         Arreter(QStringLiteral("cannot create ") + dossier);
-    Client();
+    ClientMariadb();
 
     Sortie() << "Year transition benchmark: server 127.0.0.1:" << ServeurDeTest::Port() << ", client "
-             << Client() << ", " << repetitions << " repetitions\n";
+             << ClientMariadb() << ", " << repetitions << " repetitions\n";
     std::vector<TResultatTaille> resultats;
     for (const int n : tailles) {
         resultats.push_back(Mesurer(n, repetitions, dossier));
