@@ -6,6 +6,7 @@
 
 #include <QSet>
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <future>
 #include <span>
@@ -41,6 +42,14 @@ public:
     }
     void Ajouter(char16_t c) { *courant_++ = QChar(c); }
     void Valeur(const QString& valeur) { courant_ = EcrireChaineSQL(courant_, valeur); }
+    // Quoted values parted by ", ".
+    void Valeurs(std::span<const QString* const> valeurs) {
+        for (size_t i = 0; i < valeurs.size(); ++i) {
+            if (i > 0)
+                Ajouter(u", ");
+            Valeur(*valeurs[i]);
+        }
+    }
     // An unknown birth date is written as NULL, not as a made-up day; a known one as 'yyyy/MM/dd'.
     void Date(const QDate& date) {
         if (!date.isValid())
@@ -93,6 +102,26 @@ struct TTextesLot {
     QString Eleves;
 };
 
+// A student's identity row, in the column order of EntetePersonnes.
+std::array<const QString*, 6> ValeursPersonne(const TCEleve& e) {
+    return {&e.GetMatricule(),   &e.GetNom(),       &e.GetPrenom(),
+            &e.GetNationalite(), &e.GetTelephone(), &e.GetAdresse()};
+}
+
+// The quoted values of a student's row up to its birth date, in the column order of EnteteEleves; after the
+// date come the class, the sex, the amount paid (0) and the national number.
+std::array<const QString*, 8> ValeursEleve(const TCEleve& e, const QString& enRegle) {
+    return {&e.GetMatricule(), &e.GetPere(),       &e.GetMere(),          &e.GetTuteur(),
+            &enRegle,          &e.GetRedoublant(), &e.GetEnregistrePar(), &e.GetLieuNaissance()};
+}
+
+qsizetype PlaceValeurs(std::span<const QString* const> valeurs) {
+    qsizetype place = 0;
+    for (const QString* valeur : valeurs)
+        place += PlaceChaineSQL(*valeur);
+    return place;
+}
+
 // Writes the statements of the batch [debut, fin): reads the records and nothing else, so that it can run
 // beside the statements of the previous batch.
 TTextesLot Ecrire(const TPlace* debut, const TPlace* fin, const QString& enRegle) {
@@ -101,59 +130,27 @@ TTextesLot Ecrire(const TPlace* debut, const TPlace* fin, const QString& enRegle
     qsizetype placeEleves = EnteteEleves.size();
     for (const TPlace& place : lot) {
         const TCEleve& e = *place.Eleve;
-        const qsizetype matricule = PlaceChaineSQL(e.GetMatricule());
-        placePersonnes += PlaceLigne + matricule + PlaceChaineSQL(e.GetNom()) +
-                          PlaceChaineSQL(e.GetPrenom()) + PlaceChaineSQL(e.GetNationalite()) +
-                          PlaceChaineSQL(e.GetTelephone()) + PlaceChaineSQL(e.GetAdresse());
-        placeEleves += PlaceLigne + matricule + PlaceChaineSQL(e.GetPere()) + PlaceChaineSQL(e.GetMere()) +
-                       PlaceChaineSQL(e.GetTuteur()) + PlaceChaineSQL(enRegle) +
-                       PlaceChaineSQL(e.GetRedoublant()) + PlaceChaineSQL(e.GetEnregistrePar()) +
-                       PlaceChaineSQL(e.GetLieuNaissance()) + PlaceChaineSQL(*place.Classe) +
+        placePersonnes += PlaceLigne + PlaceValeurs(ValeursPersonne(e));
+        placeEleves += PlaceLigne + PlaceValeurs(ValeursEleve(e, enRegle)) + PlaceChaineSQL(*place.Classe) +
                        PlaceChaineSQL(e.GetSexe()) + PlaceChaineSQL(e.GetMatriculeNationnal());
     }
 
     TTexte personnes(placePersonnes);
     personnes.Ajouter(EntetePersonnes);
-    for (const TPlace& place : lot) {
-        const TCEleve& e = *place.Eleve;
-        if (&place != &lot.front())
-            personnes.Ajouter(u", ");
-        personnes.Ajouter(u'(');
-        personnes.Valeur(e.GetMatricule());
-        personnes.Ajouter(u", ");
-        personnes.Valeur(e.GetNom());
-        personnes.Ajouter(u", ");
-        personnes.Valeur(e.GetPrenom());
-        personnes.Ajouter(u", ");
-        personnes.Valeur(e.GetNationalite());
-        personnes.Ajouter(u", ");
-        personnes.Valeur(e.GetTelephone());
-        personnes.Ajouter(u", ");
-        personnes.Valeur(e.GetAdresse());
-        personnes.Ajouter(u')');
-    }
     TTexte eleves(placeEleves);
     eleves.Ajouter(EnteteEleves);
     for (const TPlace& place : lot) {
         const TCEleve& e = *place.Eleve;
-        if (&place != &lot.front())
+        if (&place != &lot.front()) {
+            personnes.Ajouter(u", ");
             eleves.Ajouter(u", ");
+        }
+        personnes.Ajouter(u'(');
+        personnes.Valeurs(ValeursPersonne(e));
+        personnes.Ajouter(u')');
+
         eleves.Ajouter(u'(');
-        eleves.Valeur(e.GetMatricule());
-        eleves.Ajouter(u", ");
-        eleves.Valeur(e.GetPere());
-        eleves.Ajouter(u", ");
-        eleves.Valeur(e.GetMere());
-        eleves.Ajouter(u", ");
-        eleves.Valeur(e.GetTuteur());
-        eleves.Ajouter(u", ");
-        eleves.Valeur(enRegle);
-        eleves.Ajouter(u", ");
-        eleves.Valeur(e.GetRedoublant());
-        eleves.Ajouter(u", ");
-        eleves.Valeur(e.GetEnregistrePar());
-        eleves.Ajouter(u", ");
-        eleves.Valeur(e.GetLieuNaissance());
+        eleves.Valeurs(ValeursEleve(e, enRegle));
         eleves.Ajouter(u", ");
         eleves.Date(e.GetDateNaissance());
         eleves.Ajouter(u", ");
