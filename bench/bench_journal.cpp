@@ -31,10 +31,10 @@
 #include "core/model/UniteCUtilisateur.h"
 #include "gui/journal/JournalU.h"
 #include "support/BaseDeTest.h"
+#include "support/ImageDeTest.h"
 #include "support/PlateformeScriptee.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -42,7 +42,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QImage>
 #include <QLineEdit>
 #include <QPdfWriter>
 #include <QProcess>
@@ -130,17 +129,11 @@ void Generer(BaseDeTest& base, const QString& nomBase, const QDate& debut, const
                                  "('KORVEN_SCHOOL_CITY', 'Douala', 'TX'),"
                                  "('KORVEN_LOGO_ETABLISSEMENT', NULL, 'IM')"),
                   nomBase);
-    QImage logo(400, 360, QImage::Format_RGB32);
-    logo.fill(QColor(30, 90, 160));
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    logo.save(&tampon, "PNG");
     QSqlQuery q(QSqlDatabase::database(QStringLiteral("solvane_test_admin")));
     q.prepare(
         QStringLiteral("UPDATE `%1`.parametres SET valeur_blob = :b WHERE nom = 'KORVEN_LOGO_ETABLISSEMENT'")
             .arg(nomBase));
-    q.bindValue(QStringLiteral(":b"), octets);
+    q.bindValue(QStringLiteral(":b"), ImageDeTest(QSize(400, 360), QColor(30, 90, 160)));
     if (!q.exec())
         Arreter(QStringLiteral("cannot store the logo"));
 }

@@ -5,11 +5,12 @@
 #include "core/journal/EnteteDocument.h"
 #include "core/journal/RapportJournal.h"
 #include "core/model/UniteCUtilisateur.h"
+#include "support/EnteteAkwa.h"
 #include "support/EnvironnementModele.h"
+#include "support/ImageDeTest.h"
 #include "support/LecturePdf.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QImage>
 #include <QPdfWriter>
 #include <QRegularExpression>
@@ -22,16 +23,6 @@ namespace {
 
 const QString Annee = QStringLiteral("2025/2026");
 const QString Base = QStringLiteral("bd_2025_2026");
-
-QByteArray Png(const QColor& couleur, int cote = 60) {
-    QImage image(cote, cote, QImage::Format_RGB32);
-    image.fill(couleur);
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    image.save(&tampon, "PNG");
-    return octets;
-}
 
 // The school as the header reads it.
 void EcrireEcole(BaseDeTest& base) {
@@ -49,7 +40,7 @@ void EcrireEcole(BaseDeTest& base) {
     QSqlQuery q(QSqlDatabase::database(QStringLiteral("solvane_test_admin")));
     q.prepare(QStringLiteral(
         "UPDATE bd_2025_2026.parametres SET valeur_blob = :b WHERE nom = 'KORVEN_LOGO_ETABLISSEMENT'"));
-    q.bindValue(QStringLiteral(":b"), Png(QColor(200, 30, 30)));
+    q.bindValue(QStringLiteral(":b"), ImageDeTest(QSize(60, 60), QColor(200, 30, 30)));
     QVERIFY(q.exec());
 }
 
@@ -257,27 +248,11 @@ void TestJournalRapport::premierePage() {
     const QString pdf = Chemin("premiere.pdf");
     QCOMPARE(Dessiner(pdf, r), 1);
     const QString texte = Texte(pdf);
-    for (const QString& attendu : {QStringLiteral("REPUBLIQUE DU CAMEROUN"),
-                                   QStringLiteral("Paix-Travail-Patrie"),
-                                   QStringLiteral("MINISTERE DES ENSEIGNEMENTS SECONDAIRES"),
-                                   QStringLiteral("Lycée bilingue d'Akwa"),
-                                   QStringLiteral("Travail - Discipline - Succès"),
-                                   QStringLiteral("B.P. 1234 Tél. 699 00 00 00 Douala"),
-                                   QStringLiteral("Année scolaire: 2025/2026"),
-                                   QStringLiteral("REPUBLIC OF CAMEROON"),
-                                   QStringLiteral("Peace-Work-Fatherland"),
-                                   QStringLiteral("MINISTRY OF SECONDARY EDUCATION"),
-                                   QStringLiteral("Akwa Bilingual High School"),
-                                   QStringLiteral("Work - Discipline - Success"),
-                                   QStringLiteral("P.O. Box 1234 Phone 699 00 00 00 Douala"),
-                                   QStringLiteral("Academic year: 2025/2026"),
-                                   titre,
-                                   QStringLiteral("PÉRIODE DU 28/08/2014 AU 29/08/2014"),
-                                   QStringLiteral("Date & Heure"),
-                                   QStringLiteral("Intitulé"),
-                                   QStringLiteral("Connexion réussie."),
-                                   LignePiedJournal,
-                                   QStringLiteral("Imprimé le 05/01/2026 10:15")})
+    for (const QString& attendu :
+         TextesEnteteAkwa() + QStringList{titre, QStringLiteral("PÉRIODE DU 28/08/2014 AU 29/08/2014"),
+                                          QStringLiteral("Date & Heure"), QStringLiteral("Intitulé"),
+                                          QStringLiteral("Connexion réussie."), LignePiedJournal,
+                                          QStringLiteral("Imprimé le 05/01/2026 10:15")})
         QVERIFY2(texte.contains(attendu), qPrintable(attendu + QStringLiteral(" not in: ") + texte));
     // The French block stands left of the logo, the English one right of it; the title is centred.
     const QList<TMot> mots = Mots(pdf);

@@ -7,8 +7,8 @@
 #include "core/model/UniteCConfiguration.h"
 #include "core/model/UniteCUtilisateur.h"
 #include "support/EnvironnementModele.h"
+#include "support/ImageDeTest.h"
 
-#include <QBuffer>
 #include <QComboBox>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -21,13 +21,7 @@ const QString Annee = QStringLiteral("2025/2026");
 const QString Base = QStringLiteral("bd_2025_2026");
 
 QByteArray Image(const char* format, const QColor& couleur) {
-    QImage image(4, 3, QImage::Format_RGB32);
-    image.fill(couleur);
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    image.save(&tampon, format);
-    return octets;
+    return ImageDeTest(QSize(4, 3), couleur, format);
 }
 
 } // namespace

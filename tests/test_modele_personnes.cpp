@@ -6,8 +6,8 @@
 #include "core/model/UniteCEleve.h"
 #include "core/model/UniteCEnseignant.h"
 #include "support/EnvironnementModele.h"
+#include "support/ImageDeTest.h"
 
-#include <QBuffer>
 #include <QComboBox>
 #include <QTest>
 #include <functional>
@@ -25,13 +25,7 @@ QStringList Textes(const QComboBox& boite) {
 }
 
 QByteArray Png(const QColor& couleur) {
-    QImage image(3, 2, QImage::Format_RGB32);
-    image.fill(couleur);
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    image.save(&tampon, "PNG");
-    return octets;
+    return ImageDeTest(QSize(3, 2), couleur);
 }
 
 TCPersonne Personne() {

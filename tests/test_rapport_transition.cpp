@@ -4,6 +4,7 @@
 #include "core/journal/RapportJournal.h"
 #include "core/transition/RapportTransition.h"
 #include "gui/wizard/ApercuRapportTransition.h"
+#include "support/EnteteAkwa.h"
 #include "support/LecturePdf.h"
 #include "support/PlateformeScriptee.h"
 
@@ -167,29 +168,14 @@ void TestRapportTransition::premierePage() {
     Dessiner(pdf, Rapport());
     const QStringList lignes = Lignes(pdf, 1);
     const QString texte = lignes.join(QLatin1Char('\n'));
-    for (const QString& attendu : {QStringLiteral("REPUBLIQUE DU CAMEROUN"),
-                                   QStringLiteral("Paix-Travail-Patrie"),
-                                   QStringLiteral("MINISTERE DES ENSEIGNEMENTS SECONDAIRES"),
-                                   QStringLiteral("Lycée bilingue d'Akwa"),
-                                   QStringLiteral("Travail - Discipline - Succès"),
-                                   QStringLiteral("B.P. 1234 Tél. 699 00 00 00 Douala"),
-                                   QStringLiteral("Année scolaire: 2025/2026"),
-                                   QStringLiteral("REPUBLIC OF CAMEROON"),
-                                   QStringLiteral("Peace-Work-Fatherland"),
-                                   QStringLiteral("MINISTRY OF SECONDARY EDUCATION"),
-                                   QStringLiteral("Akwa Bilingual High School"),
-                                   QStringLiteral("Work - Discipline - Success"),
-                                   QStringLiteral("P.O. Box 1234 Phone 699 00 00 00 Douala"),
-                                   QStringLiteral("Academic year: 2025/2026"),
-                                   Titre,
-                                   QStringLiteral("Utilisateur : admin (Administratrice)"),
-                                   QStringLiteral("Poste : PC01-10.0.0.1"),
-                                   QStringLiteral("Début : 30/06/2026 à 14:02"),
-                                   QStringLiteral("Fin : 30/06/2026 à 14:05"),
-                                   QStringLiteral("Année scolaire close : 2025/2026"),
-                                   QStringLiteral("Nouvelle année scolaire : 2026/2027"),
-                                   Pied,
-                                   QStringLiteral("Imprimé le ") + Impression})
+    for (const QString& attendu :
+         TextesEnteteAkwa() + QStringList{Titre, QStringLiteral("Utilisateur : admin (Administratrice)"),
+                                          QStringLiteral("Poste : PC01-10.0.0.1"),
+                                          QStringLiteral("Début : 30/06/2026 à 14:02"),
+                                          QStringLiteral("Fin : 30/06/2026 à 14:05"),
+                                          QStringLiteral("Année scolaire close : 2025/2026"),
+                                          QStringLiteral("Nouvelle année scolaire : 2026/2027"), Pied,
+                                          QStringLiteral("Imprimé le ") + Impression})
         QVERIFY2(texte.contains(attendu), qPrintable(attendu + QStringLiteral(" not in:\n") + texte));
 
     // The title is centred on the page, under the header; the body starts under the title.

@@ -52,7 +52,8 @@ QStringList Empreinte(EnvironnementTransition& env) {
                                .arg(Ancienne, Nouvelle));
 }
 
-// Students of the closing year, placed in a class the change carries, and two left unplaced.
+// Students of the closing year, placed in a class the change carries, and two left unplaced; the run's values
+// point at them.
 void Eleves(EnvironnementTransition& env, TDictionnaireDecisions& decisions, TOrdreEleves& ordre) {
     for (const char* m : {"E001", "E002", "E003"})
         env.AjouterEleve(QString::fromLatin1(m), QStringLiteral("Élève"), QString::fromLatin1(m),
@@ -65,6 +66,8 @@ void Eleves(EnvironnementTransition& env, TDictionnaireDecisions& decisions, TOr
                          matricule == QLatin1String("E005") ? QStringLiteral("E") : QStringLiteral("P"));
         ordre.push_back(eleve.get());
     }
+    env.Parametres.DictionnaireEleves = &env.Eleves;
+    env.Parametres.DictionnaireElevesNew = &env.Placement;
     env.Parametres.DictionnaireDecisions = &decisions;
     env.Parametres.Ordre = &ordre;
 }
@@ -88,8 +91,6 @@ void TestVerification::memesChiffresQueLeVraiChangement() {
     TDictionnaireDecisions decisions;
     TOrdreEleves ordre;
     Eleves(env, decisions, ordre);
-    env.Parametres.DictionnaireEleves = &env.Eleves;
-    env.Parametres.DictionnaireElevesNew = &env.Placement;
 
     TTransitionAnnee apercu;
     const TBilanTransition previsions = apercu.Verifier(env.Parametres);
@@ -164,8 +165,6 @@ void TestVerification::rienNeChange() {
     TDictionnaireDecisions decisions;
     TOrdreEleves ordre;
     Eleves(env, decisions, ordre);
-    env.Parametres.DictionnaireEleves = &env.Eleves;
-    env.Parametres.DictionnaireElevesNew = &env.Placement;
     const QStringList avant = Empreinte(env);
     const QStringList connexion = OBDataModule->OBSQLConnection->Params;
 
