@@ -29,8 +29,6 @@
 #include "OutilsBench.h"
 #include "base/KorvenUtils.h"
 #include "core/data/RequeteSQL.h"
-#include "core/model/OutilsModele.h"
-#include "core/transition/BilanTransition.h"
 #include "support/EnvironnementTransition.h"
 
 #include <QCoreApplication>
@@ -687,11 +685,7 @@ TMesure ExecuterTransition(EnvironnementTransition& env, std::map<int, QString>&
     if (!capture) {
         QElapsedTimer rapport;
         rapport.start();
-        TBilanTransition bilan;
-        bilan.Lignes = BilanTables(Modele::BaseAnnee(env.Parametres.AnneeCourante));
-        const TParametresTransition& p = env.Parametres;
-        if (p.Ordre != nullptr && p.DictionnaireDecisions != nullptr)
-            BilanEleves(bilan, *p.Ordre, *p.DictionnaireDecisions, env.Placement, p.Eleves);
+        TTransitionAnnee::BilanApresValidation(env.Parametres);
         mesure.Rapport = rapport.nsecsElapsed();
     }
     return mesure;

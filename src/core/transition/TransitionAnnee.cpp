@@ -17,6 +17,13 @@ namespace {
 
 const QString FormatDate = QStringLiteral("yyyy/MM/dd");
 
+// The students' part of the figures, from the wizard's maps when they are given.
+void BilanDesEleves(TBilanTransition& bilan, const TParametresTransition& p) {
+    if (p.DictionnaireEleves != nullptr && p.Ordre != nullptr && p.DictionnaireDecisions != nullptr)
+        BilanEleves(bilan, *p.Ordre, *p.DictionnaireDecisions,
+                    p.DictionnaireElevesNew ? *p.DictionnaireElevesNew : TDictionnairePlacement(), p.Eleves);
+}
+
 } // namespace
 
 QStringList TablesNonTransactionnelles(const QString& nouvelleBase) {
@@ -142,10 +149,15 @@ TBilanTransition TTransitionAnnee::Verifier(const TParametresTransition& p) {
     }
     NouvelleBD = nouvelleBD;
     apercu_ = false;
-    if (p.DictionnaireEleves != nullptr && p.Ordre != nullptr && p.DictionnaireDecisions != nullptr)
-        BilanEleves(bilan_, *p.Ordre, *p.DictionnaireDecisions,
-                    p.DictionnaireElevesNew ? *p.DictionnaireElevesNew : TDictionnairePlacement(), p.Eleves);
+    BilanDesEleves(bilan_, p);
     return bilan_;
+}
+
+TBilanTransition TTransitionAnnee::BilanApresValidation(const TParametresTransition& p) {
+    TBilanTransition bilan;
+    bilan.Lignes = BilanTables(Modele::BaseAnnee(p.AnneeCourante));
+    BilanDesEleves(bilan, p);
+    return bilan;
 }
 
 bool TTransitionAnnee::Derouler(const TParametresTransition& p) {
@@ -280,11 +292,7 @@ bool TTransitionAnnee::Derouler(const TParametresTransition& p) {
         // The change is done: what it carried is read now, for its report. A failure there leaves the change
         // as it is.
         try {
-            bilan_.Lignes = BilanTables(ancienneBase);
-            if (p.DictionnaireEleves != nullptr && p.Ordre != nullptr && p.DictionnaireDecisions != nullptr)
-                BilanEleves(bilan_, *p.Ordre, *p.DictionnaireDecisions,
-                            p.DictionnaireElevesNew ? *p.DictionnaireElevesNew : TDictionnairePlacement(),
-                            p.Eleves);
+            bilan_ = BilanApresValidation(p);
             ApresValidation(bilan_, debut, GetDateHeureServeur());
         } catch (const EKorven& e) {
             Messages().Erreur(

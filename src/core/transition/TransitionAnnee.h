@@ -51,6 +51,10 @@ public:
     // they were (the counters of self-numbering tables put back) and the year connection as it pointed.
     TBilanTransition Verifier(const TParametresTransition& parametres);
 
+    // The figures of a committed change, as its report shows them: the tables' read on the year connection
+    // (attached to the new year's database), the students' from the wizard's maps when they are given.
+    // Raises EKorven on a database error.
+    static TBilanTransition BilanApresValidation(const TParametresTransition& parametres);
     // The new year's database, set at the start of every run.
     QString NouvelleBD;
 
