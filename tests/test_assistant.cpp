@@ -10,6 +10,7 @@
 #include "gui/wizard/dialogs/UniteNouveauDepartement.h"
 #include "gui/wizard/dialogs/UniteNouvelleMatiere.h"
 #include "gui/wizard/dialogs/enregniveU.h"
+#include "support/Basculer.h"
 #include "support/EnvironnementAssistant.h"
 #include "support/EnvironnementTransition.h"
 
@@ -139,30 +140,42 @@ void TestAssistant::pages() {
 // The pages the user sees for a series of moves: the six disabled pages never; the students page only while
 // "Elèves" is ticked; the placement survives the moves.
 void TestAssistant::parcours_data() {
-    QTest::addColumn<QStringList>("gestes"); // suivant, précédent, élèves (a click on the box)
+    QTest::addColumn<QStringList>("gestes"); // suivant, précédent, élèves (the box turned over)
+    QTest::addColumn<Geste>("facon");        // how the box is turned over
     QTest::addColumn<QList<int>>("pages");   // the page after each move
     using A = Assistant;
     QTest::newRow("avec les élèves")
         << QStringList{"suivant", "suivant", "suivant", "précédent", "précédent", "précédent"}
+        << Geste::Souris
         << QList<int>{A::Etape1ElementAImporter, A::Etape8Eleves,           A::Etape8Fin,
                       A::Etape8Eleves,           A::Etape1ElementAImporter, A::Etape0Accueil};
-    QTest::newRow("sans les élèves") << QStringList{"suivant", "élèves", "suivant", "précédent"}
-                                     << QList<int>{A::Etape1ElementAImporter, A::Etape1ElementAImporter,
-                                                   A::Etape8Fin, A::Etape1ElementAImporter};
-    QTest::newRow("élèves décochés puis recochés")
-        << QStringList{"suivant", "élèves", "élèves", "suivant", "suivant"}
-        << QList<int>{A::Etape1ElementAImporter, A::Etape1ElementAImporter, A::Etape1ElementAImporter,
-                      A::Etape8Eleves, A::Etape8Fin};
     QTest::newRow("aller-retour à la fin")
         << QStringList{"suivant", "élèves",  "suivant",   "précédent",
                        "élèves",  "suivant", "précédent", "précédent"}
-        << QList<int>{A::Etape1ElementAImporter, A::Etape1ElementAImporter, A::Etape8Fin,
-                      A::Etape1ElementAImporter, A::Etape1ElementAImporter, A::Etape8Eleves,
-                      A::Etape1ElementAImporter, A::Etape0Accueil};
+        << Geste::Souris << QList<int>{A::Etape1ElementAImporter, A::Etape1ElementAImporter, A::Etape8Fin,
+                                       A::Etape1ElementAImporter, A::Etape1ElementAImporter, A::Etape8Eleves,
+                                       A::Etape1ElementAImporter, A::Etape0Accueil};
+    // The students page follows the box's state however it changes: a screen reader toggles it without a
+    // click, and a page left open then would take placements that "&Terminer" drops.
+    const QList<std::pair<const char*, Geste>> facons = {{"souris", Geste::Souris},
+                                                         {"clavier", Geste::Clavier},
+                                                         {"programme", Geste::Programme},
+                                                         {"lecteur d'écran", Geste::LecteurDEcran}};
+    for (const auto& [nom, facon] : facons) {
+        QTest::addRow("sans les élèves (%s)", nom)
+            << QStringList{"suivant", "élèves", "suivant", "précédent"} << facon
+            << QList<int>{A::Etape1ElementAImporter, A::Etape1ElementAImporter, A::Etape8Fin,
+                          A::Etape1ElementAImporter};
+        QTest::addRow("élèves décochés puis recochés (%s)", nom)
+            << QStringList{"suivant", "élèves", "élèves", "suivant", "suivant"} << facon
+            << QList<int>{A::Etape1ElementAImporter, A::Etape1ElementAImporter, A::Etape1ElementAImporter,
+                          A::Etape8Eleves, A::Etape8Fin};
+    }
 }
 
 void TestAssistant::parcours() {
     QFETCH(QStringList, gestes);
+    QFETCH(Geste, facon);
     QFETCH(QList<int>, pages);
     EnvironnementAssistant env;
     Assistant& a = *env.Assistant;
@@ -176,7 +189,7 @@ void TestAssistant::parcours() {
         else if (gestes[i] == QStringLiteral("précédent"))
             Cliquer(a.button(QWizard::BackButton));
         else
-            Cliquer(a.CheckBoxEleve);
+            Basculer(a.CheckBoxEleve, facon);
         QCOMPARE(a.currentId(), pages[i]);
     }
     for (const QList<QVariant>& vue : std::as_const(vues))

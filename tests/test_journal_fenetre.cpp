@@ -5,6 +5,7 @@
 #include "core/model/UniteCUtilisateur.h"
 #include "gui/journal/JournalU.h"
 #include "gui/journal/UniteImprimeJournal.h"
+#include "support/Basculer.h"
 #include "support/EnvironnementModele.h"
 
 #include <QAction>
@@ -309,6 +310,24 @@ void TestJournalFenetre::filtres_data() {
         j.DateTimePicker4->setTime(QTime(10, 0));
         QTest::mouseClick(j.CheckBox5, Qt::LeftButton);
     }) << Libelles_({2, 1});
+    // The range follows the box's state, whoever turns it over: a screen reader toggles it without a click.
+    for (const auto& [nom, geste] :
+         {std::pair{"keyboard", Geste::Clavier}, std::pair{"program", Geste::Programme},
+          std::pair{"screen reader", Geste::LecteurDEcran}}) {
+        QTest::addRow("time range ticked (%s)", nom) << Action([geste = geste](TJournal& j) {
+            j.DateTimePicker3->setTime(QTime(8, 0));
+            j.DateTimePicker4->setTime(QTime(10, 0));
+            Basculer(j.CheckBox5, geste);
+            QVERIFY(j.DateTimePicker3->isEnabled() && j.DateTimePicker4->isEnabled());
+        }) << Libelles_({2, 1});
+        QTest::addRow("time range unticked again (%s)", nom) << Action([geste = geste](TJournal& j) {
+            j.DateTimePicker3->setTime(QTime(7, 0));
+            j.DateTimePicker4->setTime(QTime(8, 0));
+            Basculer(j.CheckBox5, geste);
+            Basculer(j.CheckBox5, geste);
+            QVERIFY(!j.DateTimePicker3->isEnabled() && !j.DateTimePicker4->isEnabled());
+        }) << Libelles_({4, 3, 2, 1});
+    }
     QTest::newRow("time range changed while ticked") << Action([](TJournal& j) {
         QTest::mouseClick(j.CheckBox5, Qt::LeftButton);
         j.DateTimePicker3->setTime(QTime(7, 0));

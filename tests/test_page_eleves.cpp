@@ -2,6 +2,7 @@
 // choice offers, the students listed, placing and un-placing, the page's messages.
 #include "gui/wizard/ListeCochee.h"
 #include "gui/wizard/UAssistantNouvelleAnnee.h"
+#include "support/Basculer.h"
 #include "support/EnvironnementAssistant.h"
 
 #include <QCheckBox>
@@ -71,6 +72,7 @@ private slots:
     void orientation();
     void placerPuisRetirer();
     void deplacerUnEleve();
+    void masquerLesElevesPlaces_data();
     void masquerLesElevesPlaces();
     void validerSansCoche();
     void sectionSansNiveaux();
@@ -220,20 +222,30 @@ void TestPageEleves::orientation_data() {
     QTest::addColumn<bool>("tenirCompte");
     QTest::addColumn<QString>("nouvelle");
     QTest::addColumn<QStringList>("eleves");
+    QTest::addColumn<Geste>("facon");
     const QString manga = QStringLiteral("[S11] - Manga Alice"),
                   ndzana = QStringLiteral("[S12] - Ndzana Chris"),
                   owona = QStringLiteral("[S13] - Owona Inès");
-    QTest::newRow("seconde A") << true << "[2NDA] - Seconde A" << QStringList{manga, owona};
-    QTest::newRow("seconde C") << true << "[2NDC] - Seconde C" << QStringList{ndzana, owona};
-    QTest::newRow("classe sans série") << true << "[3A] - Troisième A" << QStringList{manga, ndzana, owona};
+    QTest::newRow("seconde A") << true << "[2NDA] - Seconde A" << QStringList{manga, owona} << Geste::Souris;
+    QTest::newRow("seconde C") << true << "[2NDC] - Seconde C" << QStringList{ndzana, owona} << Geste::Souris;
+    QTest::newRow("classe sans série")
+        << true << "[3A] - Troisième A" << QStringList{manga, ndzana, owona} << Geste::Souris;
     QTest::newRow("orientation ignorée")
-        << false << "[2NDA] - Seconde A" << QStringList{manga, ndzana, owona};
+        << false << "[2NDA] - Seconde A" << QStringList{manga, ndzana, owona} << Geste::Souris;
+    // The list follows the box's state, whoever turns it over.
+    QTest::newRow("seconde A, au clavier")
+        << true << "[2NDA] - Seconde A" << QStringList{manga, owona} << Geste::Clavier;
+    QTest::newRow("seconde A, par le programme")
+        << true << "[2NDA] - Seconde A" << QStringList{manga, owona} << Geste::Programme;
+    QTest::newRow("seconde A, par un lecteur d'écran")
+        << true << "[2NDA] - Seconde A" << QStringList{manga, owona} << Geste::LecteurDEcran;
 }
 
 void TestPageEleves::orientation() {
     QFETCH(bool, tenirCompte);
     QFETCH(QString, nouvelle);
     QFETCH(QStringList, eleves);
+    QFETCH(Geste, facon);
     Env env;
     TFAssistantNouvelleAnnee& a = *env.Assistant;
     env.AllerAuxEleves();
@@ -241,7 +253,7 @@ void TestPageEleves::orientation() {
            QStringLiteral("Troisième A"), QStringLiteral("Promus"));
     Env::Choisir(a.ComboBoxElevesNouvelleClasse, nouvelle);
     if (tenirCompte)
-        QTest::mouseClick(a.CheckBoxTenirCompteOrientation, Qt::LeftButton, {}, QPoint(6, 6));
+        Basculer(a.CheckBoxTenirCompteOrientation, facon);
     QCOMPARE(a.CheckBoxTenirCompteOrientation->isChecked(), tenirCompte);
     QCOMPARE(env.Lignes(), eleves);
 }
@@ -299,8 +311,17 @@ void TestPageEleves::deplacerUnEleve() {
 }
 
 // "Afficher uniquement les élèves qui n'ont pas encore de classe": placed students leave the list, at once
-// and after each "&Valider".
+// and after each "&Valider"; however the box is turned over.
+void TestPageEleves::masquerLesElevesPlaces_data() {
+    QTest::addColumn<Geste>("facon");
+    QTest::newRow("souris") << Geste::Souris;
+    QTest::newRow("clavier") << Geste::Clavier;
+    QTest::newRow("programme") << Geste::Programme;
+    QTest::newRow("lecteur d'écran") << Geste::LecteurDEcran;
+}
+
 void TestPageEleves::masquerLesElevesPlaces() {
+    QFETCH(Geste, facon);
     Env env;
     TFAssistantNouvelleAnnee& a = *env.Assistant;
     env.AllerAuxEleves();
@@ -309,14 +330,14 @@ void TestPageEleves::masquerLesElevesPlaces() {
     env.Cocher(0, true);
     env.Valider();
     QCOMPARE(env.Lignes(), QStringList({S03 + " - 6A", S06}));
-    QTest::mouseClick(a.CheckBoxSelectionBas, Qt::LeftButton, {}, QPoint(6, 6));
+    Basculer(a.CheckBoxSelectionBas, facon);
     QCOMPARE(env.Lignes(), QStringList{S06});
     env.Cocher(0, true);
     env.Valider();
     QVERIFY(env.Lignes().isEmpty());
     QCOMPARE(a.CheckBoxElevesSelectionner->checkState(), Qt::Unchecked);
     QCOMPARE(env.Placement(), QStringList({"S03:6A", "S06:6A"}));
-    QTest::mouseClick(a.CheckBoxSelectionBas, Qt::LeftButton, {}, QPoint(6, 6));
+    Basculer(a.CheckBoxSelectionBas, facon);
     QCOMPARE(env.Lignes(), QStringList({S03 + " - 6A", S06 + " - 6A"}));
 }
 

@@ -196,7 +196,8 @@ TJournal::TJournal(QWidget* parent) : QDialog(parent) {
     for (QTimeEdit* heure : {DateTimePicker3, DateTimePicker4})
         connect(heure, &QTimeEdit::timeChanged, this, &TJournal::FiltreModifie);
     connect(EditContenant, &QLineEdit::textChanged, this, &TJournal::FiltreModifie);
-    connect(CheckBox5, &QCheckBox::clicked, this, [this](bool coche) {
+    // The time range follows the box's state, whoever changes it (a screen reader toggles without a click).
+    connect(CheckBox5, &QCheckBox::toggled, this, [this](bool coche) {
         DateTimePicker3->setEnabled(coche);
         DateTimePicker4->setEnabled(coche);
         FiltreModifie();

@@ -177,16 +177,18 @@ TFAssistantNouvelleAnnee::TFAssistantNouvelleAnnee(QWidget* parent) : QWizard(pa
             &TFAssistantNouvelleAnnee::ComboBoxElevesNouvelleClasseChange);
     connect(ComboBoxElevesPromusRedoublantsExclus, &QComboBox::activated, this,
             &TFAssistantNouvelleAnnee::ComboBoxElevesPromusRedoublantsExclusChange);
-    connect(CheckBoxSelectionBas, &QCheckBox::clicked, this,
+    // The boxes act on their state, however it changes: a click, the keyboard, a screen reader's toggle
+    // action (which does not click) or the program.
+    connect(CheckBoxSelectionBas, &QCheckBox::toggled, this,
             &TFAssistantNouvelleAnnee::CheckBoxSelectionBasClick);
-    connect(CheckBoxTenirCompteOrientation, &QCheckBox::clicked, this,
+    connect(CheckBoxTenirCompteOrientation, &QCheckBox::toggled, this,
             &TFAssistantNouvelleAnnee::CheckBoxTenirCompteOrientationClick);
     connect(ButtonElevesValider, &QPushButton::clicked, this,
             &TFAssistantNouvelleAnnee::ButtonElevesValiderClick);
     connect(ButtonProposer, &QPushButton::clicked, this, &TFAssistantNouvelleAnnee::ButtonProposerClick);
     connect(ButtonAnnulerProposition, &QPushButton::clicked, this,
             &TFAssistantNouvelleAnnee::ButtonAnnulerPropositionClick);
-    connect(CheckBoxEleve, &QCheckBox::clicked, this, &TFAssistantNouvelleAnnee::CheckBoxEleveClick);
+    connect(CheckBoxEleve, &QCheckBox::toggled, this, &TFAssistantNouvelleAnnee::CheckBoxEleveClick);
     connect(ButtonNiveauAjouter, &QPushButton::clicked, this,
             &TFAssistantNouvelleAnnee::ButtonNiveauAjouterClick);
     connect(ButtonMatiereAjouter, &QPushButton::clicked, this,
