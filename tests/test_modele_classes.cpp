@@ -367,7 +367,7 @@ void TestModeleClasses::lignesOrdreEtSection() {
     QCOMPARE(lignes.at(6),
              QStringLiteral("INNER JOIN `bd_2025_2026`.`section` `SC` ON `SC`.`id` = `N`.`id_section`"));
     QCOMPARE(lignes.mid(10, conditions.size()), conditions);
-    QCOMPARE(lignes.last(), QStringLiteral("ORDER BY `N`.`ordre` ASC"));
+    QCOMPARE(lignes.last(), QStringLiteral("ORDER BY `N`.`ordre` ASC, `C`.`code` ASC"));
 }
 
 void TestModeleClasses::rechercheParCode() {
@@ -513,7 +513,7 @@ void TestModeleClasses::textesRequetes_data() {
         QStringLiteral("INNER JOIN `bd_2025_2026`.`langue` `L` ON `L`.`id` = `C`.`id_langue`\n"
                        "LEFT JOIN `bd_2025_2026`.`salle` `SS` ON `SS`.`id` = `C`.`id_salle`\n"
                        "LEFT JOIN `bd_2025_2026`.`series` `S` ON `S`.`num` = `C`.`serie`\n");
-    const QString parOrdre = QStringLiteral("ORDER BY `N`.`ordre` ASC");
+    const QString parOrdre = QStringLiteral("ORDER BY `N`.`ordre` ASC, `C`.`code` ASC");
     const QString niveau = QStringLiteral("WHERE `N`.`code` = 'C''1'\n");
 
     cas(

@@ -80,10 +80,29 @@ class TestVerification : public QObject {
 private slots:
     void memesChiffresQueLeVraiChangement();
     void rienNeChange();
+    void classesParNiveauPuisCode();
     void raisonsDesLignesNonReportees();
     void blocages_data();
     void blocages();
 };
+
+// The students placed per class come by their level's rank, then by code, whatever the codes' own order
+// ("2D" of the fifth level after "6A" of the first), in the preview and in the committed run's figures.
+void TestVerification::classesParNiveauPuisCode() {
+    EnvironnementTransition env(Donnees);
+    TDictionnaireDecisions decisions;
+    TOrdreEleves ordre;
+    Eleves(env, decisions, ordre);
+    env.Placement.insert(QStringLiteral("E001"), QStringLiteral("2D"));
+    env.Placement.insert(QStringLiteral("E004"), QStringLiteral("2D"));
+    const QList<QPair<QString, int>> attendu = {{QStringLiteral("6A"), 2}, {QStringLiteral("2D"), 2}};
+    TTransitionAnnee apercu;
+    const TBilanTransition previsions = apercu.Verifier(env.Parametres);
+    QVERIFY2(previsions.Blocage.isEmpty(), qPrintable(previsions.Blocage));
+    QCOMPARE(previsions.ElevesParClasse, attendu);
+    QVERIFY2(TTransitionAnnee().Executer(env.Parametres), qPrintable(env.Boites().join(QLatin1Char('\n'))));
+    QCOMPARE(TTransitionAnnee::BilanApresValidation(env.Parametres).ElevesParClasse, attendu);
+}
 
 // The preview's figures are those of the real run that follows it.
 void TestVerification::memesChiffresQueLeVraiChangement() {

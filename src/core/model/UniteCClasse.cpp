@@ -58,6 +58,9 @@ TCClasse::TCClasse(const TCClasse& Classe)
 namespace {
 
 const QString TexteToutes = QStringLiteral("Toute les classes");
+// Classes by their level's rank, then by code: the server would leave classes of one level in any order,
+// and a list must read the same from one run to the next.
+const QString ParNiveauPuisCode = QStringLiteral("ORDER BY `N`.`ordre` ASC, `C`.`code` ASC");
 
 // The class of the current row with its own nested objects: series and room only when the row has them.
 std::unique_ptr<TCClasse> Classe(const TClientDataSet& ds) {
@@ -171,7 +174,7 @@ void TCClasse::LoadComboboxClasse(QComboBox* Combobox, const QString& Annee, con
         [&](const QString& D) {
             QStringList lignes = Debut(D) + Fin(D);
             AjouterNiveau(lignes, CodeNiveau);
-            lignes << QStringLiteral("ORDER BY `N`.`ordre` ASC");
+            lignes << ParNiveauPuisCode;
             return lignes;
         },
         ParLibelle);
@@ -186,7 +189,7 @@ void TCClasse::LoadComboboxClasse(QComboBox* Combobox, const QString& Annee, con
             const bool niveau = AjouterNiveau(lignes, CodeNiveau);
             if (IDSection != -1)
                 lignes << EtOuOu(niveau, QStringLiteral("`SC`.`id` = ") + QString::number(IDSection));
-            lignes << QStringLiteral("ORDER BY `N`.`ordre` ASC");
+            lignes << ParNiveauPuisCode;
             return lignes;
         },
         ParLibelle);
@@ -204,7 +207,7 @@ void TCClasse::LoadComboboxClasseByListeOrdreNiveauIdSection(QComboBox* Combobox
                 lignes << QStringLiteral("WHERE `N`.`ordre` IN  ") + OrdreDesNiveau;
             if (IDSection != -1)
                 lignes << EtOuOu(ordres, QStringLiteral("`SC`.`id` = ") + QString::number(IDSection));
-            lignes << QStringLiteral("ORDER BY `N`.`ordre` ASC");
+            lignes << ParNiveauPuisCode;
             return lignes;
         },
         [](const TCClasse& classe) {
@@ -246,7 +249,7 @@ void TCClasse::LoadComboboxClasseByEnseignant(QComboBox* Combobox, const QString
                           QStringLiteral("`C`.`code` IN (SELECT `CM`.`classe` FROM ") + D +
                           QStringLiteral(".`classe_matiere` `CM` WHERE `CM`.`enseignant` = ") +
                           ChaineSQL(MatEnseignant) + QStringLiteral(")");
-            lignes << QStringLiteral("ORDER BY `N`.`ordre` ASC");
+            lignes << ParNiveauPuisCode;
             return lignes;
         },
         ParLibelle);
@@ -262,7 +265,7 @@ void TCClasse::LoadComboboxClasseByProfTitutalire(QComboBox* Combobox, const QSt
             const bool niveau = AjouterNiveau(lignes, CodeNiveau);
             lignes << (niveau ? QStringLiteral("AND ") : QStringLiteral("WHERE ")) +
                           QStringLiteral("`C`.`prof_titulaire` = ") + ChaineSQL(MatProfTitulaire);
-            lignes << QStringLiteral("ORDER BY `N`.`ordre` ASC");
+            lignes << ParNiveauPuisCode;
             return lignes;
         },
         ParLibelle);

@@ -5,6 +5,9 @@
 #include "core/transition/EtapesTransition.h"
 
 #include <QSet>
+#include <algorithm>
+#include <limits>
+#include <utility>
 
 using namespace Modele;
 
@@ -82,16 +85,33 @@ QList<TLigneBilan> BilanTables(const QString& ancienneBase) {
     return lignes;
 }
 
+TRangsClasses RangsClasses(const QString& base) {
+    TRequete requete(ConnexionAnnee(), QStringLiteral("ProviderDonneeRangsClasses"));
+    TClientDataSet& ds = requete.Ouvrir(
+        {QStringLiteral("SELECT C.code, N.ordre FROM `%1`.classe C LEFT JOIN `%1`.niveau N ON N.code = C.niv")
+             .arg(base)});
+    TRangsClasses rangs;
+    for (ds.First(); !ds.Eof(); ds.Next())
+        if (!ds.FieldByName(QStringLiteral("ordre")).IsNull())
+            rangs.insert(ds.FieldByName(QStringLiteral("code")).AsString(), Entier(ds, "ordre"));
+    return rangs;
+}
+
 void BilanEleves(TBilanTransition& Bilan, const TOrdreEleves& Ordre, const TDictionnaireDecisions& Decisions,
-                 const TDictionnairePlacement& Placement, bool Eleves) {
+                 const TDictionnairePlacement& Placement, bool Eleves, const TRangsClasses& Rangs) {
     Bilan.ElevesParClasse.clear();
     Bilan.NonPlaces.clear();
     if (Eleves) {
-        QMap<QString, int> parClasse;
+        QHash<QString, int> parClasse;
         for (const QString& classe : Placement)
             ++parClasse[classe];
         for (auto it = parClasse.cbegin(); it != parClasse.cend(); ++it)
             Bilan.ElevesParClasse.append({it.key(), it.value()});
+        const auto cle = [&Rangs](const QPair<QString, int>& c) {
+            return std::make_pair(Rangs.value(c.first, std::numeric_limits<int>::max()), c.first);
+        };
+        std::sort(Bilan.ElevesParClasse.begin(), Bilan.ElevesParClasse.end(),
+                  [&cle](const auto& a, const auto& b) { return cle(a) < cle(b); });
     }
     for (const TCEleve* eleve : Ordre) {
         const QString& matricule = eleve->GetMatricule();

@@ -2,6 +2,7 @@
 
 #include "core/transition/Dictionnaires.h"
 
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -35,7 +36,7 @@ struct TEleveNonPlace {
 
 struct TBilanTransition {
     QList<TLigneBilan> Lignes;
-    // Students placed in each class of the new year, by class code.
+    // Students placed in each class of the new year, by the rank of the class's level, then by class code.
     QList<QPair<QString, int>> ElevesParClasse;
     // Students with a decision and no class of the new year (all of them when "Elèves" is unticked), by
     // surname, first name and matricule.
@@ -48,9 +49,17 @@ struct TBilanTransition {
 // The most rows not carried a line lists.
 inline constexpr int NombreExemplesBilan = 20;
 
-// The students part of the figures, from the placement alone.
+// The rank of each class's level (class code to the level's order); a class without one is missing.
+using TRangsClasses = QHash<QString, int>;
+
+// The students part of the figures, from the placement; the classes in the order of their level's rank
+// (classes of no known rank last), then of their code.
 void BilanEleves(TBilanTransition& Bilan, const TOrdreEleves& Ordre, const TDictionnaireDecisions& Decisions,
-                 const TDictionnairePlacement& Placement, bool Eleves);
+                 const TDictionnairePlacement& Placement, bool Eleves, const TRangsClasses& Rangs);
+
+// The ranks of the classes of a year's database, read on the year connection. Raises EKorven on a database
+// error.
+TRangsClasses RangsClasses(const QString& base);
 
 // The tables' figures, read on the year connection (attached to the new year's database) once every step of
 // the change has run; ancienneBase is the closing year's database. Raises EKorven on a database error.

@@ -25,7 +25,7 @@ struct TEtapeCopie {
     QString FiltreSource{}; // which of the closing year's rows the step takes (empty: all)
     QString FiltreCible{};  // which of the new year's rows it fills (empty: all)
     QString Etiquette{};    // what names a row besides its key (empty: the key alone)
-    QString Motif{};        // why a row is left behind, when the statement's conditions say it (NULL otherwise)
+    QString Motif{}; // why a row is left behind, when the statement's conditions say it (NULL otherwise)
 };
 
 // Steps 9 to 44, in order, copying from the closing year's database (named ancienneBase, written unquoted

@@ -5,8 +5,8 @@
 #include "core/model/UniteCSerie.h"
 
 #include <QLocale>
-#include <tuple>
 #include <optional>
+#include <tuple>
 
 using namespace Modele;
 

@@ -17,11 +17,19 @@ namespace {
 
 const QString FormatDate = QStringLiteral("yyyy/MM/dd");
 
-// The students' part of the figures, from the wizard's maps when they are given.
+// The students' part of the figures, from the wizard's maps when they are given. The classes come in the
+// order of their level in the closing year; when that cannot be read, in the order of their code.
 void BilanDesEleves(TBilanTransition& bilan, const TParametresTransition& p) {
-    if (p.DictionnaireEleves != nullptr && p.Ordre != nullptr && p.DictionnaireDecisions != nullptr)
-        BilanEleves(bilan, *p.Ordre, *p.DictionnaireDecisions,
-                    p.DictionnaireElevesNew ? *p.DictionnaireElevesNew : TDictionnairePlacement(), p.Eleves);
+    if (p.DictionnaireEleves == nullptr || p.Ordre == nullptr || p.DictionnaireDecisions == nullptr)
+        return;
+    TRangsClasses rangs;
+    try {
+        rangs = RangsClasses(Modele::BaseAnnee(p.AnneeCourante));
+    } catch (const EKorven&) {
+    }
+    BilanEleves(bilan, *p.Ordre, *p.DictionnaireDecisions,
+                p.DictionnaireElevesNew ? *p.DictionnaireElevesNew : TDictionnairePlacement(), p.Eleves,
+                rangs);
 }
 
 } // namespace
