@@ -13,8 +13,6 @@
 --     columns succeed with a strict sql_mode.
 --   * no foreign keys: the transition checks references itself with IN conditions, and rows may
 --     be written before the rows they refer to.
---   * banque, Catcharge, Charge, motif_reduction and cotes are filled by INSERT ... SELECT without
---     a column list: their column order must not change.
 
 -- ---------------------------------------------------------------------------------------------
 -- School setup and administration
@@ -275,7 +273,7 @@ CREATE TABLE appreciations (
   PRIMARY KEY (id)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
 
--- Marks scale. Column order is fixed (copied without a column list).
+-- Marks scale.
 CREATE TABLE cotes (
   id INT NOT NULL,
   cote VARCHAR(30) NULL DEFAULT NULL,
@@ -486,7 +484,7 @@ CREATE TABLE reduction_frais (
   KEY idx_reduction_frais_eleve (MAT_ELEVE)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
 
--- Reasons for reductions. Column order is fixed (copied without a column list).
+-- Reasons for reductions.
 -- typeReduction: 'P' a percentage, 'M' a fixed amount.
 CREATE TABLE motif_reduction (
   id INT NOT NULL,
@@ -496,7 +494,7 @@ CREATE TABLE motif_reduction (
   PRIMARY KEY (id)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
 
--- Banks. Column order is fixed (copied without a column list).
+-- Banks.
 CREATE TABLE banque (
   id INT NOT NULL,
   nom VARCHAR(150) NULL DEFAULT NULL,
@@ -505,7 +503,7 @@ CREATE TABLE banque (
   PRIMARY KEY (id)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
 
--- Expense categories with their spending ceiling. Column order is fixed.
+-- Expense categories with their spending ceiling.
 CREATE TABLE Catcharge (
   id INT NOT NULL,
   lib VARCHAR(150) NULL DEFAULT NULL,
@@ -513,7 +511,7 @@ CREATE TABLE Catcharge (
   PRIMARY KEY (id)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
 
--- Expenses, each in a category. reguliere is '1' for a recurring expense. Column order is fixed.
+-- Expenses, each in a category. reguliere is '1' for a recurring expense.
 CREATE TABLE Charge (
   id INT NOT NULL,
   lib VARCHAR(150) NULL DEFAULT NULL,

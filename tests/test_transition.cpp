@@ -34,6 +34,8 @@ private slots:
     void codeAnneeDangereux_data();
     void codeAnneeDangereux();
     void moteurSansTransactions();
+    void colonnesDansUnAutreOrdre();
+    void colonneManquante();
     void secondeExecution();
 };
 
@@ -439,6 +441,57 @@ void TestTransition::moteurSansTransactions() {
                  refus.contains(QStringLiteral("InnoDB")),
              qPrintable(refus));
     QVERIFY(!refus.contains(QStringLiteral("bd_2026_2027.classe")));
+    QCOMPARE(env.Empreinte(), avant);
+    QVERIFY(!OBDataModule->Tx());
+}
+
+// The new year's tables may hold their columns in another order than the closing year's: every value lands
+// in the column of its name.
+void TestTransition::colonnesDansUnAutreOrdre() {
+    EnvironnementTransition env(Donnees);
+    for (const char* deplacement :
+         {"ALTER TABLE banque MODIFY numero_compte VARCHAR(100) NULL DEFAULT NULL AFTER id",
+          "ALTER TABLE Catcharge MODIFY plafond_depense DECIMAL(12,2) NULL DEFAULT NULL FIRST",
+          "ALTER TABLE Charge MODIFY reguliere CHAR(1) NOT NULL DEFAULT '0' AFTER id, MODIFY id_categorie "
+          "INT "
+          "NULL DEFAULT NULL FIRST",
+          "ALTER TABLE motif_reduction MODIFY valeurReduction DECIMAL(12,2) NULL DEFAULT NULL AFTER id, "
+          "MODIFY "
+          "typeReduction VARCHAR(10) NULL DEFAULT NULL FIRST",
+          "ALTER TABLE cotes MODIFY note_ou_moyenne CHAR(1) NULL DEFAULT NULL FIRST, MODIFY inc_sup CHAR(1) "
+          "NOT "
+          "NULL DEFAULT '0' AFTER id, MODIFY cote VARCHAR(30) NULL DEFAULT NULL AFTER sup"})
+        env.Base.Executer(QString::fromLatin1(deplacement), Nouvelle);
+    QVERIFY(env.Executer());
+    const auto lignes = [&env](const QString& sql) { return env.Base.Lignes(sql, Nouvelle); };
+    QCOMPARE(lignes(QStringLiteral("SELECT id, nom, etat, numero_compte FROM banque ORDER BY id")),
+             QStringList({QStringLiteral("1|Afriland|1|0001"), QStringLiteral("2|SGBC déjà là|1|9999")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT id, lib, CONCAT(plafond_depense) FROM Catcharge ORDER BY id")),
+             QStringList({QStringLiteral("1|Fonctionnement|100000.00"),
+                          QStringLiteral("2|Investissement (déjà là)|5.00")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT id, lib, id_categorie, reguliere FROM Charge ORDER BY id")),
+             QStringList({QStringLiteral("1|Électricité|1|1"), QStringLiteral("2|Bâtiment (déjà là)|2|1")}));
+    QCOMPARE(
+        lignes(QStringLiteral(
+            "SELECT id, motif, typeReduction, CONCAT(valeurReduction) FROM motif_reduction ORDER BY id")),
+        QStringList({QStringLiteral("1|Enfant d'enseignant (déjà là)|P|40.00"),
+                     QStringLiteral("2|Fratrie|M|5000.00")}));
+    QCOMPARE(lignes(QStringLiteral("SELECT id, cote, id_langue, CONCAT(inf), CONCAT(sup), inc_sup, "
+                                   "note_ou_moyenne FROM cotes ORDER BY id")),
+             QStringList({QStringLiteral("1|A|1|16.00|20.00|1|N"),
+                          QStringLiteral("2|B (déjà là)|1|14.00|16.00|0|N")}));
+}
+
+// A column the new year lacks stops the run as any failing statement does: the server's words, nothing kept.
+void TestTransition::colonneManquante() {
+    EnvironnementTransition env(Donnees);
+    env.Base.Executer(QStringLiteral("ALTER TABLE banque DROP COLUMN numero_compte"), Nouvelle);
+    const QStringList avant = env.Empreinte();
+    QVERIFY(!env.Executer());
+    const QString erreur = env.Boites().constLast();
+    QVERIFY2(erreur.startsWith(QStringLiteral("Une erreur est survenue : \r\n")) &&
+                 erreur.contains(QStringLiteral("numero_compte")),
+             qPrintable(erreur));
     QCOMPARE(env.Empreinte(), avant);
     QVERIFY(!OBDataModule->Tx());
 }

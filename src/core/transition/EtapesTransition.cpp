@@ -531,12 +531,14 @@ QList<TEtapeCopie> EtapesCopie(const QString& o) {
                    QStringLiteral("Transfert des Tranches par frais terminé"),
                    {QStringLiteral("tranche")}});
     // 38. Banks (`banque`)
-    etapes.append({38,
-                   QStringLiteral("Banques"),
-                   {QStringLiteral("INSERT INTO banque  SELECT id, nom, etat, numero_compte FROM ") + o +
-                    QStringLiteral(".banque WHERE (id NOT IN (SELECT id FROM banque))")},
-                   QStringLiteral("Transfert des banques terminé"),
-                   {QStringLiteral("banque")}});
+    etapes.append(
+        {38,
+         QStringLiteral("Banques"),
+         {QStringLiteral(
+              "INSERT INTO banque (id, nom, etat, numero_compte) SELECT id, nom, etat, numero_compte FROM ") +
+          o + QStringLiteral(".banque WHERE (id NOT IN (SELECT id FROM banque))")},
+         QStringLiteral("Transfert des banques terminé"),
+         {QStringLiteral("banque")}});
     // 39. Instalments per student (`tranche_eleve`)
     etapes.append(
         {39,
@@ -552,26 +554,32 @@ QList<TEtapeCopie> EtapesCopie(const QString& o) {
          QStringLiteral("Transfert des Tranche par élève terminé"),
          {QStringLiteral("tranche_eleve")}});
     // 40. Expense categories (`Catcharge`)
-    etapes.append({40,
-                   QStringLiteral("Catégories de charges"),
-                   {QStringLiteral("INSERT INTO Catcharge SELECT id, lib, plafond_depense"),
-                    QStringLiteral("FROM ") + o + QStringLiteral(".Catcharge"),
-                    QStringLiteral("WHERE id NOT IN (SELECT id FROM Catcharge)")},
-                   QString(),
-                   {QStringLiteral("catcharge")}});
+    etapes.append(
+        {40,
+         QStringLiteral("Catégories de charges"),
+         {QStringLiteral("INSERT INTO Catcharge (id, lib, plafond_depense) SELECT id, lib, plafond_depense"),
+          QStringLiteral("FROM ") + o + QStringLiteral(".Catcharge"),
+          QStringLiteral("WHERE id NOT IN (SELECT id FROM Catcharge)")},
+         QString(),
+         {QStringLiteral("catcharge")}});
     // 41. Expenses (`Charge`)
-    etapes.append({41,
-                   QStringLiteral("Charges"),
-                   {QStringLiteral("INSERT INTO Charge  SELECT id, lib, id_categorie, reguliere FROM ") + o +
-                    QStringLiteral(".Charge WHERE id_categorie IN (SELECT id FROM Catcharge)") +
-                    QStringLiteral(" AND (id NOT IN (SELECT id FROM Charge))")},
-                   QStringLiteral("Transfert des Catégories de charges et charges terminé"),
-                   {QStringLiteral("charge")}});
+    etapes.append(
+        {41,
+         QStringLiteral("Charges"),
+         {QStringLiteral(
+              "INSERT INTO Charge (id, lib, id_categorie, reguliere) SELECT id, lib, id_categorie, reguliere "
+              "FROM ") +
+          o + QStringLiteral(".Charge WHERE id_categorie IN (SELECT id FROM Catcharge)") +
+          QStringLiteral(" AND (id NOT IN (SELECT id FROM Charge))")},
+         QStringLiteral("Transfert des Catégories de charges et charges terminé"),
+         {QStringLiteral("charge")}});
     // 42. Reduction reasons (`motif_reduction`)
     etapes.append(
         {42,
          QStringLiteral("Motifs de réduction"),
-         {QStringLiteral("INSERT INTO motif_reduction SELECT id, motif, typeReduction, valeurReduction "),
+         {QStringLiteral(
+              "INSERT INTO motif_reduction (id, motif, typeReduction, valeurReduction) SELECT id, motif, "
+              "typeReduction, valeurReduction "),
           QStringLiteral("FROM ") + o + QStringLiteral(".motif_reduction"),
           QStringLiteral("WHERE id NOT IN (SELECT id FROM motif_reduction)")},
          QStringLiteral("Transfert des Motifs de reduction terminés terminé"),
@@ -580,7 +588,9 @@ QList<TEtapeCopie> EtapesCopie(const QString& o) {
     etapes.append(
         {43,
          QStringLiteral("Cotes"),
-         {QStringLiteral("INSERT INTO cotes SELECT id,cote, id_langue, inf, sup, inc_sup, note_ou_moyenne "),
+         {QStringLiteral(
+              "INSERT INTO cotes (id, cote, id_langue, inf, sup, inc_sup, note_ou_moyenne) SELECT id, cote, "
+              "id_langue, inf, sup, inc_sup, note_ou_moyenne "),
           QStringLiteral("FROM ") + o + QStringLiteral(".cotes"),
           QStringLiteral("WHERE id NOT IN (SELECT id FROM cotes)")},
          QStringLiteral("Transfert des Cotes terminé"),
