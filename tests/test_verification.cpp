@@ -244,6 +244,15 @@ void TestVerification::blocages_data() {
     QTest::newRow("matricule d'élève déjà pris par le personnel")
         << QStringLiteral("placement P1") << QString()
         << QStringLiteral("Une erreur est survenue : \r\nDuplicate entry");
+    // Another workstation has just made the change: said as such, not in the server's words.
+    QTest::newRow("nouvelle année déjà enregistrée")
+        << QStringLiteral(
+               "INSERT INTO korven.annee_scolaire (code, active, date_debut, nom_etablissement) VALUES "
+               "('2026/2027', '0', CURDATE(), 'Collège d''Akwa')")
+        << QString()
+        << QStringLiteral(
+               "L'année scolaire 2026/2027 est déjà enregistrée dans la base maîtresse "
+               "(korven.annee_scolaire), probablement par un autre poste.\r\nRien n'a été modifié.");
     QTest::newRow("classe de placement non reportée")
         << QStringLiteral("placement 6B") << QString()
         << QStringLiteral("Une erreur est survenue : \r\nCes classes");

@@ -2,4 +2,5 @@
 
 #include <utility>
 
-EKorven::EKorven(QString message) : message_(std::move(message)), utf8_(message_.toUtf8()) {}
+EKorven::EKorven(QString message, int codeServeur)
+    : message_(std::move(message)), utf8_(message_.toUtf8()), codeServeur_(codeServeur) {}

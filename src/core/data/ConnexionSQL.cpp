@@ -14,6 +14,10 @@ QString TexteErreur(const QSqlError& erreur) {
     return pilote.isEmpty() ? QStringLiteral("Erreur inconnue de la base de données.") : pilote;
 }
 
+EKorven ErreurBase(const QSqlError& erreur) {
+    return EKorven(TexteErreur(erreur), erreur.nativeErrorCode().toInt());
+}
+
 TSQLConnection::TSQLConnection(const QString& objectName, const QString& nomConnexion, QObject* parent)
     : QObject(parent), nomConnexion_(nomConnexion) {
     setObjectName(objectName);
@@ -132,17 +136,17 @@ void TSQLConnection::BeginTransaction() {
         // Applies to the next transaction of this session only.
         QSqlQuery niveau(base);
         if (!niveau.exec(QStringLiteral("SET TRANSACTION ISOLATION LEVEL READ COMMITTED")))
-            throw EKorven(TexteErreur(niveau.lastError()));
+            throw ErreurBase(niveau.lastError());
     }
     if (!base.transaction())
-        throw EKorven(TexteErreur(base.lastError()));
+        throw ErreurBase(base.lastError());
     enTransaction_ = true;
 }
 
 void TSQLConnection::Commit() {
     QSqlDatabase base = Base();
     if (!base.commit())
-        throw EKorven(TexteErreur(base.lastError()));
+        throw ErreurBase(base.lastError());
     enTransaction_ = false;
 }
 
@@ -153,5 +157,5 @@ void TSQLConnection::Rollback() {
         return;
     QSqlDatabase base = QSqlDatabase::database(nomConnexion_, false);
     if (!base.rollback())
-        throw EKorven(TexteErreur(base.lastError()));
+        throw ErreurBase(base.lastError());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/KORVENTypesU.h"
 #include "base/ValeursConnexion.h"
 
 #include <QObject>
@@ -58,3 +59,5 @@ private:
 // The text of a database error as the server words it, or the driver's when the server said nothing.
 class QSqlError;
 QString TexteErreur(const QSqlError& erreur);
+// The error to raise for it: that text, with the server's error number.
+EKorven ErreurBase(const QSqlError& erreur);

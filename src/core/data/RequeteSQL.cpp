@@ -98,7 +98,7 @@ namespace {
     if ((code == QLatin1String("2006") || code == QLatin1String("2013")) && !requete.SQLConnection.isNull() &&
         !requete.SQLConnection->InTransaction())
         requete.SQLConnection->Close();
-    throw EKorven(TexteErreur(erreur));
+    throw ErreurBase(erreur);
 }
 
 // Runs the text on the connection: as it stands when it has no parameters (so nothing in it is read as a
@@ -149,7 +149,7 @@ TResultat TSQLQuery::Lire() {
         resultat.Lignes << ligne;
     }
     if (q.lastError().isValid())
-        throw EKorven(TexteErreur(q.lastError()));
+        throw ErreurBase(q.lastError());
     active_ = true;
     return resultat;
 }

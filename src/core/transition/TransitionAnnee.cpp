@@ -17,6 +17,20 @@ namespace {
 
 const QString FormatDate = QStringLiteral("yyyy/MM/dd");
 
+// The new year is in the master table already: another workstation has just made the change, or it was made
+// before. Told as such rather than in the server's words about a duplicate key.
+// The server's number for a duplicate key.
+constexpr int CleEnDouble = 1062;
+
+class EAnneeDejaEnregistree : public EKorven {
+public:
+    explicit EAnneeDejaEnregistree(const QString& annee)
+        : EKorven(QStringLiteral("L'année scolaire %1 est déjà enregistrée dans la base maîtresse "
+                                 "(korven.annee_scolaire), probablement par un autre poste.\r\nRien n'a été "
+                                 "modifié.")
+                      .arg(annee)) {}
+};
+
 // The students' part of the figures, from the wizard's maps when they are given. The classes come in the
 // order of their level in the closing year; when that cannot be read, in the order of their code.
 void BilanDesEleves(TBilanTransition& bilan, const TParametresTransition& p) {
@@ -237,13 +251,19 @@ bool TTransitionAnnee::Derouler(const TParametresTransition& p) {
              {QStringLiteral("date_fin"), debut.toString(FormatDate)}});
 
         Etape(8, QStringLiteral("Ouverture de l'année scolaire %1").arg(p.NouvelleAnnee));
-        Instruction(
-            {QStringLiteral("INSERT INTO korven.annee_scolaire(code, active, date_debut, nom_etablissement) "
+        try {
+            Instruction({QStringLiteral(
+                            "INSERT INTO korven.annee_scolaire(code, active, date_debut, nom_etablissement) "
                             "VALUE(:code, :active, :date_debut, :nom_etablissement)")},
-            {{QStringLiteral("code"), p.NouvelleAnnee},
-             {QStringLiteral("active"), QStringLiteral("1")},
-             {QStringLiteral("date_debut"), GetDateHeureServeur().toString(FormatDate)},
-             {QStringLiteral("nom_etablissement"), p.NomEtablissement}});
+                        {{QStringLiteral("code"), p.NouvelleAnnee},
+                         {QStringLiteral("active"), QStringLiteral("1")},
+                         {QStringLiteral("date_debut"), GetDateHeureServeur().toString(FormatDate)},
+                         {QStringLiteral("nom_etablissement"), p.NomEtablissement}});
+        } catch (const EKorven& e) {
+            if (e.CodeServeur() == CleEnDouble)
+                throw EAnneeDejaEnregistree(p.NouvelleAnnee);
+            throw;
+        }
 
         for (const TEtapeCopie& etape : EtapesCopie(ancienneBase)) {
             if (etape.TransfertEleves) {
@@ -292,7 +312,10 @@ bool TTransitionAnnee::Derouler(const TParametresTransition& p) {
             RemettreVerifications();
             RemettreCompteurs(compteurs);
         }
-        Signaler(QStringLiteral("Une erreur est survenue : \r\n") + texte);
+        if (dynamic_cast<const EAnneeDejaEnregistree*>(&e) != nullptr)
+            Signaler(texte);
+        else
+            Signaler(QStringLiteral("Une erreur est survenue : \r\n") + texte);
         return false;
     }
 
