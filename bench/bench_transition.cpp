@@ -29,6 +29,7 @@
 #include "OutilsBench.h"
 #include "base/KorvenUtils.h"
 #include "core/data/RequeteSQL.h"
+#include "core/transition/EtapesTransition.h"
 #include "support/EnvironnementTransition.h"
 
 #include <QCoreApplication>
@@ -54,8 +55,8 @@ const QString Ancienne = QStringLiteral("bd_2025_2026");
 const QString Nouvelle = QStringLiteral("bd_2026_2027");
 
 // Steps that open and close the transaction in the application; the client's file does the same there.
-constexpr int EtapeOuverture = 6;
-constexpr int EtapeValidation = 46;
+const int EtapeOuverture = NumeroEtape(TEtapeFixe::Transaction);
+const int EtapeValidation = NumeroEtape(TEtapeFixe::Validation);
 
 // Prefix of the time marks of the floor's marked file.
 const QString Marque = QStringLiteral("#etape");
@@ -654,7 +655,7 @@ TMesure ExecuterTransition(EnvironnementTransition& env, std::map<int, QString>&
     };
     QList<TReleve> releves;
     int etapeCourante = 0;
-    transition.Progression = [&](int numero, const QString& libelle, int) {
+    transition.Progression = [&](int numero, int, const QString& libelle, int) {
         releves.append({numero, chrono.nsecsElapsed(), TempsProcesseur()});
         etapeCourante = numero;
         libelles[numero] = libelle;
@@ -697,8 +698,23 @@ TMesure ExecuterTransition(EnvironnementTransition& env, std::map<int, QString>&
 
 // The steps where the program does more than send one statement of its own text: the students it writes
 // from its records, and the two heavy statements that follow from them (photos, instalments per student).
-const std::vector<int> EtapesPropres = {30, 31, 39};
-constexpr int EtapeEleves = 30;
+std::vector<int> Propres() {
+    std::vector<int> etapes;
+    for (const TEtapeCopie& e : EtapesCopie())
+        if (e.Nature == TNatureEtape::Eleves || e.Nature == TNatureEtape::Fabrique ||
+            e.Tables.contains(QStringLiteral("photos")))
+            etapes.push_back(e.Numero);
+    return etapes;
+}
+const std::vector<int> EtapesPropres = Propres();
+
+int NumeroEtapeEleves() {
+    for (const TEtapeCopie& e : EtapesCopie())
+        if (e.Nature == TNatureEtape::Eleves)
+            return e.Numero;
+    return 0;
+}
+const int EtapeEleves = NumeroEtapeEleves();
 
 struct TResultatTaille {
     TTaille Taille{};

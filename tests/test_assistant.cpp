@@ -608,7 +608,15 @@ void TestAssistant::boutonTerminer() {
 
     assistant.MotDePasse = ServeurDeTest::MotDePasse();
     env.Plateforme.Vider();
+    // The connection switch counts as the first five steps, and says so.
+    QString pendantConnexion;
+    env.Plateforme.PendantMessage = [&](const QString& texte) {
+        if (texte == QStringLiteral("Connexion réussie à la base de donnée."))
+            pendantConnexion = assistant.LabelProgression->text();
+    };
     QTest::mouseClick(terminer, Qt::LeftButton);
+    QCOMPARE(pendantConnexion,
+             QStringLiteral("Étapes 1 à 5 sur 48 : Connexion à la nouvelle base de données (encore 43)"));
     QCOMPARE(env.Boites(), BoitesCompletes);
     QVERIFY(assistant.LabelProgression->text().startsWith(QStringLiteral("Étape 48 sur 48")));
     QCOMPARE(assistant.ProgressBarTransition->value(), 48);

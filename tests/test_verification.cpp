@@ -3,7 +3,7 @@
 // connection as they were, shows no box, and reports what would stop the real run in the real run's words.
 #include "core/data/OBDataModuleU.h"
 #include "core/data/Requete.h"
-#include "core/journal/EnteteDocument.h"
+#include "core/platform/Poste.h"
 #include "core/transition/BilanTransition.h"
 #include "core/transition/RapportTransition.h"
 #include "support/EnvironnementTransition.h"
@@ -35,9 +35,10 @@ QStringList Lignes(const TBilanTransition& bilan) {
     return lignes;
 }
 
-const TLigneBilan* Ligne(const TBilanTransition& bilan, int numero) {
+// The figures of the step that fills that table of the new year.
+const TLigneBilan* Ligne(const TBilanTransition& bilan, const QString& table) {
     for (const TLigneBilan& l : bilan.Lignes)
-        if (l.Numero == numero)
+        if (l.Table == table)
             return &l;
     return nullptr;
 }
@@ -117,17 +118,21 @@ void TestVerification::memesChiffresQueLeVraiChangement() {
     QVERIFY(env.Plateforme.Evenements.isEmpty());
     QVERIFY(previsions.Lignes.size() > 30);
 
-    TBilanTransition constate;
-    QDateTime debut, fin;
+    QList<TRapportTransition> rapports;
     TTransitionAnnee transition;
-    transition.ApresValidation = [&](const TBilanTransition& b, const QDateTime& d, const QDateTime& f) {
-        constate = b;
-        debut = d;
-        fin = f;
-    };
+    transition.ApresValidation = [&rapports](const TRapportTransition& r) { rapports << r; };
+    env.Parametres.NomUtilisateur = QStringLiteral("Administratrice");
     QVERIFY(transition.Executer(env.Parametres));
-    QCOMPARE(Lignes(constate), Lignes(previsions));
-    QVERIFY(debut.isValid() && fin.isValid() && debut <= fin);
+    QCOMPARE(rapports.size(), 1);
+    const TRapportTransition& rapport = rapports.first();
+    QCOMPARE(Lignes(rapport.Bilan), Lignes(previsions));
+    QVERIFY(rapport.Debut.isValid() && rapport.Fin.isValid() && rapport.Debut <= rapport.Fin);
+    // Who ran it and where; the school of the closing year under the new year's code.
+    QCOMPARE(rapport.Utilisateur, QStringLiteral("admin (Administratrice)"));
+    QVERIFY2(rapport.Poste.startsWith(GetNomMachine()), qPrintable(rapport.Poste));
+    QCOMPARE(rapport.AncienneAnnee, QStringLiteral("2025/2026"));
+    QCOMPARE(rapport.NouvelleAnnee, QStringLiteral("2026/2027"));
+    QCOMPARE(rapport.Entete.AnneeFr, QStringLiteral("Année scolaire: 2026/2027"));
     // The report comes before the closing box.
     QCOMPARE(env.Plateforme.Evenements.constLast(), QStringLiteral("Redémarrage"));
 
@@ -137,11 +142,11 @@ void TestVerification::memesChiffresQueLeVraiChangement() {
     QCOMPARE(previsions.NonPlaces.at(0).Nom, QStringLiteral("N'Guessan"));
     QCOMPARE(previsions.NonPlaces.at(1).Decision, QStringLiteral("E"));
     // A table copied, one carried only in part, the instalments made per student.
-    const TLigneBilan* utilisateurs = Ligne(previsions, 10);
+    const TLigneBilan* utilisateurs = Ligne(previsions, QStringLiteral("utilisateur"));
     QVERIFY(utilisateurs != nullptr);
     QCOMPARE(utilisateurs->Anciennes, 2);
     QCOMPARE(utilisateurs->NonReportees, 0);
-    const TLigneBilan* tranches = Ligne(previsions, 39);
+    const TLigneBilan* tranches = Ligne(previsions, QStringLiteral("tranche_eleve"));
     QVERIFY(tranches != nullptr);
     QCOMPARE(tranches->Anciennes, -1);
     QCOMPARE(tranches->Nouvelles,
@@ -149,14 +154,6 @@ void TestVerification::memesChiffresQueLeVraiChangement() {
 
     // The run's report, drawn into a PDF file: the school's header, the figures, a class's head count, a
     // student left without a class.
-    TRapportTransition rapport;
-    InitDocumentsHeader(true, rapport.Entete, QStringLiteral("2026/2027"));
-    rapport.Utilisateur = QStringLiteral("admin");
-    rapport.Debut = debut;
-    rapport.Fin = fin;
-    rapport.AncienneAnnee = QStringLiteral("2025/2026");
-    rapport.NouvelleAnnee = QStringLiteral("2026/2027");
-    rapport.Bilan = constate;
     QTemporaryDir dossier;
     const QString pdf = dossier.filePath(QStringLiteral("rapport.pdf"));
     {
@@ -211,9 +208,9 @@ void TestVerification::raisonsDesLignesNonReportees() {
     TTransitionAnnee apercu;
     const TBilanTransition b = apercu.Verifier(env.Parametres);
     QVERIFY2(b.Blocage.isEmpty(), qPrintable(b.Blocage));
-    const TLigneBilan* classes = Ligne(b, 28);
-    const TLigneBilan* personnel = Ligne(b, 27);
-    const TLigneBilan* personnes = Ligne(b, 26);
+    const TLigneBilan* classes = Ligne(b, QStringLiteral("classe"));
+    const TLigneBilan* personnel = Ligne(b, QStringLiteral("personnel"));
+    const TLigneBilan* personnes = Ligne(b, QStringLiteral("personne"));
     QVERIFY(classes && personnel && personnes);
     const QString tout = classes->Exemples.join(QLatin1Char('\n'));
     QVERIFY2(tout.contains(QStringLiteral("6B — Sixième B : salle non reportée")), qPrintable(tout));

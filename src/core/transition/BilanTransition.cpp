@@ -26,10 +26,8 @@ QString Ou(const QString& condition) {
 QList<TLigneBilan> BilanTables(const QString& ancienneBase) {
     QList<TLigneBilan> lignes;
     TRequete requete(ConnexionAnnee(), QStringLiteral("ProviderDonneeBilanTransition"));
-    for (const TEtapeCopie& e : EtapesCopie(ancienneBase)) {
-        // The instalments per student are made, not copied: their count alone.
-        const bool fabriquees = e.Numero == 39;
-        if (e.TransfertEleves || (e.Source.isEmpty() && !fabriquees))
+    for (const TEtapeCopie& e : EtapesCopie()) {
+        if (e.Nature != TNatureEtape::Copie && e.Nature != TNatureEtape::Fabrique)
             continue;
         TLigneBilan ligne;
         ligne.Numero = e.Numero;
@@ -38,10 +36,14 @@ QList<TLigneBilan> BilanTables(const QString& ancienneBase) {
         TClientDataSet& nouvelles = requete.Ouvrir({QStringLiteral("SELECT COUNT(*) AS n FROM `") +
                                                     ligne.Table + QLatin1Char('`') + Ou(e.FiltreCible)});
         ligne.Nouvelles = Entier(nouvelles, "n");
-        if (fabriquees) {
+        if (e.Nature == TNatureEtape::Fabrique) {
+            // Rows made, not copied: their count alone.
             lignes << ligne;
             continue;
         }
+        const auto texte = [&ancienneBase](const QString& t) { return TEtapeCopie::Texte(t, ancienneBase); };
+        const QString source = ancienneBase + QStringLiteral(".`") + e.Source + QLatin1Char('`');
+        const QString filtreSource = texte(e.FiltreSource);
 
         QStringList egalites;
         QStringList cles;
@@ -54,19 +56,19 @@ QList<TLigneBilan> BilanTables(const QString& ancienneBase) {
                                 QLatin1Char(')');
         TClientDataSet& comptes =
             requete.Ouvrir({QStringLiteral("SELECT COUNT(*) AS anciennes, COALESCE(SUM(") + absente +
-                            QStringLiteral("), 0) AS absentes FROM ") + e.Source + QStringLiteral(" O") +
-                            Ou(e.FiltreSource)});
+                            QStringLiteral("), 0) AS absentes FROM ") + source + QStringLiteral(" O") +
+                            Ou(filtreSource)});
         ligne.Anciennes = Entier(comptes, "anciennes");
         ligne.NonReportees = Entier(comptes, "absentes");
         if (ligne.NonReportees > 0) {
             const QString condition =
-                e.FiltreSource.isEmpty() ? absente : e.FiltreSource + QStringLiteral(" AND ") + absente;
+                filtreSource.isEmpty() ? absente : filtreSource + QStringLiteral(" AND ") + absente;
             TClientDataSet& exemples = requete.Ouvrir(
                 {QStringLiteral("SELECT CONCAT_WS(' / ', ") + cles.join(QStringLiteral(", ")) +
                  QStringLiteral(") AS cle, ") +
-                 (e.Etiquette.isEmpty() ? QStringLiteral("NULL") : e.Etiquette) +
-                 QStringLiteral(" AS etiquette, ") + (e.Motif.isEmpty() ? QStringLiteral("NULL") : e.Motif) +
-                 QStringLiteral(" AS motif FROM ") + e.Source + QStringLiteral(" O WHERE ") + condition +
+                 (e.Etiquette.isEmpty() ? QStringLiteral("NULL") : texte(e.Etiquette)) +
+                 QStringLiteral(" AS etiquette, ") + (e.Motif.isEmpty() ? QStringLiteral("NULL") : texte(e.Motif)) +
+                 QStringLiteral(" AS motif FROM ") + source + QStringLiteral(" O WHERE ") + condition +
                  QStringLiteral(" ORDER BY ") + cles.join(QStringLiteral(", ")) +
                  QStringLiteral(" LIMIT %1").arg(NombreExemplesBilan)});
             for (exemples.First(); !exemples.Eof(); exemples.Next()) {

@@ -6,22 +6,25 @@
 #include "core/data/OBDataModuleU.h"
 #include "core/data/Requete.h"
 #include "core/journal/EcritureJournal.h"
+#include "core/journal/EnteteDocument.h"
 #include "core/model/OutilsModele.h"
 #include "core/platform/FinApplication.h"
 #include "core/platform/Messages.h"
+#include "core/platform/Poste.h"
 #include "core/transition/BilanTransition.h"
 #include "core/transition/EtapesTransition.h"
+#include "core/transition/RapportTransition.h"
 #include "core/transition/TransfertEleves.h"
 
 namespace {
 
 const QString FormatDate = QStringLiteral("yyyy/MM/dd");
 
-// The new year is in the master table already: another workstation has just made the change, or it was made
-// before. Told as such rather than in the server's words about a duplicate key.
 // The server's number for a duplicate key.
 constexpr int CleEnDouble = 1062;
 
+// The new year is in the master table already: another workstation has just made the change, or it was made
+// before. Told as such rather than in the server's words about a duplicate key.
 class EAnneeDejaEnregistree : public EKorven {
 public:
     explicit EAnneeDejaEnregistree(const QString& annee)
@@ -40,46 +43,11 @@ void BilanDesEleves(TBilanTransition& bilan, const TParametresTransition& p) {
     try {
         rangs = RangsClasses(Modele::BaseAnnee(p.AnneeCourante));
     } catch (const EKorven&) {
+        // The figures are worth more than their order.
     }
     BilanEleves(bilan, *p.Ordre, *p.DictionnaireDecisions,
                 p.DictionnaireElevesNew ? *p.DictionnaireElevesNew : TDictionnairePlacement(), p.Eleves,
                 rangs);
-}
-
-} // namespace
-
-QStringList TablesNonTransactionnelles(const QString& nouvelleBase) {
-    TRequete requete(OBDataModule->OBSQLConnection, QStringLiteral("ProviderDonneeMoteursTransition"));
-    // Every table a step writes, and the journal.
-    QStringList noms = {QStringLiteral("'journal'")};
-    for (const TEtapeCopie& etape : EtapesCopie(QStringLiteral("bd")))
-        for (const QString& table : etape.Tables)
-            if (!noms.contains(QLatin1Char('\'') + table + QLatin1Char('\'')))
-                noms << QLatin1Char('\'') + table + QLatin1Char('\'');
-    TClientDataSet& tables = requete.Ouvrir(
-        {QStringLiteral("SELECT CONCAT(T.TABLE_SCHEMA, '.', T.TABLE_NAME) AS nom"),
-         QStringLiteral("FROM information_schema.TABLES T LEFT JOIN information_schema.ENGINES E ON E.ENGINE "
-                        "= T.ENGINE"),
-         QStringLiteral("WHERE ((T.TABLE_SCHEMA = :base AND LOWER(T.TABLE_NAME) IN (") +
-             noms.join(QLatin1Char(',')) + QStringLiteral("))"),
-         QStringLiteral("   OR (T.TABLE_SCHEMA = 'korven' AND LOWER(T.TABLE_NAME) = 'annee_scolaire'))"),
-         QStringLiteral("  AND COALESCE(E.TRANSACTIONS, 'NO') <> 'YES'"), QStringLiteral("ORDER BY nom")},
-        {{QStringLiteral("base"), nouvelleBase}});
-    QStringList resultat;
-    for (tables.First(); !tables.Eof(); tables.Next())
-        resultat << tables.FieldByName(QStringLiteral("nom")).AsString();
-    return resultat;
-}
-
-void TTransitionAnnee::Etape(int numero, const QString& libelle) {
-    if (Progression)
-        Progression(numero, libelle, NombreEtapes - numero);
-}
-
-void TTransitionAnnee::Instruction(const QStringList& lignes, const TParams& parametres) {
-    TSQLQuery* requete = OBDataModule->SQLQuery1;
-    requete->Preparer(lignes, parametres);
-    requete->ExecSQL();
 }
 
 // The counters of the tables that number their rows themselves: a rolled-back insert moves them on all the
@@ -130,6 +98,64 @@ bool RemplissageEnBloc(const QString& nouvelleBase) {
     }
 }
 
+// The report of a committed change: the school's identity from the year just closed (the new year's
+// parameters are only those it already had) under the new year's code, who ran it and from where.
+TRapportTransition RapportDuChangement(const TParametresTransition& p, const TBilanTransition& bilan,
+                                       const QDateTime& debut, const QDateTime& fin) {
+    TRapportTransition rapport;
+    InitDocumentsHeader(true, rapport.Entete, p.AnneeCourante);
+    rapport.Entete.AnneeFr = QStringLiteral("Année scolaire: ") + p.NouvelleAnnee;
+    rapport.Entete.AnneeEn = QStringLiteral("Academic year: ") + p.NouvelleAnnee;
+    rapport.Utilisateur = p.NomUtilisateur.isEmpty()
+                              ? p.Login
+                              : p.Login + QStringLiteral(" (") + p.NomUtilisateur + QLatin1Char(')');
+    try {
+        rapport.Poste = GetNomMachine() + QLatin1Char('-') + GetIP();
+    } catch (const EKorven&) {
+        rapport.Poste = GetNomMachine();
+    }
+    rapport.Debut = debut;
+    rapport.Fin = fin;
+    rapport.AncienneAnnee = p.AnneeCourante;
+    rapport.NouvelleAnnee = p.NouvelleAnnee;
+    rapport.Bilan = bilan;
+    return rapport;
+}
+
+} // namespace
+
+QStringList TablesNonTransactionnelles(const QString& nouvelleBase) {
+    TRequete requete(OBDataModule->OBSQLConnection, QStringLiteral("ProviderDonneeMoteursTransition"));
+    QStringList noms;
+    for (const QString& table : TablesEcritesTransition())
+        noms << QLatin1Char('\'') + table + QLatin1Char('\'');
+    TClientDataSet& tables = requete.Ouvrir(
+        {QStringLiteral("SELECT CONCAT(T.TABLE_SCHEMA, '.', T.TABLE_NAME) AS nom"),
+         QStringLiteral("FROM information_schema.TABLES T LEFT JOIN information_schema.ENGINES E ON E.ENGINE "
+                        "= T.ENGINE"),
+         QStringLiteral("WHERE ((T.TABLE_SCHEMA = :base AND LOWER(T.TABLE_NAME) IN (") +
+             noms.join(QLatin1Char(',')) + QStringLiteral("))"),
+         QStringLiteral("   OR (T.TABLE_SCHEMA = 'korven' AND LOWER(T.TABLE_NAME) = 'annee_scolaire'))"),
+         QStringLiteral("  AND COALESCE(E.TRANSACTIONS, 'NO') <> 'YES'"), QStringLiteral("ORDER BY nom")},
+        {{QStringLiteral("base"), nouvelleBase}});
+    QStringList resultat;
+    for (tables.First(); !tables.Eof(); tables.Next())
+        resultat << tables.FieldByName(QStringLiteral("nom")).AsString();
+    return resultat;
+}
+
+void TTransitionAnnee::Etape(int numero, const QString& libelle, int dernier) {
+    dernier = std::max(dernier, numero);
+    if (Progression)
+        Progression(numero, dernier, libelle, NombreEtapesTransition() - dernier);
+}
+
+void TTransitionAnnee::Instruction(const QStringList& lignes, const TParams& parametres) {
+    TSQLQuery* requete = OBDataModule->SQLQuery1;
+    requete->Preparer(lignes, parametres);
+    requete->ExecSQL();
+}
+
 void TTransitionAnnee::Signaler(const QString& texte) {
     if (!apercu_) {
         Messages().Erreur(texte);
@@ -148,7 +174,18 @@ void TTransitionAnnee::Informer(const QString& texte) {
 bool TTransitionAnnee::Executer(const TParametresTransition& p) {
     apercu_ = false;
     bilan_ = TBilanTransition();
-    return Derouler(p);
+    if (!Connecter(p))
+        return false;
+    try {
+        OuvrirTransaction();
+        Corps(p);
+        Valider();
+    } catch (const std::exception& e) {
+        Echec(e);
+        return false;
+    }
+    Conclure(p);
+    return true;
 }
 
 TBilanTransition TTransitionAnnee::Verifier(const TParametresTransition& p) {
@@ -159,7 +196,15 @@ TBilanTransition TTransitionAnnee::Verifier(const TParametresTransition& p) {
     const QStringList parametres = connexion->Params;
     const bool ouverte = connexion->Connected();
     const QString nouvelleBD = NouvelleBD;
-    Derouler(p);
+    if (Connecter(p)) {
+        try {
+            OuvrirTransaction();
+            Corps(p);
+            Annuler();
+        } catch (const std::exception& e) {
+            Echec(e);
+        }
+    }
     connexion->Close();
     connexion->Params = parametres;
     if (ouverte) {
@@ -182,15 +227,14 @@ TBilanTransition TTransitionAnnee::BilanApresValidation(const TParametresTransit
     return bilan;
 }
 
-bool TTransitionAnnee::Derouler(const TParametresTransition& p) {
-    // Connection switch.
-    Etape(1, QStringLiteral("Connexion à la nouvelle base de données"));
+bool TTransitionAnnee::Connecter(const TParametresTransition& p) {
+    Etape(NumeroEtape(TEtapeFixe::Connexion), QStringLiteral("Connexion à la nouvelle base de données"),
+          EtapesConnexion);
     NouvelleBD = NomBaseAnnee(p.NouvelleAnnee);
-    QString ancienneBase;
     try {
         // Both names are written into the statements as they are: only plain names may go there.
         Modele::BaseAnnee(p.NouvelleAnnee);
-        ancienneBase = Modele::BaseAnnee(p.AnneeCourante);
+        ancienneBase_ = Modele::BaseAnnee(p.AnneeCourante);
     } catch (const EKorven& e) {
         Signaler(QStringLiteral("Une erreur est survenue : \r\n") + e.Message());
         return false;
@@ -212,7 +256,8 @@ bool TTransitionAnnee::Derouler(const TParametresTransition& p) {
     Informer(QStringLiteral("Connexion réussie à la base de donnée."));
 
     // Rows written to a table without transactions would survive a rollback: refuse before writing anything.
-    QList<QPair<QString, qulonglong>> compteurs;
+    compteurs_.clear();
+    enBloc_ = false;
     try {
         const QStringList tables = TablesNonTransactionnelles(NouvelleBD);
         if (!tables.isEmpty()) {
@@ -226,7 +271,7 @@ bool TTransitionAnnee::Derouler(const TParametresTransition& p) {
             return false;
         }
         if (apercu_) {
-            compteurs = CompteursAutomatiques(NouvelleBD);
+            compteurs_ = CompteursAutomatiques(NouvelleBD);
             enBloc_ = RemplissageEnBloc(NouvelleBD);
         }
     } catch (const EKorven& e) {
@@ -234,97 +279,105 @@ bool TTransitionAnnee::Derouler(const TParametresTransition& p) {
         Signaler(QStringLiteral("Une erreur est survenue : \r\n") + e.Message());
         return false;
     }
+    return true;
+}
 
-    QDateTime debut;
+void TTransitionAnnee::OuvrirTransaction() {
+    Etape(NumeroEtape(TEtapeFixe::Transaction), QStringLiteral("Ouverture de la transaction"));
+    OBDataModule->StartTransaction();
+    if (apercu_ && enBloc_)
+        Instruction({QStringLiteral("SET SESSION unique_checks = 0, foreign_key_checks = 0")});
+}
+
+void TTransitionAnnee::Corps(const TParametresTransition& p) {
+    Etape(NumeroEtape(TEtapeFixe::ClotureAnnee),
+          QStringLiteral("Clôture de l'année scolaire %1").arg(p.AnneeCourante));
+    debut_ = GetDateHeureServeur();
+    Instruction(
+        {QStringLiteral("UPDATE korven.annee_scolaire set active = :active, date_fin = :date_fin WHERE "
+                        "active = '1' ")},
+        {{QStringLiteral("active"), QStringLiteral("0")},
+         {QStringLiteral("date_fin"), debut_.toString(FormatDate)}});
+
+    Etape(NumeroEtape(TEtapeFixe::OuvertureAnnee),
+          QStringLiteral("Ouverture de l'année scolaire %1").arg(p.NouvelleAnnee));
     try {
-        Etape(6, QStringLiteral("Ouverture de la transaction"));
-        OBDataModule->StartTransaction();
-        if (apercu_ && enBloc_)
-            Instruction({QStringLiteral("SET SESSION unique_checks = 0, foreign_key_checks = 0")});
-
-        Etape(7, QStringLiteral("Clôture de l'année scolaire %1").arg(p.AnneeCourante));
-        debut = GetDateHeureServeur();
         Instruction(
-            {QStringLiteral("UPDATE korven.annee_scolaire set active = :active, date_fin = :date_fin WHERE "
-                            "active = '1' ")},
-            {{QStringLiteral("active"), QStringLiteral("0")},
-             {QStringLiteral("date_fin"), debut.toString(FormatDate)}});
-
-        Etape(8, QStringLiteral("Ouverture de l'année scolaire %1").arg(p.NouvelleAnnee));
-        try {
-            Instruction({QStringLiteral(
-                            "INSERT INTO korven.annee_scolaire(code, active, date_debut, nom_etablissement) "
+            {QStringLiteral("INSERT INTO korven.annee_scolaire(code, active, date_debut, nom_etablissement) "
                             "VALUE(:code, :active, :date_debut, :nom_etablissement)")},
-                        {{QStringLiteral("code"), p.NouvelleAnnee},
-                         {QStringLiteral("active"), QStringLiteral("1")},
-                         {QStringLiteral("date_debut"), GetDateHeureServeur().toString(FormatDate)},
-                         {QStringLiteral("nom_etablissement"), p.NomEtablissement}});
-        } catch (const EKorven& e) {
-            if (e.CodeServeur() == CleEnDouble)
-                throw EAnneeDejaEnregistree(p.NouvelleAnnee);
-            throw;
-        }
-
-        for (const TEtapeCopie& etape : EtapesCopie(ancienneBase)) {
-            if (etape.TransfertEleves) {
-                if (!p.Eleves)
-                    continue;
-                Etape(etape.Numero, etape.Libelle);
-                static const TDictionnairePlacement aucunPlacement;
-                static const TDictionnaireEleves aucunEleve;
-                TransfererEleves(OBDataModule->SQLQuery1,
-                                 p.DictionnaireElevesNew ? *p.DictionnaireElevesNew : aucunPlacement,
-                                 p.DictionnaireEleves ? *p.DictionnaireEleves : aucunEleve,
-                                 QStringLiteral("0"));
-            } else {
-                Etape(etape.Numero, etape.Libelle);
-                Instruction(etape.Lignes);
-            }
-            Informer(etape.Boite);
-        }
-
-        Etape(45, QStringLiteral("Journal des opérations"));
-        TEcritureJournal journal;
-        journal.UpdateJournal(
-            p.Login, QStringLiteral("Activation de la nouvelle année scolaire avec les paramétrages de base"),
-            QStringLiteral("Ajout"), QStringLiteral("Administration de la Base de donnees"));
-
-        if (apercu_) {
-            // Every step has run: the figures are read, then everything is undone.
-            Etape(46, QStringLiteral("Lecture du bilan, puis annulation"));
-            bilan_.Lignes = BilanTables(ancienneBase);
-            OBDataModule->RollbackTransaction();
-            RemettreVerifications();
-            RemettreCompteurs(compteurs);
-            return true;
-        }
-        Etape(46, QStringLiteral("Validation de la transaction"));
-        OBDataModule->CommitTransaction();
-    } catch (const std::exception& e) {
-        const auto* erreur = dynamic_cast<const EKorven*>(&e);
-        const QString texte = erreur ? erreur->Message() : QString::fromUtf8(e.what());
-        try {
-            OBDataModule->RollbackTransaction();
-        } catch (const EKorven&) {
-            // A lost connection has ended the transaction on the server already.
-        }
-        if (apercu_) {
-            RemettreVerifications();
-            RemettreCompteurs(compteurs);
-        }
-        if (dynamic_cast<const EAnneeDejaEnregistree*>(&e) != nullptr)
-            Signaler(texte);
-        else
-            Signaler(QStringLiteral("Une erreur est survenue : \r\n") + texte);
-        return false;
+            {{QStringLiteral("code"), p.NouvelleAnnee},
+             {QStringLiteral("active"), QStringLiteral("1")},
+             {QStringLiteral("date_debut"), GetDateHeureServeur().toString(FormatDate)},
+             {QStringLiteral("nom_etablissement"), p.NomEtablissement}});
+    } catch (const EKorven& e) {
+        if (e.CodeServeur() == CleEnDouble)
+            throw EAnneeDejaEnregistree(p.NouvelleAnnee);
+        throw;
     }
 
+    for (const TEtapeCopie& etape : EtapesCopie()) {
+        if (etape.Nature == TNatureEtape::Eleves) {
+            if (!p.Eleves)
+                continue;
+            Etape(etape.Numero, etape.Libelle);
+            static const TDictionnairePlacement aucunPlacement;
+            static const TDictionnaireEleves aucunEleve;
+            TransfererEleves(OBDataModule->SQLQuery1,
+                             p.DictionnaireElevesNew ? *p.DictionnaireElevesNew : aucunPlacement,
+                             p.DictionnaireEleves ? *p.DictionnaireEleves : aucunEleve, QStringLiteral("0"));
+        } else {
+            Etape(etape.Numero, etape.Libelle);
+            Instruction(etape.Instruction(ancienneBase_));
+        }
+        Informer(etape.Boite);
+    }
+
+    Etape(NumeroEtape(TEtapeFixe::Journal), QStringLiteral("Journal des opérations"));
+    TEcritureJournal journal;
+    journal.UpdateJournal(
+        p.Login, QStringLiteral("Activation de la nouvelle année scolaire avec les paramétrages de base"),
+        QStringLiteral("Ajout"), QStringLiteral("Administration de la Base de donnees"));
+}
+
+void TTransitionAnnee::Valider() {
+    Etape(NumeroEtape(TEtapeFixe::Validation), QStringLiteral("Validation de la transaction"));
+    OBDataModule->CommitTransaction();
+}
+
+void TTransitionAnnee::Annuler() {
+    // Every step has run: the figures are read, then everything is undone.
+    Etape(NumeroEtape(TEtapeFixe::Validation), QStringLiteral("Lecture du bilan, puis annulation"));
+    bilan_.Lignes = BilanTables(ancienneBase_);
+    OBDataModule->RollbackTransaction();
+    RemettreVerifications();
+    RemettreCompteurs();
+}
+
+void TTransitionAnnee::Echec(const std::exception& e) {
+    const auto* erreur = dynamic_cast<const EKorven*>(&e);
+    const QString texte = erreur ? erreur->Message() : QString::fromUtf8(e.what());
+    try {
+        OBDataModule->RollbackTransaction();
+    } catch (const EKorven&) {
+        // A lost connection has ended the transaction on the server already.
+    }
+    if (apercu_) {
+        RemettreVerifications();
+        RemettreCompteurs();
+    }
+    if (dynamic_cast<const EAnneeDejaEnregistree*>(&e) != nullptr)
+        Signaler(texte);
+    else
+        Signaler(QStringLiteral("Une erreur est survenue : \r\n") + texte);
+}
+
+void TTransitionAnnee::Conclure(const TParametresTransition& p) {
     if (ApresValidation) {
         // The change is done: what it carried is read now, for its report. A failure there leaves the change
         // as it is.
         try {
             bilan_ = BilanApresValidation(p);
-            ApresValidation(bilan_, debut, GetDateHeureServeur());
+            ApresValidation(RapportDuChangement(p, bilan_, debut_, GetDateHeureServeur()));
         } catch (const EKorven& e) {
             Messages().Erreur(
                 QStringLiteral("Le rapport du changement d'année ne peut pas être établi : \r\n") +
@@ -332,13 +385,12 @@ bool TTransitionAnnee::Derouler(const TParametresTransition& p) {
         }
     }
 
-    Etape(47, QStringLiteral("Terminé"));
+    Etape(NumeroEtape(TEtapeFixe::Fin), QStringLiteral("Terminé"));
     Messages().Information(
         QStringLiteral("Le processus de changement d'année scolaire est à présent terminé.\r\n"
                        "L'application va être redémarrée."));
-    Etape(48, QStringLiteral("Redémarrage de l'application"));
+    Etape(NumeroEtape(TEtapeFixe::Redemarrage), QStringLiteral("Redémarrage de l'application"));
     FinApplication().Redemarrer();
-    return true;
 }
 
 void TTransitionAnnee::RemettreVerifications() {
@@ -352,8 +404,8 @@ void TTransitionAnnee::RemettreVerifications() {
     }
 }
 
-void TTransitionAnnee::RemettreCompteurs(const QList<QPair<QString, qulonglong>>& compteurs) {
-    for (const auto& [table, valeur] : compteurs) {
+void TTransitionAnnee::RemettreCompteurs() {
+    for (const auto& [table, valeur] : compteurs_) {
         try {
             Instruction({QStringLiteral("ALTER TABLE %1 AUTO_INCREMENT = %2").arg(table).arg(valeur)});
         } catch (const EKorven&) {

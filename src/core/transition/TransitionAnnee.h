@@ -10,6 +10,8 @@
 #include <QString>
 #include <functional>
 
+struct TRapportTransition;
+
 // What the year transition takes from the wizard.
 struct TParametresTransition {
     QString NouvelleAnnee; // text of EditAnneeScolaire, e.g. 2026/2027
@@ -17,7 +19,8 @@ struct TParametresTransition {
     QString Serveur, Port, Utilisateur, MotDePasse;
     QString NomEtablissement;
     QString Login;
-    bool Eleves = true; // "Elèves" ticked
+    QString NomUtilisateur; // the signed-in user's name, for the run's report
+    bool Eleves = true;     // "Elèves" ticked
     const TDictionnaireEleves* DictionnaireEleves = nullptr;
     const TDictionnairePlacement* DictionnaireElevesNew = nullptr;
     // For the students part of the figures (preview and report): decisions and the list's order.
@@ -31,15 +34,19 @@ struct TParametresTransition {
 // parameters, journals the operation and commits. Every step reports to the user through the message
 // interface. Any error from the transaction on rolls everything back: the master table and the new database
 // are then exactly as they were, and the transition can be run again.
+//
+// A run goes in phases: the connection and its checks; the transaction's body (every step, nothing else);
+// the commit; what follows the commit (the report, the closing box, the end).
 class TTransitionAnnee {
 public:
-    // Called before each step runs: its number (1 to NombreEtapes), what it does, how many steps remain.
-    std::function<void(int numero, const QString& libelle, int restantes)> Progression;
+    // Called before each step runs: the numbers it covers (the same number but for the connection switch,
+    // which counts as several steps), what it does, how many steps remain after it.
+    std::function<void(int premier, int dernier, const QString& libelle, int restantes)> Progression;
 
-    // Called once the change is committed, before the closing message, with what it carried and the server's
-    // clock when it started and ended: the window offers the run's report there.
-    std::function<void(const TBilanTransition& bilan, const QDateTime& debut, const QDateTime& fin)>
-        ApresValidation;
+    // Called once the change is committed, before the closing message, with its report (the school's header,
+    // who ran it, from where, when it started and ended by the server's clock, what it carried): the window
+    // offers it there.
+    std::function<void(const TRapportTransition& rapport)> ApresValidation;
 
     // Runs the whole transition. Returns true once committed (the closing message shown and a restart
     // asked for); false when it stopped, after telling the user why.
@@ -58,20 +65,36 @@ public:
     // The new year's database, set at the start of every run.
     QString NouvelleBD;
 
-    static constexpr int NombreEtapes = 48;
-
 private:
-    bool Derouler(const TParametresTransition& p);
-    void Etape(int numero, const QString& libelle);
+    // The connection switch and the checks made before anything is written. false once the user has been
+    // told why the change cannot be made.
+    bool Connecter(const TParametresTransition& p);
+    // Opens the transaction the body runs in.
+    void OuvrirTransaction();
+    // The transaction's body, on a transaction open on the year connection: every step from the closing of
+    // the year to the journal entry. Raises on the first error.
+    void Corps(const TParametresTransition& p);
+    void Valider();
+    // What follows the commit: the report, the closing box, the end of the application.
+    void Conclure(const TParametresTransition& p);
+    // The preview's end, once the body has run: the figures read, then everything undone.
+    void Annuler();
+    // After a failed body: the transaction rolled back, the user told.
+    void Echec(const std::exception& e);
+
+    void Etape(int numero, const QString& libelle, int dernier = 0);
     void Instruction(const QStringList& lignes, const TParams& parametres = {});
     // An error box (the preview keeps the text instead), an information box (none in the preview).
     void Signaler(const QString& texte);
     void Informer(const QString& texte);
-    void RemettreCompteurs(const QList<QPair<QString, qulonglong>>& compteurs);
+    void RemettreCompteurs();
     void RemettreVerifications();
 
     bool apercu_ = false;
     bool enBloc_ = false; // the preview fills empty tables in bulk
+    QString ancienneBase_;
+    QDateTime debut_;                             // the server's clock when the year was closed
+    QList<QPair<QString, qulonglong>> compteurs_; // the preview puts these counters back
     TBilanTransition bilan_;
 };
 

@@ -1,6 +1,6 @@
 #include "gui/wizard/PageFin.h"
 
-#include "core/transition/TransitionAnnee.h"
+#include "core/transition/EtapesTransition.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,7 +24,7 @@ TPageFin::TPageFin(QWidget* parent)
     LabelProgression->setWordWrap(true);
     ProgressBarTransition = new QProgressBar(this);
     ProgressBarTransition->setObjectName(QStringLiteral("ProgressBarTransition"));
-    ProgressBarTransition->setRange(0, TTransitionAnnee::NombreEtapes);
+    ProgressBarTransition->setRange(0, NombreEtapesTransition());
     ProgressBarTransition->setValue(0);
     ProgressBarTransition->setVisible(false);
     ButtonVerifier = new QPushButton(QStringLiteral("&Vérifier"), this);

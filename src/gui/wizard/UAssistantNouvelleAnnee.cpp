@@ -1,11 +1,10 @@
 #include "gui/wizard/UAssistantNouvelleAnnee.h"
 
 #include "core/data/OBDataModuleU.h"
-#include "core/journal/EnteteDocument.h"
 #include "core/model/UniteCConfiguration.h"
 #include "core/platform/FinApplication.h"
-#include "core/platform/Poste.h"
 #include "core/transition/BilanTransition.h"
+#include "core/transition/EtapesTransition.h"
 #include "core/transition/RapportTransition.h"
 #include "core/transition/TransitionAnnee.h"
 #include "gui/journal/JournalU.h"
@@ -34,6 +33,13 @@
 TFAssistantNouvelleAnnee* FAssistantNouvelleAnnee = nullptr;
 
 namespace {
+
+// "Étape 7", or "Étapes 1 à 5" for a step that counts as several; in lower case unless told.
+QString NumerosEtape(int premier, int dernier, bool majuscule) {
+    const QString texte = premier == dernier ? QStringLiteral("étape %1").arg(premier)
+                                             : QStringLiteral("étapes %1 à %2").arg(premier).arg(dernier);
+    return majuscule ? QStringLiteral("É") + texte.mid(1) : texte;
+}
 
 TPageAssistant::Entete EnteteListe(const QString& titre, const QString& sousTitre, int hauteur = 70,
                                    int tailleTitre = 16, int tailleSousTitre = 15) {
@@ -317,6 +323,7 @@ TParametresTransition TFAssistantNouvelleAnnee::ParametresTransition() const {
     parametres.MotDePasse = MotDePasse;
     parametres.NomEtablissement = NomEtablissement;
     parametres.Login = Login;
+    parametres.NomUtilisateur = Name;
     parametres.Eleves = CheckBoxEleve->isChecked();
     parametres.DictionnaireEleves = &DictionnaireEleves;
     parametres.DictionnaireElevesNew = &DictionnaireElevesNew;
@@ -328,19 +335,17 @@ TParametresTransition TFAssistantNouvelleAnnee::ParametresTransition() const {
 void TFAssistantNouvelleAnnee::JvWizardNouvelleAnneeFinishButtonClick() {
     const TParametresTransition parametres = ParametresTransition();
     TTransitionAnnee transition;
-    transition.Progression = [this](int numero, const QString& libelle, int restantes) {
-        ProgressBarTransition->setVisible(true);
-        ProgressBarTransition->setValue(numero);
-        LabelProgression->setText(QStringLiteral("Étape %1 sur %2 : %3 (encore %4)")
-                                      .arg(numero)
-                                      .arg(TTransitionAnnee::NombreEtapes)
-                                      .arg(libelle)
-                                      .arg(restantes));
-        // Shows the step before the server starts on it, without taking any input meanwhile.
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    transition.Progression = [this](int premier, int dernier, const QString& libelle, int restantes) {
+        MontrerProgression(dernier, QStringLiteral("%1 sur %2 : %3 (encore %4)")
+                                        .arg(NumerosEtape(premier, dernier, true))
+                                        .arg(NombreEtapesTransition())
+                                        .arg(libelle)
+                                        .arg(restantes));
     };
-    transition.ApresValidation = [this](const TBilanTransition& bilan, const QDateTime& debut,
-                                        const QDateTime& fin) { RapportTransition(bilan, debut, fin); };
+    transition.ApresValidation = [this](const TRapportTransition& rapport) {
+        if (MontrerRapportTransition)
+            MontrerRapportTransition(rapport);
+    };
     button(QWizard::FinishButton)->setEnabled(false);
     button(QWizard::BackButton)->setEnabled(false);
     ButtonVerifier->setEnabled(false);
@@ -366,14 +371,11 @@ void TFAssistantNouvelleAnnee::JvWizardNouvelleAnneeFinishButtonClick() {
 void TFAssistantNouvelleAnnee::ButtonVerifierClick() {
     const TParametresTransition parametres = ParametresTransition();
     TTransitionAnnee transition;
-    transition.Progression = [this](int numero, const QString& libelle, int) {
-        ProgressBarTransition->setVisible(true);
-        ProgressBarTransition->setValue(numero);
-        LabelProgression->setText(QStringLiteral("Vérification, étape %1 sur %2 : %3")
-                                      .arg(numero)
-                                      .arg(TTransitionAnnee::NombreEtapes)
-                                      .arg(libelle));
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    transition.Progression = [this](int premier, int dernier, const QString& libelle, int) {
+        MontrerProgression(dernier, QStringLiteral("Vérification, %1 sur %2 : %3")
+                                        .arg(NumerosEtape(premier, dernier, false))
+                                        .arg(NombreEtapesTransition())
+                                        .arg(libelle));
     };
     button(QWizard::FinishButton)->setEnabled(false);
     button(QWizard::BackButton)->setEnabled(false);
@@ -446,25 +448,10 @@ void TFAssistantNouvelleAnnee::AfficherVerification(const TBilanTransition& bila
     ArbreVerification->setVisible(true);
 }
 
-void TFAssistantNouvelleAnnee::RapportTransition(const TBilanTransition& bilan, const QDateTime& debut,
-                                                 const QDateTime& fin) {
-    TRapportTransition rapport;
-    // The school's identity from the year just closed (the new year's parameters are only those it already
-    // had), under the new year's code.
-    InitDocumentsHeader(true, rapport.Entete, AnneeCourante);
-    rapport.Entete.AnneeFr = QStringLiteral("Année scolaire: ") + EditAnneeScolaire->text();
-    rapport.Entete.AnneeEn = QStringLiteral("Academic year: ") + EditAnneeScolaire->text();
-    rapport.Utilisateur = Name.isEmpty() ? Login : Login + QStringLiteral(" (") + Name + QLatin1Char(')');
-    try {
-        rapport.Poste = GetNomMachine() + QLatin1Char('-') + GetIP();
-    } catch (const EKorven&) {
-        rapport.Poste = GetNomMachine();
-    }
-    rapport.Debut = debut;
-    rapport.Fin = fin;
-    rapport.AncienneAnnee = AnneeCourante;
-    rapport.NouvelleAnnee = EditAnneeScolaire->text();
-    rapport.Bilan = bilan;
-    if (MontrerRapportTransition)
-        MontrerRapportTransition(rapport);
+void TFAssistantNouvelleAnnee::MontrerProgression(int numero, const QString& texte) {
+    ProgressBarTransition->setVisible(true);
+    ProgressBarTransition->setValue(numero);
+    LabelProgression->setText(texte);
+    // Shows the step before the server starts on it, without taking any input meanwhile.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

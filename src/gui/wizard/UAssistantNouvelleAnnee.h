@@ -172,8 +172,8 @@ private:
     // The values the change takes from the wizard.
     TParametresTransition ParametresTransition() const;
     void AfficherVerification(const TBilanTransition& bilan);
-    // The run's report: the school's header, who, where, when, the figures.
-    void RapportTransition(const TBilanTransition& bilan, const QDateTime& debut, const QDateTime& fin);
+    // The progress bar at that step, and the text under it.
+    void MontrerProgression(int numero, const QString& texte);
     // The matricule and tick of every line of the student list, in order.
     std::vector<std::pair<QString, bool>> CochesEleves() const;
 };
