@@ -4,6 +4,7 @@
 #include "core/data/RequeteSQL.h"
 #include "support/EnvironnementTransition.h"
 
+#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -33,6 +34,8 @@ class TestTransitionEchecs : public QObject {
 private slots:
     void pannes_data();
     void pannes();
+    void interblocageReessaye();
+    void deuxPostesEnMemeTemps();
 };
 
 void TestTransitionEchecs::pannes_data() {
@@ -162,6 +165,87 @@ void TestTransitionEchecs::pannes() {
     QCOMPARE(b.Valeur(QStringLiteral("SELECT COUNT(*) FROM journal"), Nouvelle).toInt(), 1);
     QCOMPARE(b.Valeur(QStringLiteral("SELECT COUNT(*) FROM tranche_eleve"), Nouvelle).toInt(),
              900 + 1); // and the row that was already there
+}
+
+// A deadlock with another session, which the server settles by undoing the change's transaction: the change
+// runs again from a fresh transaction, says so once, and succeeds; what it wrote is there once.
+void TestTransitionEchecs::interblocageReessaye() {
+    EnvironnementTransition env(Donnees);
+    env.AjouterEleve(QStringLiteral("E001"), QStringLiteral("Élève"), QStringLiteral("Un"),
+                     QStringLiteral("6A"));
+    // Another session, heavier than the change's transaction (so the server undoes the change's): it holds
+    // the new year's user "admin" that the change copies next, then asks for the master table's row the
+    // change holds.
+    QProcess autre;
+    autre.start(QStringLiteral("mariadb"),
+                {QStringLiteral("--no-defaults"), QStringLiteral("-h127.0.0.1"),
+                 QStringLiteral("-P") + ServeurDeTest::Port(), QStringLiteral("-usolvane"),
+                 QStringLiteral("-psolvane"), QStringLiteral("-N"), QStringLiteral("-B"),
+                 QStringLiteral("--unbuffered"), QStringLiteral("bd_2026_2027")});
+    QVERIFY(autre.waitForStarted());
+    bool engage = false;
+    env.Plateforme.PendantMessage = [&](const QString& texte) {
+        if (texte != QStringLiteral("Configuration") || engage)
+            return;
+        engage = true;
+        autre.write("BEGIN;\n"
+                    "INSERT INTO bd_2026_2027.journal (utilisateur) SELECT 'autre' FROM seq_1_to_2000;\n"
+                    "INSERT INTO bd_2026_2027.utilisateur (login, pass, etat, nom, is_enseignant) "
+                    "VALUES ('admin', 'x', '1', 'Autre session', '0');\n"
+                    "SELECT 'pret';\n");
+        while (!autre.readAllStandardOutput().contains("pret"))
+            QVERIFY2(autre.waitForReadyRead(30000), autre.readAllStandardError().constData());
+        autre.write("UPDATE korven.annee_scolaire SET nom_etablissement = 'autre' WHERE code = '2025/2026';\n"
+                    "ROLLBACK;\nSELECT 'fin';\n");
+        autre.closeWriteChannel();
+        // Sent now: the change's next statement keeps this thread until the server settles the deadlock.
+        autre.waitForBytesWritten(10000);
+    };
+    QStringList essais;
+    TTransitionAnnee transition;
+    transition.NouvelEssai = [&essais](const QString& texte) { essais << texte; };
+    env.Parametres.DictionnaireEleves = &env.Eleves;
+    env.Parametres.DictionnaireElevesNew = &env.Placement;
+    QVERIFY2(transition.Executer(env.Parametres), qPrintable(env.Boites().join(QLatin1Char('\n'))));
+    QVERIFY(autre.waitForFinished(60000));
+    QVERIFY(engage);
+    QCOMPARE(essais.size(), 1);
+    QVERIFY2(essais.first().contains(QStringLiteral("conflit")), qPrintable(essais.first()));
+    BaseDeTest& b = env.Base;
+    QCOMPARE(b.Lignes(QStringLiteral(
+                 "SELECT code, active, nom_etablissement FROM korven.annee_scolaire ORDER BY code")),
+             QStringList({QStringLiteral("2024/2025|0|Collège d'Akwa"),
+                          QStringLiteral("2025/2026|0|Collège d'Akwa"),
+                          QStringLiteral("2026/2027|1|Collège d'Akwa")}));
+    QCOMPARE(b.Lignes(QStringLiteral("SELECT login, nom FROM utilisateur ORDER BY login"), Nouvelle),
+             QStringList({QStringLiteral("admin|Administrateur"), QStringLiteral("prof|Nom gardé")}));
+    QCOMPARE(b.Lignes(QStringLiteral("SELECT utilisateur FROM journal"), Nouvelle), QStringList{"admin"});
+    QCOMPARE(b.Valeur(QStringLiteral("SELECT COUNT(*) FROM eleve"), Nouvelle).toInt(), 1);
+}
+
+// Another workstation finishes the same year while the change waits on a box: it waits for the change's
+// transaction, then finds the year registered and says so; nothing of it is kept, the change's year stays.
+void TestTransitionEchecs::deuxPostesEnMemeTemps() {
+    EnvironnementTransition env(Donnees);
+    QProcess autre;
+    env.Plateforme.PendantMessage = [&](const QString& texte) {
+        if (texte == QStringLiteral("Update Parameters") && autre.state() == QProcess::NotRunning)
+            autre.start(QStringLiteral(SOLVANE_AIDE_CHANGEMENT), {QStringLiteral("directeur")});
+    };
+    QVERIFY(env.Executer());
+    QVERIFY(autre.waitForFinished(120000));
+    const QString sortie = QString::fromUtf8(autre.readAllStandardOutput());
+    QCOMPARE(autre.exitCode(), 1);
+    QVERIFY2(
+        sortie.trimmed().endsWith(QStringLiteral(
+            "L'année scolaire 2026/2027 est déjà enregistrée dans la base maîtresse (korven.annee_scolaire), "
+            "probablement par un autre poste. / Rien n'a été modifié.")),
+        qPrintable(sortie));
+    BaseDeTest& b = env.Base;
+    QCOMPARE(b.Lignes(QStringLiteral("SELECT code, active FROM korven.annee_scolaire ORDER BY code")),
+             QStringList({QStringLiteral("2024/2025|0"), QStringLiteral("2025/2026|0"),
+                          QStringLiteral("2026/2027|1")}));
+    QCOMPARE(b.Lignes(QStringLiteral("SELECT utilisateur FROM journal"), Nouvelle), QStringList{"admin"});
 }
 
 QTEST_GUILESS_MAIN(TestTransitionEchecs)

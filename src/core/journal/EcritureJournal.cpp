@@ -13,6 +13,11 @@ TEcritureJournal::TEcritureJournal(QObject* parent) : QObject(parent) {
         QStringLiteral("VALUES (:utilisateur, :libelle, :machine, :operation, :domaine, :date, :heure)")};
 }
 
+QString TEcritureJournal::Poste() {
+    const QString nomMachine = GetNomMachine();
+    return nomMachine + QLatin1Char('-') + GetIP();
+}
+
 void TEcritureJournal::UpdateJournal(const QString& Login, const QString& LibelleOperation,
                                      const QString& Operation, const QString& Domaine) {
     if (Login.isEmpty())
@@ -26,8 +31,7 @@ void TEcritureJournal::UpdateJournal(const QString& Login, const QString& Libell
         insertion->Params.clear();
         insertion->SetParam(QStringLiteral("utilisateur"), Login);
         insertion->SetParam(QStringLiteral("libelle"), LibelleOperation);
-        const QString nomMachine = GetNomMachine();
-        insertion->SetParam(QStringLiteral("machine"), nomMachine + QLatin1Char('-') + GetIP());
+        insertion->SetParam(QStringLiteral("machine"), Poste());
         insertion->SetParam(QStringLiteral("operation"), Operation);
         insertion->SetParam(QStringLiteral("domaine"), Domaine);
         // Each value has its own reading of the server clock.

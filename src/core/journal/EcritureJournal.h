@@ -19,6 +19,9 @@ public:
     void UpdateJournal(const QString& Login, const QString& LibelleOperation, const QString& Operation,
                        const QString& Domaine);
 
+    // The workstation as an entry names it: its name, "-", its address.
+    static QString Poste();
+
     // The insert statement, bound to the year connection when it runs.
     TSQLQuery* SQLQueryJournalInsert;
 };

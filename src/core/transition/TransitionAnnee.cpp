@@ -20,19 +20,51 @@ namespace {
 
 const QString FormatDate = QStringLiteral("yyyy/MM/dd");
 
-// The server's number for a duplicate key.
+// The server's numbers for the errors the change tells apart.
 constexpr int CleEnDouble = 1062;
+constexpr int AttenteVerrouDepassee = 1205;
+constexpr int Interblocage = 1213;      // a deadlock, or on a cluster a certification failure
+constexpr int ErreurValidation = 1180;  // on a cluster: the node lost the majority at commit
+constexpr int NoeudIndisponible = 1047; // on a cluster: the node lost the majority
+
+const QString LibelleJournal =
+    QStringLiteral("Activation de la nouvelle année scolaire avec les paramétrages de base");
+
+// An error whose text says all the user needs, shown as it is rather than after "Une erreur est survenue".
+class EMessageClair : public EKorven {
+public:
+    using EKorven::EKorven;
+};
 
 // The new year is in the master table already: another workstation has just made the change, or it was made
 // before. Told as such rather than in the server's words about a duplicate key.
-class EAnneeDejaEnregistree : public EKorven {
-public:
-    explicit EAnneeDejaEnregistree(const QString& annee)
-        : EKorven(QStringLiteral("L'année scolaire %1 est déjà enregistrée dans la base maîtresse "
-                                 "(korven.annee_scolaire), probablement par un autre poste.\r\nRien n'a été "
-                                 "modifié.")
-                      .arg(annee)) {}
-};
+EMessageClair AnneeDejaEnregistree(const QString& annee) {
+    return EMessageClair(
+        QStringLiteral("L'année scolaire %1 est déjà enregistrée dans la base maîtresse "
+                       "(korven.annee_scolaire), probablement par un autre poste.\r\nRien n'a "
+                       "été modifié.")
+            .arg(annee));
+}
+
+// Another session holds the master table's row past the wait: most likely another workstation in the middle
+// of the same change.
+EMessageClair AnneeVerrouillee() {
+    return EMessageClair(
+        QStringLiteral("Un autre poste est en train de changer l'année scolaire : la table des années "
+                       "(korven.annee_scolaire) "
+                       "reste verrouillée. Réessayez quand il aura terminé.\r\nRien n'a été modifié."));
+}
+
+// Whether the server the year connection reaches is a node of a Galera cluster.
+bool EstNoeudDeGrappe() {
+    try {
+        TRequete requete(OBDataModule->OBSQLConnection, QStringLiteral("ProviderDonneeGrappe"));
+        TClientDataSet& ds = requete.Ouvrir({QStringLiteral("SELECT @@GLOBAL.wsrep_on AS grappe")});
+        return ds.FieldByName(QStringLiteral("grappe")).AsInteger() == 1;
+    } catch (const EKorven&) {
+        return false;
+    }
+}
 
 // The students' part of the figures, from the wizard's maps when they are given. The classes come in the
 // order of their level in the closing year; when that cannot be read, in the order of their code.
@@ -176,16 +208,88 @@ bool TTransitionAnnee::Executer(const TParametresTransition& p) {
     bilan_ = TBilanTransition();
     if (!Connecter(p))
         return false;
-    try {
-        OuvrirTransaction();
-        Corps(p);
-        Valider();
-    } catch (const std::exception& e) {
-        Echec(e);
-        return false;
+    for (int essai = 1;; ++essai) {
+        try {
+            OuvrirTransaction();
+            Corps(p);
+            Valider();
+            break;
+        } catch (const std::exception& e) {
+            const QString raison = RaisonNouvelEssai(e);
+            if (raison.isEmpty()) {
+                Echec(e);
+                return false;
+            }
+            try {
+                OBDataModule->RollbackTransaction();
+            } catch (const EKorven&) {
+                // The server has ended the transaction already.
+            }
+            if (ValideeMalgreTout(p))
+                break;
+            if (essai > NouveauxEssais) {
+                Echec(e);
+                return false;
+            }
+            if (NouvelEssai)
+                NouvelEssai(
+                    QStringLiteral("Nouvel essai %1 sur %2 : %3 ; rien n'en a été gardé, la transaction "
+                                   "recommence.")
+                        .arg(essai)
+                        .arg(NouveauxEssais)
+                        .arg(raison));
+        }
     }
     Conclure(p);
     return true;
+}
+
+QString TTransitionAnnee::RaisonNouvelEssai(const std::exception& e) {
+    const auto* erreur = dynamic_cast<const EKorven*>(&e);
+    if (erreur == nullptr)
+        return {};
+    const QString& texte = erreur->Message();
+    switch (erreur->CodeServeur()) {
+    case Interblocage:
+        return QStringLiteral(
+            "la transaction est entrée en conflit avec une autre, passée avant elle (un autre "
+            "poste modifiait les mêmes données)");
+    case ErreurValidation:
+    case NoeudIndisponible:
+        if (texte.contains(QLatin1String("Primary Component"), Qt::CaseInsensitive) ||
+            texte.contains(QLatin1String("WSREP"), Qt::CaseInsensitive))
+            return QStringLiteral("le serveur a perdu le contact avec la majorité des serveurs de la grappe");
+        return {};
+    default:
+        return {};
+    }
+}
+
+bool TTransitionAnnee::ValideeMalgreTout(const TParametresTransition& p) {
+    if (!debut_.isValid())
+        return false;
+    try {
+        // A session of its own: the failed one may be gone with what the server knew of it.
+        TSQLConnection* connexion = OBDataModule->OBSQLConnection;
+        connexion->Close();
+        TRequete requete(connexion, QStringLiteral("ProviderDonneeValidationTransition"));
+        TClientDataSet& ds = requete.Ouvrir(
+            {QStringLiteral(
+                "SELECT (SELECT COUNT(*) FROM korven.annee_scolaire WHERE code = :code AND active = "
+                "'1') AS active, (SELECT COUNT(*) FROM journal WHERE utilisateur = :login AND "
+                "libelle = :libelle AND poste = :poste AND TIMESTAMP(`date`, heure) >= :debut) AS "
+                "entrees")},
+            {{QStringLiteral("code"), p.NouvelleAnnee},
+             {QStringLiteral("login"), p.Login},
+             {QStringLiteral("libelle"), LibelleJournal},
+             {QStringLiteral("poste"), TEcritureJournal::Poste()},
+             {QStringLiteral("debut"), debut_.toString(QStringLiteral("yyyy-MM-dd hh:mm:00"))}});
+        return ds.FieldByName(QStringLiteral("active")).AsInteger() > 0 &&
+               ds.FieldByName(QStringLiteral("entrees")).AsInteger() > 0;
+    } catch (const EKorven&) {
+        // Unknown: the change runs again, and a year already there stops it with its own words.
+        return false;
+    }
 }
 
 TBilanTransition TTransitionAnnee::Verifier(const TParametresTransition& p) {
@@ -270,7 +374,11 @@ bool TTransitionAnnee::Connecter(const TParametresTransition& p) {
                     "\r\nConvertissez-les au moteur InnoDB, puis recommencez. Rien n'a été modifié."));
             return false;
         }
-        if (apercu_) {
+        const bool grappe = EstNoeudDeGrappe();
+        // On a cluster the preview replicates nothing: a rolled-back transaction never leaves its node, and
+        // the counters are the node's own (spaced from the other nodes') and are not put back, which would
+        // take a statement every node runs.
+        if (apercu_ && !grappe) {
             compteurs_ = CompteursAutomatiques(NouvelleBD);
             enBloc_ = RemplissageEnBloc(NouvelleBD);
         }
@@ -293,11 +401,17 @@ void TTransitionAnnee::Corps(const TParametresTransition& p) {
     Etape(NumeroEtape(TEtapeFixe::ClotureAnnee),
           QStringLiteral("Clôture de l'année scolaire %1").arg(p.AnneeCourante));
     debut_ = GetDateHeureServeur();
-    Instruction(
-        {QStringLiteral("UPDATE korven.annee_scolaire set active = :active, date_fin = :date_fin WHERE "
-                        "active = '1' ")},
-        {{QStringLiteral("active"), QStringLiteral("0")},
-         {QStringLiteral("date_fin"), debut_.toString(FormatDate)}});
+    try {
+        Instruction(
+            {QStringLiteral("UPDATE korven.annee_scolaire set active = :active, date_fin = :date_fin WHERE "
+                            "active = '1' ")},
+            {{QStringLiteral("active"), QStringLiteral("0")},
+             {QStringLiteral("date_fin"), debut_.toString(FormatDate)}});
+    } catch (const EKorven& e) {
+        if (e.CodeServeur() == AttenteVerrouDepassee)
+            throw AnneeVerrouillee();
+        throw;
+    }
 
     Etape(NumeroEtape(TEtapeFixe::OuvertureAnnee),
           QStringLiteral("Ouverture de l'année scolaire %1").arg(p.NouvelleAnnee));
@@ -311,7 +425,9 @@ void TTransitionAnnee::Corps(const TParametresTransition& p) {
              {QStringLiteral("nom_etablissement"), p.NomEtablissement}});
     } catch (const EKorven& e) {
         if (e.CodeServeur() == CleEnDouble)
-            throw EAnneeDejaEnregistree(p.NouvelleAnnee);
+            throw AnneeDejaEnregistree(p.NouvelleAnnee);
+        if (e.CodeServeur() == AttenteVerrouDepassee)
+            throw AnneeVerrouillee();
         throw;
     }
 
@@ -334,13 +450,23 @@ void TTransitionAnnee::Corps(const TParametresTransition& p) {
 
     Etape(NumeroEtape(TEtapeFixe::Journal), QStringLiteral("Journal des opérations"));
     TEcritureJournal journal;
-    journal.UpdateJournal(
-        p.Login, QStringLiteral("Activation de la nouvelle année scolaire avec les paramétrages de base"),
-        QStringLiteral("Ajout"), QStringLiteral("Administration de la Base de donnees"));
+    journal.UpdateJournal(p.Login, LibelleJournal, QStringLiteral("Ajout"),
+                          QStringLiteral("Administration de la Base de donnees"));
 }
 
 void TTransitionAnnee::Valider() {
     Etape(NumeroEtape(TEtapeFixe::Validation), QStringLiteral("Validation de la transaction"));
+    // The server may have undone the transaction in the meantime to let another pass (a deadlock, or another
+    // node's change on a cluster) on a statement whose error nobody raised: the journal entry's, which never
+    // fails toward its caller. A commit then would commit nothing and read as a success.
+    TRequete requete(OBDataModule->OBSQLConnection, QStringLiteral("ProviderDonneeTransactionOuverte"));
+    if (requete.Ouvrir({QStringLiteral("SELECT @@in_transaction AS ouverte")})
+            .FieldByName(QStringLiteral("ouverte"))
+            .AsInteger() != 1)
+        throw EKorven(
+            QStringLiteral("Le serveur a annulé la transaction avant sa validation : un autre poste "
+                           "modifiait les mêmes données en même temps."),
+            Interblocage);
     OBDataModule->CommitTransaction();
 }
 
@@ -365,7 +491,7 @@ void TTransitionAnnee::Echec(const std::exception& e) {
         RemettreVerifications();
         RemettreCompteurs();
     }
-    if (dynamic_cast<const EAnneeDejaEnregistree*>(&e) != nullptr)
+    if (dynamic_cast<const EMessageClair*>(&e) != nullptr)
         Signaler(texte);
     else
         Signaler(QStringLiteral("Une erreur est survenue : \r\n") + texte);

@@ -48,6 +48,13 @@ public:
     // offers it there.
     std::function<void(const TRapportTransition& rapport)> ApresValidation;
 
+    // Called when the transaction's body runs again from a fresh transaction, with the line that says why.
+    std::function<void(const QString& texte)> NouvelEssai;
+
+    // How many times a body that failed for want of a turn (a deadlock, a cluster's certification failure, a
+    // node cut off from the cluster's majority) runs again before the user is told.
+    static constexpr int NouveauxEssais = 2;
+
     // Runs the whole transition. Returns true once committed (the closing message shown and a restart
     // asked for); false when it stopped, after telling the user why.
     bool Executer(const TParametresTransition& parametres);
@@ -81,6 +88,12 @@ private:
     void Annuler();
     // After a failed body: the transaction rolled back, the user told.
     void Echec(const std::exception& e);
+    // Why a failed body may run again ("" when it may not).
+    static QString RaisonNouvelEssai(const std::exception& e);
+    // Whether the change was committed after all, which the server may not have been able to say (a node
+    // that lost the cluster's majority): read on a fresh session, the new year active in the master table
+    // with this run's journal entry.
+    bool ValideeMalgreTout(const TParametresTransition& p);
 
     void Etape(int numero, const QString& libelle, int dernier = 0);
     void Instruction(const QStringList& lignes, const TParams& parametres = {});

@@ -346,6 +346,9 @@ void TFAssistantNouvelleAnnee::JvWizardNouvelleAnneeFinishButtonClick() {
         if (MontrerRapportTransition)
             MontrerRapportTransition(rapport);
     };
+    // A body run again says why under the step, until the run ends.
+    ligneEssai_.clear();
+    transition.NouvelEssai = [this](const QString& texte) { ligneEssai_ = texte; };
     button(QWizard::FinishButton)->setEnabled(false);
     button(QWizard::BackButton)->setEnabled(false);
     ButtonVerifier->setEnabled(false);
@@ -354,6 +357,7 @@ void TFAssistantNouvelleAnnee::JvWizardNouvelleAnneeFinishButtonClick() {
     ArbreVerification->clear();
     ArbreVerification->setVisible(false);
     const bool reussie = transition.Executer(parametres);
+    ligneEssai_.clear();
     NouvelleBD = transition.NouvelleBD;
     if (!reussie) {
         LabelProgression->setText(
@@ -451,7 +455,7 @@ void TFAssistantNouvelleAnnee::AfficherVerification(const TBilanTransition& bila
 void TFAssistantNouvelleAnnee::MontrerProgression(int numero, const QString& texte) {
     ProgressBarTransition->setVisible(true);
     ProgressBarTransition->setValue(numero);
-    LabelProgression->setText(texte);
+    LabelProgression->setText(ligneEssai_.isEmpty() ? texte : texte + QLatin1Char('\n') + ligneEssai_);
     // Shows the step before the server starts on it, without taking any input meanwhile.
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

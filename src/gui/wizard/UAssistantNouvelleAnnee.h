@@ -172,8 +172,10 @@ private:
     // The values the change takes from the wizard.
     TParametresTransition ParametresTransition() const;
     void AfficherVerification(const TBilanTransition& bilan);
-    // The progress bar at that step, and the text under it.
+    // The progress bar at that step, and the text under it (with the line saying why the change runs again,
+    // when it does).
     void MontrerProgression(int numero, const QString& texte);
+    QString ligneEssai_;
     // The matricule and tick of every line of the student list, in order.
     std::vector<std::pair<QString, bool>> CochesEleves() const;
 };
