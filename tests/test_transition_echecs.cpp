@@ -36,6 +36,7 @@ private slots:
     void pannes();
     void interblocageReessaye();
     void deuxPostesEnMemeTemps();
+    void tableDesAnneesVerrouillee();
 };
 
 void TestTransitionEchecs::pannes_data() {
@@ -246,6 +247,40 @@ void TestTransitionEchecs::deuxPostesEnMemeTemps() {
              QStringList({QStringLiteral("2024/2025|0"), QStringLiteral("2025/2026|0"),
                           QStringLiteral("2026/2027|1")}));
     QCOMPARE(b.Lignes(QStringLiteral("SELECT utilisateur FROM journal"), Nouvelle), QStringList{"admin"});
+}
+
+// Another session holds the master table's row past the wait (another workstation stopped in the middle of
+// the same change): the change says so in French, and keeps nothing.
+void TestTransitionEchecs::tableDesAnneesVerrouillee() {
+    EnvironnementTransition env(Donnees);
+    QProcess autre;
+    autre.start(QStringLiteral("mariadb"),
+                {QStringLiteral("--no-defaults"), QStringLiteral("-h127.0.0.1"),
+                 QStringLiteral("-P") + ServeurDeTest::Port(), QStringLiteral("-usolvane"),
+                 QStringLiteral("-psolvane"), QStringLiteral("-N"), QStringLiteral("-B"),
+                 QStringLiteral("--unbuffered")});
+    QVERIFY(autre.waitForStarted());
+    autre.write(
+        "BEGIN;\nUPDATE korven.annee_scolaire SET nom_etablissement = 'autre' WHERE code = '2025/2026';\n"
+        "SELECT 'pret';\n");
+    while (!autre.readAllStandardOutput().contains("pret"))
+        QVERIFY2(autre.waitForReadyRead(30000), autre.readAllStandardError().constData());
+    const QStringList avant = env.Empreinte();
+    const int attente = TSQLConnection::AttenteVerrous;
+    TSQLConnection::AttenteVerrous = 1;
+    OBDataModule->OBSQLConnection->Close();
+    const bool reussi = env.Executer();
+    TSQLConnection::AttenteVerrous = attente;
+    autre.write("ROLLBACK;\n");
+    autre.closeWriteChannel();
+    QVERIFY(autre.waitForFinished(30000));
+    QVERIFY(!reussi);
+    QCOMPARE(
+        env.Boites().constLast(),
+        QStringLiteral("Un autre poste est en train de changer l'année scolaire : la table des années "
+                       "(korven.annee_scolaire) reste verrouillée. Réessayez quand il aura terminé.\r\nRien "
+                       "n'a été modifié."));
+    QCOMPARE(env.Empreinte(), avant);
 }
 
 QTEST_GUILESS_MAIN(TestTransitionEchecs)
