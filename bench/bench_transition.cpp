@@ -10,7 +10,11 @@
 // the same transaction. The new year's database and the master table are put back as they were before every
 // run, and both rounds are checked to leave the same rows behind.
 //
-//   bench_transition [--repetitions K] [N ...]        default: K = 7, N = 1000 5000 20000
+//   bench_transition [--repetitions K] [--cluster PORT] [N ...]      default: K = 7, N = 1000 5000 20000
+//
+// With --cluster, the same sizes are measured again on the Galera cluster whose node 1 answers on PORT
+// (scripts/db-server cluster start), the program and the client both on node 1, and the whole run and its
+// commit are set beside the single server's.
 //
 // Each repetition runs the program once and the client twice (the whole file, timed from the process's start
 // to its end, and a copy of it marked step by step, timed by the server's clock); their order alternates from
@@ -383,7 +387,9 @@ void Reinitialiser(BaseDeTest& base) {
 }
 
 // The rows a run leaves: every table of the new year's database with its count and, but for the journal
-// (which holds the time of the run), its checksum; and the years of the master table.
+// (which holds the time of the run), a checksum of its rows; and the years of the master table. The numbers
+// a table gives its rows itself are left out of the checksum: a cluster spaces them per node, and a run
+// never relies on them.
 QStringList Comptes(BaseDeTest& base) {
     QStringList comptes;
     const QStringList tables =
@@ -394,11 +400,19 @@ QStringList Comptes(BaseDeTest& base) {
         const QString nom = QStringLiteral("`%1`.`%2`").arg(Nouvelle, table);
         comptes << table + QLatin1Char('=') +
                        base.Valeur(QStringLiteral("SELECT COUNT(*) FROM %1").arg(nom)).toString();
-        if (table.compare(QLatin1String("journal"), Qt::CaseInsensitive) != 0)
-            comptes << table + QLatin1Char('#') +
-                           base.Lignes(QStringLiteral("CHECKSUM TABLE %1").arg(nom))
-                               .value(0)
-                               .section(QLatin1Char('|'), 1);
+        if (table.compare(QLatin1String("journal"), Qt::CaseInsensitive) == 0)
+            continue;
+        const QString autres =
+            base.Valeur(QStringLiteral(
+                            "SELECT GROUP_CONCAT(CONCAT('`', COLUMN_NAME, '`') ORDER BY ORDINAL_POSITION) "
+                            "FROM information_schema.COLUMNS WHERE TABLE_SCHEMA = '%1' AND TABLE_NAME = "
+                            "'%2' AND EXTRA NOT LIKE '%auto_increment%'")
+                            .arg(Nouvelle, table))
+                .toString();
+        comptes << table + QLatin1Char('#') +
+                       base.Valeur(QStringLiteral("SELECT BIT_XOR(CRC32(CONCAT_WS('|', %1))) FROM %2")
+                                       .arg(autres, nom))
+                           .toString();
     }
     comptes << QStringLiteral("korven.annee_scolaire=") +
                    base.Lignes(QStringLiteral(
@@ -1056,7 +1070,9 @@ void Resumer(const std::vector<TResultatTaille>& resultats) {
     for (const TResultatTaille& r : resultats) {
         out << "  " << QString::number(r.Taille.Eleves).rightJustified(7) << Ms(r.Total, 11)
             << Ms(r.Plancher, 11) << Ms(r.ProcesseurTotal, 9);
-        for (const int etape : {0, 30, 31, 39})
+        std::vector<int> colonnes = {0};
+        colonnes.insert(colonnes.end(), EtapesPropres.begin(), EtapesPropres.end());
+        for (const int etape : colonnes)
             out << (Rapport(Mediane(r.Rapports(etape))) + QStringLiteral(" / ") + Rapport(r.Meilleur(etape)))
                        .rightJustified(14);
         out << "\n";
@@ -1153,11 +1169,38 @@ void Resumer(const std::vector<TResultatTaille>& resultats) {
 
 } // namespace
 
+// The same sizes on a cluster, beside the single server: the whole run and the commit (where a cluster adds
+// the replication of the whole change), each the median of its runs, and the cluster's run against its own
+// floor (the client sending the same statements to the same node).
+void ComparerGrappe(const std::vector<TResultatTaille>& seul, const std::vector<TResultatTaille>& grappe) {
+    QTextStream& out = Sortie();
+    const int validation = NumeroEtape(TEtapeFixe::Validation);
+    out << "\nOne server beside the cluster (medians)\n";
+    out << "        N  one server ms  cluster ms   cluster/one   commit ms (one / cluster)   cluster "
+           "run/floor\n";
+    for (size_t i = 0; i < seul.size() && i < grappe.size(); ++i) {
+        const TResultatTaille& a = seul[i];
+        const TResultatTaille& b = grappe[i];
+        const auto commit = [validation](const TResultatTaille& r) {
+            const auto e = r.Etapes.find(validation);
+            return e == r.Etapes.end() ? qint64(0) : e->second;
+        };
+        out << "  " << QString::number(a.Taille.Eleves).rightJustified(7) << Ms(a.Total, 15)
+            << Ms(b.Total, 12)
+            << Rapport(static_cast<double>(b.Total) / static_cast<double>(a.Total)).rightJustified(14)
+            << (Ms(commit(a), 0) + QStringLiteral(" / ") + Ms(commit(b), 0)).rightJustified(28)
+            << QStringLiteral("   ") << RapportCommente(Mediane(b.Rapports(0))) << "\n";
+    }
+    out.flush();
+}
+
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
 
     int repetitions = 7;
     std::vector<int> tailles;
+    QString grappe; // the first node's port of a cluster to measure too
+
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         bool ok = false;
@@ -1167,9 +1210,13 @@ int main(int argc, char** argv) {
                 Arreter(QStringLiteral("--repetitions takes a positive number"));
             continue;
         }
+        if (arguments[i] == QLatin1String("--cluster") && i + 1 < arguments.size()) {
+            grappe = arguments[++i];
+            continue;
+        }
         const int n = arguments[i].toInt(&ok);
         if (!ok || n < 1)
-            Arreter(QStringLiteral("usage: bench_transition [--repetitions K] [N ...]"));
+            Arreter(QStringLiteral("usage: bench_transition [--repetitions K] [--cluster PORT] [N ...]"));
         tailles.push_back(n);
     }
     if (tailles.empty())
@@ -1193,5 +1240,15 @@ int main(int argc, char** argv) {
         Afficher(resultats.back(), repetitions);
     }
     Resumer(resultats);
+    if (!grappe.isEmpty()) {
+        qputenv("SOLVANE_DB_PORT", grappe.toUtf8());
+        Sortie() << "\n\nThe same on the cluster whose node 1 is 127.0.0.1:" << grappe << "\n";
+        std::vector<TResultatTaille> surGrappe;
+        for (const int n : tailles) {
+            surGrappe.push_back(Mesurer(n, repetitions, dossier));
+            Afficher(surGrappe.back(), repetitions);
+        }
+        ComparerGrappe(resultats, surGrappe);
+    }
     return 0;
 }
