@@ -2,6 +2,7 @@
 // its check lists, errors inside a handler, and how it ends (finish, cancel, close box).
 #include "base/TitreApplication.h"
 #include "core/model/UniteCNiveau.h"
+#include "core/transition/EtapesTransition.h"
 #include "core/transition/RapportTransition.h"
 #include "gui/journal/JournalU.h"
 #include "gui/wizard/ListeCochee.h"
@@ -615,11 +616,14 @@ void TestAssistant::boutonTerminer() {
             pendantConnexion = assistant.LabelProgression->text();
     };
     QTest::mouseClick(terminer, Qt::LeftButton);
+    const int etapes = NombreEtapesTransition();
     QCOMPARE(pendantConnexion,
-             QStringLiteral("Étapes 1 à 5 sur 48 : Connexion à la nouvelle base de données (encore 43)"));
+             QStringLiteral("Étapes 1 à 5 sur %1 : Connexion à la nouvelle base de données (encore %2)")
+                 .arg(etapes)
+                 .arg(etapes - 5));
     QCOMPARE(env.Boites(), BoitesCompletes);
-    QVERIFY(assistant.LabelProgression->text().startsWith(QStringLiteral("Étape 48 sur 48")));
-    QCOMPARE(assistant.ProgressBarTransition->value(), 48);
+    QVERIFY(assistant.LabelProgression->text().startsWith(QStringLiteral("Étape %1 sur %1").arg(etapes)));
+    QCOMPARE(assistant.ProgressBarTransition->value(), etapes);
     QCOMPARE(env.Base.Lignes(QStringLiteral("SELECT mat, idclasse FROM eleve"), Nouvelle),
              QStringList{QStringLiteral("E001|6A")});
     QCOMPARE(env.Plateforme.Evenements.constLast(), QStringLiteral("Redémarrage"));
