@@ -340,7 +340,10 @@ void TestGrappe::majoritePerdue() {
     QVERIFY2(essais.first().contains(QStringLiteral("majorité des serveurs de la grappe")),
              qPrintable(essais.first()));
     const QString erreur = env.Boites().constLast();
-    QVERIFY2(erreur.startsWith(QStringLiteral("Une erreur est survenue : \r\n")), qPrintable(erreur));
+    QVERIFY2(erreur.startsWith(
+                 QStringLiteral("Une erreur est survenue : \r\nLe serveur a perdu le contact avec la "
+                                "majorité des serveurs de la grappe, encore après 2 nouveaux essais (")),
+             qPrintable(erreur));
     QVERIFY(!OBDataModule->Tx());
 
     // The whole cluster again, from node 1.

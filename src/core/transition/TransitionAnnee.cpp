@@ -228,7 +228,13 @@ bool TTransitionAnnee::Executer(const TParametresTransition& p) {
             if (ValideeMalgreTout(p))
                 break;
             if (essai > NouveauxEssais) {
-                Echec(e);
+                // Said in the user's words, the server's after them.
+                const auto* erreur = dynamic_cast<const EKorven*>(&e);
+                Echec(EKorven(QStringLiteral("%1%2, encore après %3 nouveaux essais (%4).")
+                                  .arg(raison.left(1).toUpper(), raison.mid(1))
+                                  .arg(NouveauxEssais)
+                                  .arg(erreur->Message()),
+                              erreur->CodeServeur()));
                 return false;
             }
             if (NouvelEssai)
