@@ -6,6 +6,7 @@
 #include "core/data/OBDataModuleU.h"
 #include "core/transition/TransitionAnnee.h"
 #include "support/BaseDeTest.h"
+#include "support/EnvironnementTransition.h"
 #include "support/PlateformeScriptee.h"
 
 #include <QCoreApplication>
@@ -21,14 +22,7 @@ int main(int argc, char** argv) {
     TOBDataModule module;
     ServeurDeTest::Configurer(module.OBSQLConnection, QStringLiteral("bd_2025_2026"));
     ServeurDeTest::Configurer(module.OBOrbelanSQLConnection, QStringLiteral("korven"));
-    TParametresTransition p;
-    p.NouvelleAnnee = QStringLiteral("2026/2027");
-    p.AnneeCourante = QStringLiteral("2025/2026");
-    p.Serveur = ServeurDeTest::Hote();
-    p.Port = ServeurDeTest::Port();
-    p.Utilisateur = ServeurDeTest::Utilisateur();
-    p.MotDePasse = ServeurDeTest::MotDePasse();
-    p.NomEtablissement = QStringLiteral("Collège d'Akwa");
+    TParametresTransition p = EnvironnementTransition::ParametresDeTest();
     p.Login = QString::fromLocal8Bit(argv[1]);
     p.Eleves = false;
     TTransitionAnnee transition;

@@ -53,11 +53,13 @@ int PortsLibres() {
     return 0;
 }
 
-// The change's students: three placed in a class the change carries.
+// The change's students: three placed in a class the change carries; the run's values point at them.
 void Eleves(EnvironnementTransition& env) {
     for (const char* m : {"E001", "E002", "E003"})
         env.AjouterEleve(QString::fromLatin1(m), QStringLiteral("Élève"), QString::fromLatin1(m),
                          QStringLiteral("6A"));
+    env.Parametres.DictionnaireEleves = &env.Eleves;
+    env.Parametres.DictionnaireElevesNew = &env.Placement;
 }
 
 } // namespace
@@ -185,8 +187,6 @@ void TestGrappe::init() {
 void TestGrappe::memesDonneesSurChaqueNoeud() {
     EnvironnementTransition env(Donnees);
     Eleves(env);
-    env.Parametres.DictionnaireEleves = &env.Eleves;
-    env.Parametres.DictionnaireElevesNew = &env.Placement;
 
     const qint64 avant = DerniereValidation(1);
     const TBilanTransition previsions = TTransitionAnnee().Verifier(env.Parametres);
@@ -223,8 +223,6 @@ void TestGrappe::memesDonneesSurChaqueNoeud() {
 void TestGrappe::conflitAvecUnAutreNoeud() {
     EnvironnementTransition env(Donnees);
     Eleves(env);
-    env.Parametres.DictionnaireEleves = &env.Eleves;
-    env.Parametres.DictionnaireElevesNew = &env.Placement;
     bool modifiee = false;
     env.Plateforme.PendantMessage = [&](const QString& texte) {
         if (texte == QStringLiteral("Transfert des Classes terminé") && !modifiee) {
@@ -259,8 +257,6 @@ void TestGrappe::conflitAvecUnAutreNoeud() {
 void TestGrappe::noeudPerduPendantLeChangement() {
     EnvironnementTransition env(Donnees);
     Eleves(env);
-    env.Parametres.DictionnaireEleves = &env.Eleves;
-    env.Parametres.DictionnaireElevesNew = &env.Placement;
     bool tue = false;
     env.Plateforme.PendantMessage = [&](const QString& texte) {
         if (texte == QStringLiteral("Transfert des Classes terminé") && !tue) {
@@ -282,8 +278,6 @@ void TestGrappe::noeudPerduPendantLeChangement() {
 void TestGrappe::deuxPostesSurDeuxNoeuds() {
     EnvironnementTransition env(Donnees);
     Eleves(env);
-    env.Parametres.DictionnaireEleves = &env.Eleves;
-    env.Parametres.DictionnaireElevesNew = &env.Placement;
     QString autrePoste;
     int codeAutrePoste = -1;
     env.Plateforme.PendantMessage = [&](const QString& texte) {
@@ -321,8 +315,6 @@ void TestGrappe::deuxPostesSurDeuxNoeuds() {
 void TestGrappe::majoritePerdue() {
     EnvironnementTransition env(Donnees);
     Eleves(env);
-    env.Parametres.DictionnaireEleves = &env.Eleves;
-    env.Parametres.DictionnaireElevesNew = &env.Placement;
     const QString avant = Empreinte(1);
     bool tues = false;
     env.Plateforme.PendantMessage = [&](const QString& texte) {

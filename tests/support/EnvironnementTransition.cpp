@@ -51,15 +51,21 @@ EnvironnementTransition::EnvironnementTransition(const QString& fichierDonnees) 
     module_ = new TOBDataModule;
     ServeurDeTest::Configurer(module_->OBSQLConnection, QStringLiteral("bd_2025_2026"));
     ServeurDeTest::Configurer(module_->OBOrbelanSQLConnection, QStringLiteral("korven"));
-    Parametres.NouvelleAnnee = QStringLiteral("2026/2027");
-    Parametres.AnneeCourante = QStringLiteral("2025/2026");
-    Parametres.Serveur = ServeurDeTest::Hote();
-    Parametres.Port = ServeurDeTest::Port();
-    Parametres.Utilisateur = ServeurDeTest::Utilisateur();
-    Parametres.MotDePasse = ServeurDeTest::MotDePasse();
-    Parametres.NomEtablissement = QStringLiteral("Collège d'Akwa");
-    Parametres.Login = QStringLiteral("admin");
-    Parametres.Eleves = true;
+    Parametres = ParametresDeTest();
+}
+
+TParametresTransition EnvironnementTransition::ParametresDeTest() {
+    TParametresTransition p;
+    p.NouvelleAnnee = QStringLiteral("2026/2027");
+    p.AnneeCourante = QStringLiteral("2025/2026");
+    p.Serveur = ServeurDeTest::Hote();
+    p.Port = ServeurDeTest::Port();
+    p.Utilisateur = ServeurDeTest::Utilisateur();
+    p.MotDePasse = ServeurDeTest::MotDePasse();
+    p.NomEtablissement = QStringLiteral("Collège d'Akwa");
+    p.Login = QStringLiteral("admin");
+    p.Eleves = true;
+    return p;
 }
 
 EnvironnementTransition::~EnvironnementTransition() {

@@ -30,6 +30,9 @@ public:
     // Classes that the new year's database holds before the run (code and a label of their own), so that
     // students can be placed there without a school to copy.
     void AjouterClasses(const QStringList& codes);
+    // The run's values for this test server: 2025/2026 to 2026/2027, the test account, "admin", students
+    // carried; no map attached.
+    static TParametresTransition ParametresDeTest();
     // Runs the transition with Parametres (maps attached).
     bool Executer();
     // The information and error boxes shown, in order.
