@@ -215,39 +215,48 @@ bool TTransitionAnnee::Executer(const TParametresTransition& p) {
             Valider();
             break;
         } catch (const std::exception& e) {
-            const QString raison = RaisonNouvelEssai(e);
-            if (raison.isEmpty()) {
-                Echec(e);
+            const TSuiteEchec suite = SuiteEchec(e, essai, p);
+            if (suite == TSuiteEchec::Abandon)
                 return false;
-            }
-            try {
-                OBDataModule->RollbackTransaction();
-            } catch (const EKorven&) {
-                // The server has ended the transaction already.
-            }
-            if (ValideeMalgreTout(p))
+            if (suite == TSuiteEchec::ValideeMalgreTout)
                 break;
-            if (essai > NouveauxEssais) {
-                // Said in the user's words, the server's after them.
-                const auto* erreur = dynamic_cast<const EKorven*>(&e);
-                Echec(EKorven(QStringLiteral("%1%2, encore après %3 nouveaux essais (%4).")
-                                  .arg(raison.left(1).toUpper(), raison.mid(1))
-                                  .arg(NouveauxEssais)
-                                  .arg(erreur->Message()),
-                              erreur->CodeServeur()));
-                return false;
-            }
-            if (NouvelEssai)
-                NouvelEssai(
-                    QStringLiteral("Nouvel essai %1 sur %2 : %3 ; rien n'en a été gardé, la transaction "
-                                   "recommence.")
-                        .arg(essai)
-                        .arg(NouveauxEssais)
-                        .arg(raison));
         }
     }
     Conclure(p);
     return true;
+}
+
+TTransitionAnnee::TSuiteEchec TTransitionAnnee::SuiteEchec(const std::exception& e, int essai,
+                                                           const TParametresTransition& p) {
+    const QString raison = RaisonNouvelEssai(e);
+    if (raison.isEmpty()) {
+        Echec(e);
+        return TSuiteEchec::Abandon;
+    }
+    try {
+        OBDataModule->RollbackTransaction();
+    } catch (const EKorven&) {
+        // The server has ended the transaction already.
+    }
+    if (ValideeMalgreTout(p))
+        return TSuiteEchec::ValideeMalgreTout;
+    if (essai > NouveauxEssais) {
+        // Said in the user's words, the server's after them.
+        const auto& erreur = dynamic_cast<const EKorven&>(e);
+        Echec(EKorven(QStringLiteral("%1%2, encore après %3 nouveaux essais (%4).")
+                          .arg(raison.left(1).toUpper(), raison.mid(1))
+                          .arg(NouveauxEssais)
+                          .arg(erreur.Message()),
+                      erreur.CodeServeur()));
+        return TSuiteEchec::Abandon;
+    }
+    if (NouvelEssai)
+        NouvelEssai(
+            QStringLiteral("Nouvel essai %1 sur %2 : %3 ; rien n'en a été gardé, la transaction recommence.")
+                .arg(essai)
+                .arg(NouveauxEssais)
+                .arg(raison));
+    return TSuiteEchec::NouvelEssai;
 }
 
 QString TTransitionAnnee::RaisonNouvelEssai(const std::exception& e) {

@@ -88,6 +88,9 @@ private:
     void Annuler();
     // After a failed body: the transaction rolled back, the user told.
     void Echec(const std::exception& e);
+    // What follows a failed body: the user told and the run over, another try, or the run done after all.
+    enum class TSuiteEchec { Abandon, NouvelEssai, ValideeMalgreTout };
+    TSuiteEchec SuiteEchec(const std::exception& e, int essai, const TParametresTransition& p);
     // Why a failed body may run again ("" when it may not).
     static QString RaisonNouvelEssai(const std::exception& e);
     // Whether the change was committed after all, which the server may not have been able to say (a node
