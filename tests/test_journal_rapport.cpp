@@ -2,7 +2,7 @@
 // chain, and its pages drawn into PDF files that poppler's tools (pdftotext, pdfimages, pdftoppm) read back.
 #include "base/KORVENTypesU.h"
 #include "core/data/OBDataModuleU.h"
-#include "core/journal/EnteteDocument.h"
+#include "core/document/EnteteDocument.h"
 #include "core/journal/RapportJournal.h"
 #include "core/model/UniteCUtilisateur.h"
 #include "support/EnteteAkwa.h"

@@ -2,7 +2,7 @@
 
 #include "base/KORVENTypesU.h"
 #include "core/journal/ModeleJournal.h"
-#include "core/journal/PageDocument.h"
+#include "core/document/PageDocument.h"
 #include "core/model/OutilsModele.h"
 #include "core/model/UniteCUtilisateur.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/journal/EnteteDocument.h"
+#include "core/document/EnteteDocument.h"
 #include "core/journal/RequeteJournal.h"
 
 #include <QDate>

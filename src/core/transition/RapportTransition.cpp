@@ -1,7 +1,7 @@
 #include "core/transition/RapportTransition.h"
 
 #include "base/KORVENTypesU.h"
-#include "core/journal/PageDocument.h"
+#include "core/document/PageDocument.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPagedPaintDevice>

@@ -6,7 +6,7 @@
 #include "core/data/OBDataModuleU.h"
 #include "core/data/Requete.h"
 #include "core/journal/EcritureJournal.h"
-#include "core/journal/EnteteDocument.h"
+#include "core/document/EnteteDocument.h"
 #include "core/model/OutilsModele.h"
 #include "core/platform/FinApplication.h"
 #include "core/platform/Messages.h"

@@ -5,7 +5,7 @@
 #include "core/data/OBDataModuleU.h"
 #include "core/data/RequeteSQL.h"
 #include "core/journal/EcritureJournal.h"
-#include "core/journal/EnteteDocument.h"
+#include "core/document/EnteteDocument.h"
 #include "core/journal/ModeleJournal.h"
 #include "core/journal/RapportJournal.h"
 #include "core/model/UniteCUtilisateur.h"

@@ -1,4 +1,4 @@
-#include "core/journal/PageDocument.h"
+#include "core/document/PageDocument.h"
 
 #include <QPageLayout>
 #include <QPageSize>

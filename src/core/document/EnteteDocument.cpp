@@ -1,4 +1,4 @@
-#include "core/journal/EnteteDocument.h"
+#include "core/document/EnteteDocument.h"
 
 #include "core/data/Requete.h"
 #include "core/model/OutilsModele.h"
