@@ -68,6 +68,20 @@ double Disposer(QTextLayout& mise, double largeur, Qt::Alignment alignement) {
 
 } // namespace
 
+double TFluxDocument::HauteurTexte(const QString& texte, const QFont& police, double largeur) {
+    QTextLayout mise(SansFinsDeLigne(texte), police, &support_);
+    return ::Disposer(mise, page_.X(largeur), Qt::AlignLeft);
+}
+
+void TFluxDocument::Texte(const QString& texte, const QFont& police, double gauche, double largeur,
+                          Qt::Alignment alignement) {
+    QTextLayout mise(SansFinsDeLigne(texte), police, &support_);
+    const double hauteur = ::Disposer(mise, page_.X(largeur), alignement);
+    if (dessine_)
+        mise.draw(&peintre_, QPointF(page_.X(gauche), y_));
+    y_ += hauteur;
+}
+
 // One cell of a row, laid out for its width.
 struct TTableauDocument::TCellule {
     std::unique_ptr<QTextLayout> Mise;
@@ -163,12 +177,12 @@ void TTableauDocument::Ligne(const QList<TCelluleTableau>& cellules) {
         }
         // At the top of a page's body, or right under the headings: there is no better page to start on.
         const bool enHaut = flux_.PageVide() || std::abs(flux_.Y() - debutLignes_) < 0.01;
-        if (!enHaut) {
+        if (!enHaut && !style_.CouperLesLignes) {
             // Not on this page: the row starts on the next.
             NouvellePage();
             continue;
         }
-        // Taller than a whole page: cut after the last line that fits, go on with the rest on the next page.
+        // Cut after the last line that fits, go on with the rest on the next page.
         double coupe = fait;
         for (const TCellule& c : cellulesDisposees)
             for (int i = 0; i < c.Mise->lineCount(); ++i) {
@@ -176,8 +190,14 @@ void TTableauDocument::Ligne(const QList<TCelluleTableau>& cellules) {
                 if (bas > fait && bas <= fait + place)
                     coupe = std::max(coupe, bas);
             }
-        if (coupe <= fait)
+        if (coupe <= fait) {
+            if (!enHaut) {
+                // Not even a line fits here.
+                NouvellePage();
+                continue;
+            }
             coupe = fait + place;
+        }
         Tranche(cellulesDisposees, fait, coupe - fait);
         fait = coupe;
         NouvellePage();

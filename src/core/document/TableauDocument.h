@@ -51,6 +51,12 @@ public:
     // The footer of the last page. Returns the number of pages.
     int Terminer();
 
+    // A paragraph over the given width (mm from the printable area's left edge), wrapped at word boundaries:
+    // its height (device units), and the paragraph drawn at the place, which moves under it.
+    double HauteurTexte(const QString& texte, const QFont& police, double largeur);
+    void Texte(const QString& texte, const QFont& police, double gauche, double largeur,
+               Qt::Alignment alignement = Qt::AlignLeft);
+
 private:
     QPainter& peintre_;
     QPagedPaintDevice& support_;
@@ -82,8 +88,9 @@ struct TCelluleTableau {
 };
 
 // How a table looks: faces of the headings and of the rows, the space between a cell's frame and its text
-// (mm), the rules' thickness (mm; 0: no rules), the headings' background (none when invalid), and whether the
-// headings start every page the table runs on.
+// (mm), the rules' thickness (mm; 0: no rules), the headings' background (none when invalid), whether the
+// headings start every page the table runs on, and whether a row that does not fit in the rest of a page is
+// cut after its last line that fits there rather than moved whole to the next page.
 struct TStyleTableau {
     QFont PoliceTitres;
     QFont PoliceLignes;
@@ -92,12 +99,14 @@ struct TStyleTableau {
     double Trait = 0.2;
     QColor FondTitres{};
     bool TitresSurChaquePage = false;
+    bool CouperLesLignes = false;
 };
 
 // A ruled table in a flow: a row of headings, then rows whose every cell is as high as the tallest (a text
 // wraps at word boundaries, or anywhere in a word longer than its cell). A row that does not fit starts on
-// the next page (after the headings again when they repeat); a row taller than a whole page is cut after the
-// last line that fits and goes on at the top of the next, so that every line is printed once.
+// the next page (after the headings again when they repeat), unless the style cuts rows; a row taller than a
+// whole page is cut after the last line that fits and goes on at the top of the next, so that every line is
+// printed once.
 class TTableauDocument {
 public:
     TTableauDocument(TFluxDocument& flux, QList<TColonneTableau> colonnes, TStyleTableau style);
