@@ -14,8 +14,9 @@
 // carrying the server's own text.
 //
 // Opening checks the values first: the host must be a host name or an address and the port a number from 1
-// to 65535, or nothing is sent to the client library (EKorven names the bad value). Every session opened then
-// waits at most AttenteVerrous seconds for a lock held by another session, and is encrypted as Securite asks.
+// to 65535, or nothing is sent to the client library (EKorven names the bad value). The session is made by
+// the program's own driver (TPiloteMariaDB), encrypted as Securite asks before the login is sent; it then
+// waits at most AttenteVerrous seconds for a lock held by another session.
 class TSQLConnection : public QObject {
     Q_OBJECT
 public:
