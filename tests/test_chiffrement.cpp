@@ -509,6 +509,9 @@ void TestChiffrement::outilRefuseLesMauvaisArguments_data() {
     QTest::newRow("server with a space")
         << QStringList{o, f, s, QStringLiteral("serveur ecole"), u, a} << mdp;
     QTest::newRow("IPv6 without brackets") << QStringList{o, f, s, QStringLiteral("::1"), u, a} << mdp;
+    // An address in a form the resolver reads as a number, not a name.
+    QTest::newRow("server as one hexadecimal number")
+        << QStringList{o, f, s, QStringLiteral("0x7f000001"), u, a} << mdp;
     QTest::newRow("unknown tls mode")
         << QStringList{o, f, s, h, u, a, QStringLiteral("--tls"), QStringLiteral("always")} << mdp;
     QTest::newRow("relative CA file")
