@@ -82,6 +82,7 @@ void TSQLConnection::Open() {
     base.setPassword(Param(QStringLiteral("password")));
     // A server that does not answer must not freeze the window for long.
     pilote->Reglages.DelaiConnexion = 10;
+    pilote->Reglages.DelaiReponse = DelaiReponse;
     pilote->Reglages.Securite = Securite;
     enTransaction_ = false;
     if (!base.open()) {

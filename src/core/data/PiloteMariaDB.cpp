@@ -68,12 +68,24 @@ QSqlResult* TPiloteMariaDB::createResult() const {
     return new TResultatMariaDB(this);
 }
 
+QSqlError TPiloteMariaDB::Erreur(const QString& quoi, QSqlError::ErrorType type) const {
+    const unsigned int code = mysql_errno(mysql_);
+    QString texte = QString::fromUtf8(mysql_error(mysql_));
+    // CR_SERVER_LOST: the server stopped answering (the read or write timeout passed) or the connection was
+    // cut while a statement was under way.
+    if (code == 2013 && Reglages.DelaiReponse > 0)
+        texte = QStringLiteral("Le serveur de base de données n'a pas répondu dans les %1 secondes, ou la "
+                               "connexion a été coupée (%2).")
+                    .arg(Reglages.DelaiReponse)
+                    .arg(texte);
+    return QSqlError(quoi, texte, type, QString::number(code));
+}
+
 bool TPiloteMariaDB::Transaction(const char* instruction, const QString& quoi) {
     if (mysql_ == nullptr)
         return false;
     if (mysql_real_query(mysql_, instruction, static_cast<unsigned long>(qstrlen(instruction))) != 0) {
-        setLastError(QSqlError(quoi, QString::fromUtf8(mysql_error(mysql_)), QSqlError::TransactionError,
-                               QString::number(mysql_errno(mysql_))));
+        setLastError(Erreur(quoi, QSqlError::TransactionError));
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include "core/data/OuvertureMariaDB.h"
 
 #include <QSqlDriver>
+#include <QSqlError>
 
 struct st_mysql;
 
@@ -38,6 +39,9 @@ public:
 
     // The open session, nullptr when closed.
     st_mysql* Session() const { return mysql_; }
+    // The session's last failure: quoi as the driver's text, the server's (or the library's) text and number.
+    // A session lost while waiting for the server says so in French first, with the delay it waited.
+    QSqlError Erreur(const QString& quoi, QSqlError::ErrorType type) const;
 
 private:
     bool Transaction(const char* instruction, const QString& quoi);

@@ -142,8 +142,7 @@ bool TResultatMariaDB::reset(const QString& instruction) {
         return false;
     }
     const auto echec = [&](const QString& quoi) {
-        setLastError(QSqlError(quoi, QString::fromUtf8(mysql_error(mysql)), QSqlError::StatementError,
-                               QString::number(mysql_errno(mysql))));
+        setLastError(pilote_->Erreur(quoi, QSqlError::StatementError));
         Liberer();
         return false;
     };
