@@ -229,6 +229,29 @@ kill -0 "$sleeper" 2>/dev/null && ok "the other process still runs" || ko "the o
 kill "$sleeper"
 sleeper=""
 
+echo "== a data directory without InnoDB's system files is refused, not started empty"
+srv a "$pa" start >/dev/null 2>&1
+as_admin "CREATE DATABASE bd_garde; CREATE TABLE bd_garde.t (a INT) ENGINE=InnoDB; INSERT INTO bd_garde.t VALUES (7)"
+srv a "$pa" stop >/dev/null
+mkdir "$work/a/aside"
+mv "$data/ibdata1" "$data/ib_logfile0" "$work/a/aside/"
+out=$(srv a "$pa" start 2>&1)
+status=$?
+[ "$status" -ne 0 ] && ok "start refuses" || ko "start refuses" "$out"
+case "$out" in
+  *damaged*ibdata1*ib_logfile0*) ok "it says the directory is damaged, and why" ;;
+  *) ko "it says the directory is damaged, and why" "$out" ;;
+esac
+refuse "no server runs on it" srv a "$pa" status
+[ ! -e "$data/ibdata1" ] && [ ! -e "$data/ib_logfile0" ] && ok "no new system files were made" ||
+  ko "no new system files were made" "$(ls -la "$data")"
+mv "$work/a/aside/ibdata1" "$work/a/aside/ib_logfile0" "$data/"
+expect "with the files back, it starts again" srv a "$pa" start
+[ "$(as_admin "SELECT a FROM bd_garde.t" 2>&1)" = 7 ] && ok "and its tables are all there" ||
+  ko "its tables are all there" "$(as_admin "SELECT a FROM bd_garde.t" 2>&1)"
+as_admin "DROP DATABASE bd_garde"
+srv a "$pa" stop >/dev/null
+
 echo "== an incomplete data directory is never deleted"
 mv "$data/mysql" "$data/mysql.aside"
 out=$(srv a "$pa" start 2>&1)
@@ -282,6 +305,36 @@ cat "$work/c/mariadbd.pid" >"$work/a/mariadbd.pid"
 expect "stop of a stopped server whose pid file names another private server" srv a "$pa" stop
 expect "that other server still answers" srv c "$pc" status
 srv c "$pc" stop >/dev/null
+
+echo "== what an interrupted installation left aside is kept, and said"
+mkdir -p "$work/d/data.new"
+echo keep >"$work/d/data.new/marker"
+out=$(srv d "$pc" start 2>&1)
+[ $? -eq 0 ] && ok "a fresh server starts beside it" || ko "a fresh server starts beside it" "$out"
+case "$out" in
+  *"$work/d/data.new is what an interrupted installation left"*) ok "start says what it is" ;;
+  *) ko "start says what it is" "$out" ;;
+esac
+[ "$(cat "$work/d/data.new/marker" 2>&1)" = keep ] && ok "it was not deleted" || ko "it was not deleted"
+srv d "$pc" stop >/dev/null
+
+echo "== scripts/demo-data takes its lock in the server's own directory"
+# A link planted where a shared lock file would be: a run as root must not empty the file it points at.
+victim=$work/victim
+echo "ne pas vider" >"$victim"
+planted=/tmp/solvane-db-$pa.lock
+if [ ! -e "$planted" ] && ln -s "$victim" "$planted" 2>/dev/null; then
+  srv a "$pa" start >/dev/null 2>&1
+  out=$(SOLVANE_DB_DIR=$work/a SOLVANE_DB_PORT=$pa "$src/scripts/demo-data" 2>&1)
+  [ $? -eq 0 ] && ok "demo-data loads the demo school" || ko "demo-data loads the demo school" "$out"
+  [ "$(cat "$victim")" = "ne pas vider" ] && ok "the file behind the planted link is untouched" ||
+    ko "the file behind the planted link was changed"
+  [ -f "$work/a/bases.lock" ] && ok "the lock is $work/a/bases.lock" || ko "no lock in $work/a"
+  rm -f "$planted"
+  srv a "$pa" stop >/dev/null
+else
+  echo "skip  $planted is already there"
+fi
 
 echo "== a socket path too long for the system"
 long=$work/$(printf 'd%.0s' $(seq 1 110))

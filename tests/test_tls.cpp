@@ -306,7 +306,9 @@ void TestTls::relais() {
 // are encrypted, the year connection (where the sign-in statement carries the typed password) included.
 void TestTls::demarrageChiffre() {
     const QByteArray portDesTests = qgetenv("SOLVANE_DB_PORT");
+    const QByteArray dossierDesTests = qgetenv("SOLVANE_DB_DIR");
     qputenv("SOLVANE_DB_PORT", port_.toUtf8());
+    qputenv("SOLVANE_DB_DIR", dossier_.filePath(QStringLiteral("serveur")).toUtf8());
     {
         BaseDeTest base;
         base.Executer(
@@ -327,10 +329,13 @@ void TestTls::demarrageChiffre() {
             QVERIFY2(!q.value(1).toString().isEmpty(), qPrintable(c->objectName()));
         }
     }
-    if (portDesTests.isNull())
-        qunsetenv("SOLVANE_DB_PORT");
-    else
-        qputenv("SOLVANE_DB_PORT", portDesTests);
+    for (const auto& [nom, valeur] :
+         {std::pair{"SOLVANE_DB_PORT", portDesTests}, std::pair{"SOLVANE_DB_DIR", dossierDesTests}}) {
+        if (valeur.isNull())
+            qunsetenv(nom);
+        else
+            qputenv(nom, valeur);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTls)
