@@ -33,6 +33,8 @@ enum class Autorite {
     Autre,
     Absente,
     Relative,
+    // A name that has no exact form in bytes (half of a surrogate pair).
+    SansFormeExacte,
     // A name holding two spaces names the right authority; the same name with one space, another one.
     DeuxEspaces,
     // The other way round.
@@ -171,7 +173,9 @@ void TestTls::connexion_data() {
     QTest::newRow("authority file missing")
         << true << ip << true << Autorite::Absente << QStringLiteral("introuvable");
     QTest::newRow("authority named relatively")
-        << true << ip << true << Autorite::Relative << QStringLiteral("absolu");
+        << true << ip << true << Autorite::Relative << QStringLiteral("tel quel");
+    QTest::newRow("authority name without an exact form in bytes")
+        << true << ip << true << Autorite::SansFormeExacte << QStringLiteral("tel quel");
     // The file checked is the file loaded, spaces and all.
     QTest::newRow("authority under two spaces") << true << ip << true << Autorite::DeuxEspaces << QString();
     QTest::newRow("another authority under two spaces")
@@ -219,6 +223,9 @@ void TestTls::connexion() {
         break;
     case Autorite::Relative:
         c.Securite.AutoriteCertification = QStringLiteral("autorite.pem");
+        break;
+    case Autorite::SansFormeExacte:
+        c.Securite.AutoriteCertification = dossier_.filePath(QStringLiteral("autorite.pem")) + QChar(0xD800);
         break;
     case Autorite::DeuxEspaces:
     case Autorite::DeuxEspacesAutre:
