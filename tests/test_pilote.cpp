@@ -75,6 +75,8 @@ class TestPilote : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
     void typesDesColonnes_data();
@@ -90,8 +92,18 @@ private:
     TSQLConnection* connexion_ = nullptr;
 };
 
-void TestPilote::init() {
+// One year database for the whole run; each case has its own table t and a session of its own.
+void TestPilote::initTestCase() {
     base_ = new BaseDeTest(QStringList{QStringLiteral("2025/2026")});
+}
+
+void TestPilote::cleanupTestCase() {
+    delete base_;
+    base_ = nullptr;
+}
+
+void TestPilote::init() {
+    base_->Executer(QStringLiteral("DROP TABLE IF EXISTS t"), Annee);
     connexion_ = new TSQLConnection(QStringLiteral("Essai"), QStringLiteral("ESSAI_PILOTE"), nullptr);
     ServeurDeTest::Configurer(connexion_, Annee);
 }
@@ -99,8 +111,6 @@ void TestPilote::init() {
 void TestPilote::cleanup() {
     delete connexion_;
     connexion_ = nullptr;
-    delete base_;
-    base_ = nullptr;
 }
 
 // Each column type with values that matter: bounds, zero dates, fractions, NULL, text beyond Latin-1, bytes
