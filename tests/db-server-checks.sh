@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # scripts/db-server probed as another local user and as a careless one would: who reaches the server, what
 # the test account may do, what start and stop do with a damaged data directory, a foreign pid file, a port
-# already taken and two starts at once. Every check runs on scratch servers of its own (directories under
-# the given work directory, free ports): the tests' and the demo's servers are never touched.
+# already taken and two starts at once. Every check runs on scratch servers of its own (directories under a
+# scratch directory made for the run, free ports): the tests' and the demo's servers are never touched.
 #
-#   db-server-checks.sh <checkout> <work directory>
+#   db-server-checks.sh <checkout>
 #
-# The checks as another user need root (they run the client as "nobody"); without root they are skipped,
-# and say so.
+# The checks as another user need root (they run the client as "nobody") and a scratch directory that
+# nobody can pass through, which is made under the temporary directory whatever the checkout's location (a
+# home directory is often closed to others); without either they are skipped, and say so. The scratch
+# directory is removed when every check passed, and kept for a look otherwise.
 set -uo pipefail
 
 src=$1
-work=$2
 script=$src/scripts/db-server
 failures=0
 passes=0
@@ -62,16 +63,33 @@ as_solvane() {
 }
 as_nobody() { setpriv --reuid=65534 --regid=65534 --clear-groups -- "$@"; }
 
-rm -rf "$work"
-mkdir -p "$work"
-chmod 755 "$work"
+# The scratch directory: passable (not readable) by other users, on a path they can pass through, so that
+# what the checks as nobody find closed is closed by the server's own directory and nothing above it.
+nobody_passes() { as_nobody test -x "$1"; }
+work=""
+for t in "${TMPDIR:-/tmp}" /tmp; do
+  candidate=$(mktemp -d "$t/solvane-db-checks.XXXXXX") || continue
+  chmod 711 "$candidate"
+  if [ "$(id -u)" -ne 0 ] || nobody_passes "$candidate"; then
+    work=$candidate
+    break
+  fi
+  rm -rf "$candidate"
+done
+if [ -z "$work" ]; then
+  # Root, but nobody can pass through any temporary directory: the checks as another user would mean
+  # nothing; the others run in a scratch directory of the temporary directory all the same.
+  work=$(mktemp -d "${TMPDIR:-/tmp}/solvane-db-checks.XXXXXX") || { echo "FAIL  no scratch directory"; exit 1; }
+  nobody_skip="no temporary directory that nobody can pass through (${TMPDIR:-/tmp}, /tmp)"
+fi
+echo "scratch directory: $work"
 base=$((34000 + RANDOM % 3000))
 pa=$(free_port "$base")
 pc=$(free_port $((pa + 1)))
 sleeper=""
 cleanup() {
   [ -n "$sleeper" ] && kill "$sleeper" 2>/dev/null
-  for n in a b c; do
+  for n in a b c d; do
     [ -d "$work/$n" ] && srv "$n" 1 stop >/dev/null 2>&1
   done
 }
@@ -145,9 +163,27 @@ expect "it moves the server's time zone, and back" \
 tz=$(as_admin "SELECT @@global.time_zone")
 [ "$tz" = SYSTEM ] && ok "the time zone is back" || ko "time zone" "$tz"
 
+echo "== tables made outside the data directory"
+# DATA DIRECTORY and INDEX DIRECTORY need no FILE right: they would let the account (public, and open to every
+# local user) have the server, which may run as root, write files of its choosing anywhere.
+secret=$work/secret
+mkdir -m 700 "$secret"
+for engine in MyISAM Aria InnoDB; do
+  as_solvane "CREATE DATABASE IF NOT EXISTS bd_ailleurs; CREATE TABLE bd_ailleurs.t_$engine (a INT)
+    ENGINE=$engine DATA DIRECTORY='$secret'; INSERT INTO bd_ailleurs.t_$engine VALUES (1)" >/dev/null 2>&1
+  as_solvane "CREATE TABLE bd_ailleurs.i_$engine (a INT, KEY (a)) ENGINE=$engine INDEX DIRECTORY='$secret'" \
+    >/dev/null 2>&1
+  [ -z "$(ls -A "$secret")" ] && ok "$engine: nothing written in a directory of the server's user" ||
+    ko "$engine: files written in $secret" "$(ls -la "$secret")"
+done
+as_solvane "DROP DATABASE IF EXISTS bd_ailleurs"
+
 echo "== another local user"
-if [ "$(id -u)" -eq 0 ]; then
-  expect "nobody can reach the work directory (so the next checks mean something)" as_nobody test -x "$work"
+if [ -n "${nobody_skip:-}" ]; then
+  echo "skip  the checks as another user: $nobody_skip"
+elif [ "$(id -u)" -eq 0 ]; then
+  expect "nobody can pass through the scratch directory (so the next checks mean something)" \
+    nobody_passes "$work"
   refuse "nobody cannot reach the socket" \
     as_nobody mariadb --no-defaults --socket="$sock" -uroot --connect-timeout=5 -e "SELECT 1"
   refuse "nobody cannot see into the server's directory" as_nobody ls "$work/a"
@@ -192,6 +228,29 @@ expect "stop of a stopped server with a foreign pid file" srv a "$pa" stop
 kill -0 "$sleeper" 2>/dev/null && ok "the other process still runs" || ko "the other process was killed"
 kill "$sleeper"
 sleeper=""
+
+echo "== a data directory without InnoDB's system files is refused, not started empty"
+srv a "$pa" start >/dev/null 2>&1
+as_admin "CREATE DATABASE bd_garde; CREATE TABLE bd_garde.t (a INT) ENGINE=InnoDB; INSERT INTO bd_garde.t VALUES (7)"
+srv a "$pa" stop >/dev/null
+mkdir "$work/a/aside"
+mv "$data/ibdata1" "$data/ib_logfile0" "$work/a/aside/"
+out=$(srv a "$pa" start 2>&1)
+status=$?
+[ "$status" -ne 0 ] && ok "start refuses" || ko "start refuses" "$out"
+case "$out" in
+  *damaged*ibdata1*ib_logfile0*) ok "it says the directory is damaged, and why" ;;
+  *) ko "it says the directory is damaged, and why" "$out" ;;
+esac
+refuse "no server runs on it" srv a "$pa" status
+[ ! -e "$data/ibdata1" ] && [ ! -e "$data/ib_logfile0" ] && ok "no new system files were made" ||
+  ko "no new system files were made" "$(ls -la "$data")"
+mv "$work/a/aside/ibdata1" "$work/a/aside/ib_logfile0" "$data/"
+expect "with the files back, it starts again" srv a "$pa" start
+[ "$(as_admin "SELECT a FROM bd_garde.t" 2>&1)" = 7 ] && ok "and its tables are all there" ||
+  ko "its tables are all there" "$(as_admin "SELECT a FROM bd_garde.t" 2>&1)"
+as_admin "DROP DATABASE bd_garde"
+srv a "$pa" stop >/dev/null
 
 echo "== an incomplete data directory is never deleted"
 mv "$data/mysql" "$data/mysql.aside"
@@ -246,6 +305,36 @@ cat "$work/c/mariadbd.pid" >"$work/a/mariadbd.pid"
 expect "stop of a stopped server whose pid file names another private server" srv a "$pa" stop
 expect "that other server still answers" srv c "$pc" status
 srv c "$pc" stop >/dev/null
+
+echo "== what an interrupted installation left aside is kept, and said"
+mkdir -p "$work/d/data.new"
+echo keep >"$work/d/data.new/marker"
+out=$(srv d "$pc" start 2>&1)
+[ $? -eq 0 ] && ok "a fresh server starts beside it" || ko "a fresh server starts beside it" "$out"
+case "$out" in
+  *"$work/d/data.new is what an interrupted installation left"*) ok "start says what it is" ;;
+  *) ko "start says what it is" "$out" ;;
+esac
+[ "$(cat "$work/d/data.new/marker" 2>&1)" = keep ] && ok "it was not deleted" || ko "it was not deleted"
+srv d "$pc" stop >/dev/null
+
+echo "== scripts/demo-data takes its lock in the server's own directory"
+# A link planted where a shared lock file would be: a run as root must not empty the file it points at.
+victim=$work/victim
+echo "ne pas vider" >"$victim"
+planted=/tmp/solvane-db-$pa.lock
+if [ ! -e "$planted" ] && ln -s "$victim" "$planted" 2>/dev/null; then
+  srv a "$pa" start >/dev/null 2>&1
+  out=$(SOLVANE_DB_DIR=$work/a SOLVANE_DB_PORT=$pa "$src/scripts/demo-data" 2>&1)
+  [ $? -eq 0 ] && ok "demo-data loads the demo school" || ko "demo-data loads the demo school" "$out"
+  [ "$(cat "$victim")" = "ne pas vider" ] && ok "the file behind the planted link is untouched" ||
+    ko "the file behind the planted link was changed"
+  [ -f "$work/a/bases.lock" ] && ok "the lock is $work/a/bases.lock" || ko "no lock in $work/a"
+  rm -f "$planted"
+  srv a "$pa" stop >/dev/null
+else
+  echo "skip  $planted is already there"
+fi
 
 echo "== a socket path too long for the system"
 long=$work/$(printf 'd%.0s' $(seq 1 110))

@@ -206,6 +206,15 @@ void TestBase::serveur_data() {
     refuse("IPv4 octal part", QStringLiteral("010.0.0.1"));
     refuse("short IPv4", QStringLiteral("127.1"));
     refuse("number", QStringLiteral("2130706433"));
+    // Older forms of IPv4 addresses the system's resolver reads (each reached 127.0.0.1 as a "name").
+    refuse("hexadecimal number", QStringLiteral("0x7f000001"));
+    refuse("hexadecimal last part", QStringLiteral("127.0.0.0x1"));
+    refuse("hexadecimal parts, capital X", QStringLiteral("0X7F.0x0.0x0.0X1"));
+    refuse("octal and decimal", QStringLiteral("0177.1"));
+    refuse("bare 0x", QStringLiteral("0x"));
+    accepte("name with a hexadecimal-looking label", QStringLiteral("db.0x1f.example"),
+            QStringLiteral("db.0x1f.example"));
+    accepte("name starting with 0x", QStringLiteral("0xserveur"), QStringLiteral("0xserveur"));
     refuse("IPv6 without brackets", QStringLiteral("::1"));
     refuse("IPv6 two gaps", QStringLiteral("[1::2::3]"));
     refuse("IPv6 nine groups", QStringLiteral("[1:2:3:4:5:6:7:8:9]"));

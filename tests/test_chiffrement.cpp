@@ -27,6 +27,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -86,6 +87,8 @@ private slots:
     void outilProtegeCeQuiEstEnPlace();
     void outilLitSeulementUnFichierOrdinaire_data();
     void outilLitSeulementUnFichierOrdinaire();
+    void outilRefuseUnDossierPartage_data();
+    void outilRefuseUnDossierPartage();
 
 private:
     struct Resultat {
@@ -509,6 +512,9 @@ void TestChiffrement::outilRefuseLesMauvaisArguments_data() {
     QTest::newRow("server with a space")
         << QStringList{o, f, s, QStringLiteral("serveur ecole"), u, a} << mdp;
     QTest::newRow("IPv6 without brackets") << QStringList{o, f, s, QStringLiteral("::1"), u, a} << mdp;
+    // An address in a form the resolver reads as a number, not a name.
+    QTest::newRow("server as one hexadecimal number")
+        << QStringList{o, f, s, QStringLiteral("0x7f000001"), u, a} << mdp;
     QTest::newRow("unknown tls mode")
         << QStringList{o, f, s, h, u, a, QStringLiteral("--tls"), QStringLiteral("always")} << mdp;
     QTest::newRow("relative CA file")
@@ -686,6 +692,69 @@ void TestChiffrement::outilLitSeulementUnFichierOrdinaire() {
     QCOMPARE(r.code, 1);
     QVERIFY2(r.erreurs.contains(raison), r.erreurs.constData());
     QVERIFY(r.sortie.isEmpty());
+}
+
+// A directory where someone else may put a file under the output's name (another user renamed their own file
+// over the temporary one in 4 runs out of 400) is refused before anything is written; a shared directory with
+// the sticky bit, where nobody replaces the entries of others, is not.
+void TestChiffrement::outilRefuseUnDossierPartage_data() {
+    QTest::addColumn<int>("droitsParent");
+    QTest::addColumn<int>("droitsDossier");
+    QTest::addColumn<bool>("autreProprietaire"); // the directory belongs to nobody
+    QTest::addColumn<bool>("parLien");           // named through a symbolic link from a private directory
+    QTest::addColumn<QString>("refuse");         // the directory named in the reason; empty: written
+
+    QTest::newRow("writable by all") << 0700 << 0777 << false << false << QStringLiteral("partage");
+    QTest::newRow("writable by its group") << 0700 << 0775 << false << false << QStringLiteral("partage");
+    QTest::newRow("below a directory writable by all")
+        << 0777 << 0755 << false << false << QStringLiteral("parent");
+    QTest::newRow("through a link") << 0700 << 0777 << false << true << QStringLiteral("partage");
+    QTest::newRow("of another user") << 0700 << 0755 << true << false << QStringLiteral("partage");
+    QTest::newRow("writable by all, sticky bit") << 0700 << 01777 << false << false << QString();
+    QTest::newRow("private") << 0700 << 0700 << false << false << QString();
+}
+
+void TestChiffrement::outilRefuseUnDossierPartage() {
+    QFETCH(int, droitsParent);
+    QFETCH(int, droitsDossier);
+    QFETCH(bool, autreProprietaire);
+    QFETCH(bool, parLien);
+    QFETCH(QString, refuse);
+    if (autreProprietaire && ::geteuid() != 0)
+        QSKIP("giving a directory to another user needs root");
+
+    QTemporaryDir ici(dossier_.filePath(QStringLiteral("partage-XXXXXX")));
+    QVERIFY(ici.isValid());
+    const QString parent = ici.filePath(QStringLiteral("parent"));
+    const QString partage = parent + QStringLiteral("/partage");
+    QVERIFY(QDir().mkpath(partage));
+    QCOMPARE(::chmod(QFile::encodeName(partage).constData(), static_cast<mode_t>(droitsDossier)), 0);
+    QCOMPARE(::chmod(QFile::encodeName(parent).constData(), static_cast<mode_t>(droitsParent)), 0);
+    if (autreProprietaire)
+        QCOMPARE(::chown(QFile::encodeName(partage).constData(), 65534, 65534), 0);
+    QString dossier = partage;
+    if (parLien) {
+        dossier = ici.filePath(QStringLiteral("lien"));
+        QVERIFY(QFile::link(partage, dossier));
+    }
+    const QString sortie = dossier + QStringLiteral("/config_korven.ini");
+
+    const Resultat r =
+        Lancer(QStringLiteral(KORVEN_CONFIG_TOOL),
+               {QStringLiteral("--output"), sortie, QStringLiteral("--server"), QStringLiteral("127.0.0.1"),
+                QStringLiteral("--user"), QStringLiteral("admin")},
+               "secret\n");
+    const QStringList restes =
+        QDir(partage).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    if (refuse.isEmpty()) {
+        QVERIFY2(r.code == 0, r.erreurs.constData());
+        QCOMPARE(restes, QStringList{QStringLiteral("config_korven.ini")});
+        return;
+    }
+    QCOMPARE(r.code, 1);
+    const QString raison = QString::fromLocal8Bit(r.erreurs);
+    QVERIFY2(raison.contains(QStringLiteral("/") + refuse + QStringLiteral(" »")), qPrintable(raison));
+    QCOMPARE(restes, QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestChiffrement)

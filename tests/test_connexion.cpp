@@ -4,7 +4,9 @@
 #include "base/KORVENTypesU.h"
 #include "core/data/ConnexionSQL.h"
 #include "core/data/OBDataModuleU.h"
+#include "core/data/RequeteSQL.h"
 #include "support/BaseDeTest.h"
+#include "support/RelaisTcp.h"
 #include "support/VerrouExterne.h"
 
 #include <QElapsedTimer>
@@ -21,6 +23,8 @@ private slots:
     void attenteDesVerrous();
     void verrouTenuAilleurs_data();
     void verrouTenuAilleurs();
+    void serveurMuet_data();
+    void serveurMuet();
 };
 
 // Each value opened the connection before: the host as a string of options (the command ran, the library
@@ -137,6 +141,55 @@ void TestConnexion::verrouTenuAilleurs() {
     QVERIFY2(q.lastError().databaseText().contains(QStringLiteral("Lock wait timeout")),
              qPrintable(q.lastError().text()));
     QVERIFY2(chrono.elapsed() < 10000, qPrintable(QString::number(chrono.elapsed())));
+}
+
+// A server (or a network) that accepts the connection and then stops answering, here a relay that lets the
+// sign-in and the session's first statement through and nothing after: the next statement fails with an
+// error once DelaiReponse has passed, instead of waiting for ever; outside a transaction the session is
+// closed, so the statement after it connects afresh.
+void TestConnexion::serveurMuet_data() {
+    QTest::addColumn<bool>("maitre");
+    QTest::addColumn<QString>("instruction");
+    QTest::newRow("master connection, a read")
+        << true
+        << QStringLiteral("SELECT code, active, nom_etablissement FROM annee_scolaire WHERE active = '1'");
+    QTest::newRow("year connection, a write") << false << QStringLiteral("UPDATE utilisateur SET etat = '1'");
+}
+
+void TestConnexion::serveurMuet() {
+    QFETCH(bool, maitre);
+    QFETCH(QString, instruction);
+
+    BaseDeTest base;
+    RelaisTcp relais(ServeurDeTest::Port().toInt());
+    QVERIFY(!relais.Port().isEmpty());
+    relais.CommandesTransmises = 1;
+    TOBDataModule module;
+    TSQLConnection* connexion = maitre ? module.OBOrbelanSQLConnection : module.OBSQLConnection;
+    ServeurDeTest::Configurer(connexion, maitre ? QStringLiteral("korven") : QStringLiteral("bd_2025_2026"));
+    connexion->Params.replaceInStrings(QStringLiteral("Port=") + ServeurDeTest::Port(),
+                                       QStringLiteral("Port=") + relais.Port());
+    const int avant = TSQLConnection::DelaiReponse;
+    TSQLConnection::DelaiReponse = 2;
+    TSQLQuery requete(nullptr, QStringLiteral("Essai"));
+    requete.SQLConnection = connexion;
+    requete.Preparer({instruction});
+    QElapsedTimer chrono;
+    chrono.start();
+    QString erreur;
+    try {
+        requete.ExecSQL();
+    } catch (const EKorven& e) {
+        erreur = e.Message();
+    }
+    const qint64 duree = chrono.elapsed();
+    TSQLConnection::DelaiReponse = avant;
+    QVERIFY2(erreur.startsWith(QStringLiteral("Le serveur de base de données n'a pas répondu dans les 2 "
+                                              "secondes")),
+             qPrintable(erreur));
+    QVERIFY2(duree >= 1500 && duree < 15000, qPrintable(QString::number(duree)));
+    QVERIFY(!connexion->Connected());
+    QCOMPARE(relais.Connexions(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestConnexion)

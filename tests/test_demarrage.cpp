@@ -1,6 +1,7 @@
-// The start-up check against the real server: every fatal condition with its exact message, and the values
-// a good start leaves in the wizard.
+// The start-up check against the real server: every fatal condition with its exact message and the end in
+// failure, and the values a good start leaves in the wizard.
 #include "base/KORVENFonctionsU.h"
+#include "core/data/ConnexionSQL.h"
 #include "core/data/OBDataModuleU.h"
 #include "core/platform/FinApplication.h"
 #include "gui/Fenetres.h"
@@ -9,9 +10,11 @@
 #include "support/BaseDeTest.h"
 #include "support/LectureInterdite.h"
 #include "support/PlateformeScriptee.h"
+#include "support/RelaisTcp.h"
 #include "support/VerrouExterne.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -36,6 +39,7 @@ enum class Fichier {
     ServeurOptions, // a server value the client library would read as connection options
     PortAuDela,     // the port plus 65536, which the library used to read modulo 65536
     PortVide,
+    ServeurMuet, // a server that signs in, answers its first statement, then nothing
 };
 
 } // namespace
@@ -90,9 +94,14 @@ void TestDemarrage::verification_data() {
         << QStringList{QStringLiteral(
                "INSERT INTO korven.annee_scolaire (code, active) VALUES ('2030/2031', '1')")}
         << MessageConnexion + QStringLiteral("*bd_2030_2031") << true << QStringLiteral("2030/2031");
+    // A statement on the master table that fails is as fatal as the rest: without the active year every
+    // sign-in would fail.
     QTest::newRow("table des années absente")
         << Fichier::Valide << QStringList{QStringLiteral("DROP TABLE korven.annee_scolaire")}
-        << QStringLiteral("Une erreur est survenue : \r\n*annee_scolaire") << false << QString();
+        << QStringLiteral("Une erreur est survenue : \r\n*annee_scolaire") << true << QString();
+    QTest::newRow("serveur muet") << Fichier::ServeurMuet << QStringList{uneAnnee}
+                                  << QStringLiteral("Une erreur est survenue : \r\n*pas répondu") << true
+                                  << QString();
     QTest::newRow("démarrage réussi")
         << Fichier::Valide << QStringList{uneAnnee} << QString() << false << QStringLiteral("2025/2026");
     // Said for what it is, not as a connection that cannot reach a socket.
@@ -128,6 +137,13 @@ void TestDemarrage::verification() {
     QTemporaryDir dossier;
     QVERIFY(dossier.isValid());
     qputenv("KORVEN_SYSTEM_DIR", dossier.path().toUtf8());
+    // Between the program and the server: lets each session's first statement through (the one that sets
+    // its lock wait), not the reading of the master table.
+    RelaisTcp relais(ServeurDeTest::Port().toInt());
+    relais.CommandesTransmises = 1;
+    const int delaiReponse = TSQLConnection::DelaiReponse;
+    TSQLConnection::DelaiReponse = 2;
+    const auto remettre = qScopeGuard([delaiReponse] { TSQLConnection::DelaiReponse = delaiReponse; });
     const QString hote = ServeurDeTest::Hote(), port = ServeurDeTest::Port();
     const QString utilisateur = ServeurDeTest::Utilisateur(), mdp = ServeurDeTest::MotDePasse();
     switch (fichier) {
@@ -170,6 +186,10 @@ void TestDemarrage::verification() {
         BaseDeTest::EcrireConfiguration(dossier.path(), QStringLiteral("korven"), hote, QString(),
                                         utilisateur, mdp);
         break;
+    case Fichier::ServeurMuet:
+        BaseDeTest::EcrireConfiguration(dossier.path(), QStringLiteral("korven"), hote, relais.Port(),
+                                        utilisateur, mdp);
+        break;
     }
 
     PlateformeScriptee plateforme;
@@ -206,10 +226,10 @@ void TestDemarrage::verification() {
         // No connection was attempted.
         QVERIFY(OBDataModule->OBOrbelanSQLConnection->Params.isEmpty());
     }
-    if (QTest::currentDataTag() == QLatin1String("table des années absente")) {
-        // The check stopped: the year connection was never configured.
+    if (fichier == Fichier::ServeurMuet ||
+        QTest::currentDataTag() == QLatin1String("table des années absente")) {
+        // The check stopped at the master table: the year connection was never configured.
         QVERIFY(OBDataModule->OBSQLConnection->Params.isEmpty());
-        QVERIFY(!plateforme.Terminee);
     }
     if (anneeCourante == QLatin1String("2025/2026")) {
         TFAssistantNouvelleAnnee* a = FAssistantNouvelleAnnee;
@@ -260,7 +280,7 @@ void TestDemarrage::minuterieUnique() {
 
 // The table of years locked by another session (a maintenance that locks the tables): the check fails with
 // the server's lock-timeout text in the usual box once the bound has passed, instead of freezing the window
-// for as long as the lock lasts; the window stays, as after any other error of that phase.
+// for as long as the lock lasts; then the program ends in failure, as after any other error of that phase.
 void TestDemarrage::anneesVerrouillees() {
     BaseDeTest base;
     base.Executer(
@@ -284,7 +304,8 @@ void TestDemarrage::anneesVerrouillees() {
              qPrintable(plateforme.Messages().first()));
     QVERIFY2(plateforme.Messages().first().contains(QStringLiteral("Lock wait timeout")),
              qPrintable(plateforme.Messages().first()));
-    QVERIFY(!plateforme.Terminee);
+    QVERIFY(plateforme.Terminee);
+    QCOMPARE(plateforme.CodeSortie, CodeEchec);
     QVERIFY(FAssistantNouvelleAnnee->AnneeCourante.isEmpty());
     DetruireFenetres();
 }

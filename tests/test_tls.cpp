@@ -1,14 +1,20 @@
 // Encryption of the connections, against a private server of this test's own that offers TLS with a
-// certificate signed by an authority made for the occasion (openssl command line), and against the tests'
-// server, which offers none. What the program's own session reports (Ssl_cipher) decides.
+// certificate for 127.0.0.1 signed by an authority made for the occasion (openssl command line), against the
+// tests' server, which offers none, and through a relay that stands where an attacker would and removes the
+// offer of TLS from the server's greeting. What the program's own session reports (Ssl_cipher) decides
+// whether it is encrypted; what the relay saw decides whether the login crossed in clear.
 #include "base/KORVENFonctionsU.h"
 #include "base/KORVENTypesU.h"
 #include "core/data/ConnexionSQL.h"
 #include "core/data/OBDataModuleU.h"
+#include "core/data/OuvertureMariaDB.h"
 #include "core/session/Demarrage.h"
 #include "support/BaseDeTest.h"
+#include "support/RelaisTcp.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -21,7 +27,19 @@
 
 namespace {
 
-enum class Autorite { Aucune, Bonne, Autre, Absente };
+enum class Autorite {
+    Aucune,
+    Bonne,
+    Autre,
+    Absente,
+    Relative,
+    // A name that has no exact form in bytes (half of a surrogate pair).
+    SansFormeExacte,
+    // A name holding two spaces names the right authority; the same name with one space, another one.
+    DeuxEspaces,
+    // The other way round.
+    DeuxEspacesAutre,
+};
 
 // A port nothing listens on now, chosen by the system.
 QString PortLibre() {
@@ -50,6 +68,8 @@ private slots:
     void cleanupTestCase();
     void connexion_data();
     void connexion();
+    void relais_data();
+    void relais();
     void demarrageChiffre();
 
 private:
@@ -126,30 +146,65 @@ void TestTls::cleanupTestCase() {
 
 void TestTls::connexion_data() {
     QTest::addColumn<bool>("offert"); // the server of this test (TLS); otherwise the tests' server (none)
+    QTest::addColumn<QString>("hote");
     QTest::addColumn<bool>("exiger");
     QTest::addColumn<Autorite>("autorite");
     QTest::addColumn<QString>("refus"); // empty: the connection opens; otherwise a word of the reason
 
-    QTest::newRow("offered, nothing asked") << true << false << Autorite::Aucune << QString();
-    QTest::newRow("not offered, nothing asked") << false << false << Autorite::Aucune << QString();
-    QTest::newRow("offered, required") << true << true << Autorite::Aucune << QString();
-    QTest::newRow("not offered, required") << false << true << Autorite::Aucune << QStringLiteral("TLS");
-    QTest::newRow("offered, its authority") << true << true << Autorite::Bonne << QString();
+    const QString ip = QStringLiteral("127.0.0.1");
+    // The tests' environment points the client library's default socket at nothing: "localhost" reaches a
+    // server only over TCP, on the configured port.
+    const QString local = QStringLiteral("localhost");
+    QTest::newRow("offered, nothing asked") << true << ip << false << Autorite::Aucune << QString();
+    QTest::newRow("not offered, nothing asked") << false << ip << false << Autorite::Aucune << QString();
+    QTest::newRow("localhost, on the configured port")
+        << true << local << false << Autorite::Aucune << QString();
+    QTest::newRow("offered, required") << true << ip << true << Autorite::Aucune << QString();
+    QTest::newRow("not offered, required")
+        << false << ip << true << Autorite::Aucune << QStringLiteral("TLS");
+    QTest::newRow("offered, its authority") << true << ip << true << Autorite::Bonne << QString();
     QTest::newRow("offered, another authority")
-        << true << true << Autorite::Autre << QStringLiteral("certificate");
-    QTest::newRow("not offered, an authority") << false << true << Autorite::Bonne << QStringLiteral("TLS");
+        << true << ip << true << Autorite::Autre << QStringLiteral("certificate");
+    // The certificate, signed by the right authority, names 127.0.0.1, not the host configured.
+    QTest::newRow("offered, its authority, another host name")
+        << true << local << true << Autorite::Bonne << QStringLiteral("certificate");
+    QTest::newRow("not offered, an authority")
+        << false << ip << true << Autorite::Bonne << QStringLiteral("TLS");
     QTest::newRow("authority file missing")
-        << true << true << Autorite::Absente << QStringLiteral("introuvable");
+        << true << ip << true << Autorite::Absente << QStringLiteral("introuvable");
+    QTest::newRow("authority named relatively")
+        << true << ip << true << Autorite::Relative << QStringLiteral("tel quel");
+    QTest::newRow("authority name without an exact form in bytes")
+        << true << ip << true << Autorite::SansFormeExacte << QStringLiteral("tel quel");
+    // The file checked is the file loaded, spaces and all.
+    QTest::newRow("authority under two spaces") << true << ip << true << Autorite::DeuxEspaces << QString();
+    QTest::newRow("another authority under two spaces")
+        << true << ip << true << Autorite::DeuxEspacesAutre << QStringLiteral("certificate");
 }
 
 void TestTls::connexion() {
     QFETCH(bool, offert);
+    QFETCH(QString, hote);
     QFETCH(bool, exiger);
     QFETCH(Autorite, autorite);
     QFETCH(QString, refus);
 
+    // Two directories whose names differ by a space, each with one of the authorities under the same name.
+    const QString deux = dossier_.filePath(QStringLiteral("a  b/ca.pem"));
+    const QString un = dossier_.filePath(QStringLiteral("a b/ca.pem"));
+    const bool bonneSousDeux = autorite == Autorite::DeuxEspaces;
+    if (bonneSousDeux || autorite == Autorite::DeuxEspacesAutre) {
+        QVERIFY(QDir().mkpath(QFileInfo(deux).path()) && QDir().mkpath(QFileInfo(un).path()));
+        QFile::remove(deux);
+        QFile::remove(un);
+        const QString bonne = dossier_.filePath(QStringLiteral("autorite.pem"));
+        const QString autre = dossier_.filePath(QStringLiteral("autre.pem"));
+        QVERIFY(QFile::copy(bonneSousDeux ? bonne : autre, deux));
+        QVERIFY(QFile::copy(bonneSousDeux ? autre : bonne, un));
+    }
+
     TSQLConnection c(QStringLiteral("Essai"), QStringLiteral("ESSAI_TLS"), nullptr);
-    c.Params = {QStringLiteral("HostName=127.0.0.1"), QStringLiteral("Database="),
+    c.Params = {QStringLiteral("HostName=") + hote, QStringLiteral("Database="),
                 QStringLiteral("User_Name=") + ServeurDeTest::Utilisateur(),
                 QStringLiteral("Port=") + (offert ? port_ : ServeurDeTest::Port()),
                 QStringLiteral("Password=") + ServeurDeTest::MotDePasse()};
@@ -165,6 +220,16 @@ void TestTls::connexion() {
         break;
     case Autorite::Absente:
         c.Securite.AutoriteCertification = dossier_.filePath(QStringLiteral("absente.pem"));
+        break;
+    case Autorite::Relative:
+        c.Securite.AutoriteCertification = QStringLiteral("autorite.pem");
+        break;
+    case Autorite::SansFormeExacte:
+        c.Securite.AutoriteCertification = dossier_.filePath(QStringLiteral("autorite.pem")) + QChar(0xD800);
+        break;
+    case Autorite::DeuxEspaces:
+    case Autorite::DeuxEspacesAutre:
+        c.Securite.AutoriteCertification = deux;
         break;
     }
 
@@ -187,11 +252,70 @@ void TestTls::connexion() {
     QCOMPARE(!q.value(1).toString().isEmpty(), offert);
 }
 
+// An attacker between the workstation and the server removes the offer of TLS from the server's greeting:
+// with encryption required, or an authority configured, the program leaves before the login is sent, so the
+// relay never sees it; with nothing asked it connects in clear as before, and the relay sees the login (which
+// shows the relay would have seen it). Without the removal, the login crosses encrypted.
+void TestTls::relais_data() {
+    QTest::addColumn<bool>("retirer");
+    QTest::addColumn<bool>("exiger");
+    QTest::addColumn<bool>("autorite");
+    QTest::addColumn<bool>("ouverte");
+    QTest::addColumn<bool>("enClair"); // the login crossed in clear
+
+    QTest::newRow("TLS removed, nothing asked") << true << false << false << true << true;
+    QTest::newRow("TLS removed, required") << true << true << false << false << false;
+    QTest::newRow("TLS removed, authority") << true << true << true << false << false;
+    QTest::newRow("TLS kept, required") << false << true << false << true << false;
+    QTest::newRow("TLS kept, authority") << false << true << true << true << false;
+}
+
+void TestTls::relais() {
+    QFETCH(bool, retirer);
+    QFETCH(bool, exiger);
+    QFETCH(bool, autorite);
+    QFETCH(bool, ouverte);
+    QFETCH(bool, enClair);
+
+    RelaisTcp relais(port_.toInt());
+    QVERIFY(!relais.Port().isEmpty());
+    relais.RetirerTls = retirer;
+    TSQLConnection c(QStringLiteral("Essai"), QStringLiteral("ESSAI_RELAIS"), nullptr);
+    c.Params = {QStringLiteral("HostName=127.0.0.1"), QStringLiteral("Database="),
+                QStringLiteral("User_Name=") + ServeurDeTest::Utilisateur(),
+                QStringLiteral("Port=") + relais.Port(),
+                QStringLiteral("Password=") + ServeurDeTest::MotDePasse()};
+    c.Securite.Exiger = exiger;
+    if (autorite)
+        c.Securite.AutoriteCertification = dossier_.filePath(QStringLiteral("autorite.pem"));
+
+    QString erreur;
+    try {
+        c.Open();
+    } catch (const EKorven& e) {
+        erreur = e.Message();
+    }
+    QCOMPARE(relais.Connexions(), 1);
+    QCOMPARE(relais.EnvoisClient().contains(ServeurDeTest::Utilisateur().toUtf8()), enClair);
+    if (!ouverte) {
+        QCOMPARE(erreur, MessageTlsExige);
+        QVERIFY(!c.Connected());
+        return;
+    }
+    QVERIFY2(erreur.isEmpty(), qPrintable(erreur));
+    QSqlQuery q(c.Base());
+    QVERIFY2(q.exec(QStringLiteral("SHOW SESSION STATUS LIKE 'Ssl_cipher'")) && q.next(),
+             qPrintable(q.lastError().text()));
+    QCOMPARE(q.value(1).toString().isEmpty(), enClair);
+}
+
 // The whole start-up, with the configuration file naming the authority: both connections of the data module
 // are encrypted, the year connection (where the sign-in statement carries the typed password) included.
 void TestTls::demarrageChiffre() {
     const QByteArray portDesTests = qgetenv("SOLVANE_DB_PORT");
+    const QByteArray dossierDesTests = qgetenv("SOLVANE_DB_DIR");
     qputenv("SOLVANE_DB_PORT", port_.toUtf8());
+    qputenv("SOLVANE_DB_DIR", dossier_.filePath(QStringLiteral("serveur")).toUtf8());
     {
         BaseDeTest base;
         base.Executer(
@@ -212,10 +336,13 @@ void TestTls::demarrageChiffre() {
             QVERIFY2(!q.value(1).toString().isEmpty(), qPrintable(c->objectName()));
         }
     }
-    if (portDesTests.isNull())
-        qunsetenv("SOLVANE_DB_PORT");
-    else
-        qputenv("SOLVANE_DB_PORT", portDesTests);
+    for (const auto& [nom, valeur] :
+         {std::pair{"SOLVANE_DB_PORT", portDesTests}, std::pair{"SOLVANE_DB_DIR", dossierDesTests}}) {
+        if (valeur.isNull())
+            qunsetenv(nom);
+        else
+            qputenv(nom, valeur);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTls)

@@ -10,7 +10,9 @@
 //
 // The output is written owner-only into a new file beside it, then moved into place: an existing file is
 // replaced only with --force, and a symbolic link in its place is refused (the tool, often run as root, never
-// writes through one). --show reads regular files of at most 1 MB only.
+// writes through one). A directory that others may change (written into by its group or by anyone without
+// the sticky bit, or owned by another user), or one below such a directory, is refused: someone else could
+// put their own file under the output's name. --show reads regular files of at most 1 MB only.
 //
 // Exit codes: 0 success, 1 the file could not be read or written, 2 bad arguments.
 
@@ -24,6 +26,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QStringList>
 
@@ -33,6 +36,7 @@
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -130,36 +134,102 @@ QString TexteErrno() {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
+// Whether the directory, and every directory above it, may be changed by its owner and root only (or is
+// shared with the sticky bit, so that nobody replaces or renames the entries of others): anyone else who may
+// write into one of them could put a file of their own under the output's name once it is written, or between
+// two steps of writing it. reel receives the directory's name without symbolic links; raison, why it is
+// refused.
+bool DossierSur(const QByteArray& dossier, QByteArray& reel, QString& raison) {
+    char* resolu = realpath(dossier.constData(), nullptr);
+    if (resolu == nullptr) {
+        raison = TexteErrno();
+        return false;
+    }
+    reel = QByteArray(resolu);
+    std::free(resolu);
+    const uid_t moi = geteuid();
+    for (qsizetype fin = reel.size();; fin = reel.lastIndexOf('/', fin - 1)) {
+        const QByteArray niveau = fin <= 0 ? QByteArray("/") : reel.left(fin);
+        struct stat etat {};
+        if (lstat(niveau.constData(), &etat) != 0) {
+            raison = TexteErrno();
+            return false;
+        }
+        const QString nom = QFile::decodeName(niveau);
+        if (etat.st_uid != 0 && etat.st_uid != moi) {
+            raison = QStringLiteral("le dossier « %1 » appartient à un autre utilisateur, qui pourrait y "
+                                    "remplacer le fichier ; écrivez-le dans un dossier à vous ou à root")
+                         .arg(nom);
+            return false;
+        }
+        if ((etat.st_mode & (S_IWGRP | S_IWOTH)) != 0 && (etat.st_mode & S_ISVTX) == 0) {
+            raison =
+                QStringLiteral("d'autres utilisateurs peuvent écrire dans le dossier « %1 » (droits %2, "
+                               "sans le sticky bit) et pourraient y remplacer le fichier ; écrivez-le dans "
+                               "un dossier que seuls son propriétaire et root peuvent modifier")
+                    .arg(nom)
+                    .arg(etat.st_mode & 07777, 4, 8, QLatin1Char('0'));
+            return false;
+        }
+        if (niveau == "/")
+            return true;
+    }
+}
+
 // Writes the file owner-only (it holds the database password, encrypted under a pass phrase that ships
-// with the program). The text goes into a new file of the same directory, created exclusively, then takes
-// the final name: a rename replaces whatever is there without following it, and a link fails if anything
-// (a file, a symbolic link) has taken the name meanwhile. A name that is already a symbolic link is always
-// refused; an existing file is replaced only when remplacer is set.
+// with the program), into a directory nobody else may change (DossierSur), opened once and used for every
+// step. The text goes into a new file of that directory, created exclusively, then takes the final name: a
+// rename replaces whatever is there without following it, and a link fails if anything (a file, a symbolic
+// link) has taken the name meanwhile. A name that is already a symbolic link is always refused; an existing
+// file is replaced only when remplacer is set.
 int EcrireFichier(const QString& chemin, const QByteArray& contenu, bool remplacer) {
-    const QByteArray nom = QFile::encodeName(chemin);
-    struct stat etat {};
-    if (lstat(nom.constData(), &etat) == 0) {
-        if (S_ISLNK(etat.st_mode))
-            return ErreurEcriture(chemin, QStringLiteral("c'est un lien symbolique ; le fichier n'est jamais "
-                                                         "écrit à travers un lien (donnez le chemin réel)"));
-        if (!S_ISREG(etat.st_mode))
-            return ErreurEcriture(chemin, QStringLiteral("ce n'est pas un fichier ordinaire"));
-        if (!remplacer)
-            return ErreurEcriture(chemin, QStringLiteral("le fichier existe déjà ; --force le remplace"));
-    } else if (errno != ENOENT) {
+    const QFileInfo info(chemin);
+    const QByteArray nomDossier = QFile::encodeName(info.absolutePath());
+    const QByteArray nom = QFile::encodeName(info.fileName());
+    QByteArray reel;
+    QString raison;
+    if (!DossierSur(nomDossier, reel, raison))
+        return ErreurEcriture(chemin, raison);
+    // The directory checked, by the name that holds no symbolic link.
+    const int dossier = ::open(reel.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (dossier < 0)
         return ErreurEcriture(chemin, TexteErrno());
+    const auto fin = [dossier](int code) {
+        ::close(dossier);
+        return code;
+    };
+
+    struct stat etat {};
+    if (fstatat(dossier, nom.constData(), &etat, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (S_ISLNK(etat.st_mode))
+            return fin(
+                ErreurEcriture(chemin, QStringLiteral("c'est un lien symbolique ; le fichier n'est jamais "
+                                                      "écrit à travers un lien (donnez le chemin réel)")));
+        if (!S_ISREG(etat.st_mode))
+            return fin(ErreurEcriture(chemin, QStringLiteral("ce n'est pas un fichier ordinaire")));
+        if (!remplacer)
+            return fin(
+                ErreurEcriture(chemin, QStringLiteral("le fichier existe déjà ; --force le remplace")));
+    } else if (errno != ENOENT) {
+        return fin(ErreurEcriture(chemin, TexteErrno()));
     }
 
-    const QString dossier = QFileInfo(chemin).absolutePath();
-    QByteArray modele = QFile::encodeName(
-        QDir(dossier).filePath(QStringLiteral(".%1.XXXXXX").arg(QFileInfo(chemin).fileName())));
-    const int fd = mkstemp(modele.data()); // O_EXCL, mode 0600
+    // A new name of the directory, taken exclusively (mode 0600).
+    QByteArray temporaire;
+    int fd = -1;
+    for (int essai = 0; fd < 0 && essai < 100; ++essai) {
+        temporaire = "." + nom + "." + QByteArray::number(QRandomGenerator::system()->generate64(), 36);
+        fd = ::openat(dossier, temporaire.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                      S_IRUSR | S_IWUSR);
+        if (fd < 0 && errno != EEXIST)
+            return fin(ErreurEcriture(chemin, TexteErrno()));
+    }
     if (fd < 0)
-        return ErreurEcriture(chemin, TexteErrno());
-    const auto abandonner = [&](const QString& raison) {
+        return fin(ErreurEcriture(chemin, TexteErrno()));
+    const auto abandonner = [&](const QString& texte) {
         ::close(fd);
-        ::unlink(modele.constData());
-        return ErreurEcriture(chemin, raison);
+        ::unlinkat(dossier, temporaire.constData(), 0);
+        return fin(ErreurEcriture(chemin, texte));
     };
     if (fchmod(fd, S_IRUSR | S_IWUSR) != 0)
         return abandonner(TexteErrno());
@@ -176,26 +246,27 @@ int EcrireFichier(const QString& chemin, const QByteArray& contenu, bool remplac
     if (::fsync(fd) != 0)
         return abandonner(TexteErrno());
     if (::close(fd) != 0) {
-        ::unlink(modele.constData());
-        return ErreurEcriture(chemin, TexteErrno());
+        fd = -1;
+        ::unlinkat(dossier, temporaire.constData(), 0);
+        return fin(ErreurEcriture(chemin, TexteErrno()));
     }
     if (remplacer) {
-        if (::rename(modele.constData(), nom.constData()) != 0) {
-            const QString raison = TexteErrno();
-            ::unlink(modele.constData());
-            return ErreurEcriture(chemin, raison);
+        if (::renameat(dossier, temporaire.constData(), dossier, nom.constData()) != 0) {
+            const QString texte = TexteErrno();
+            ::unlinkat(dossier, temporaire.constData(), 0);
+            return fin(ErreurEcriture(chemin, texte));
         }
     } else {
-        const bool lie = ::link(modele.constData(), nom.constData()) == 0;
-        const QString raison = lie ? QString()
-                               : errno == EEXIST
-                                   ? QStringLiteral("le fichier existe déjà ; --force le remplace")
-                                   : TexteErrno();
-        ::unlink(modele.constData());
+        const bool lie = ::linkat(dossier, temporaire.constData(), dossier, nom.constData(), 0) == 0;
+        const QString texte = lie ? QString()
+                              : errno == EEXIST
+                                  ? QStringLiteral("le fichier existe déjà ; --force le remplace")
+                                  : TexteErrno();
+        ::unlinkat(dossier, temporaire.constData(), 0);
         if (!lie)
-            return ErreurEcriture(chemin, raison);
+            return fin(ErreurEcriture(chemin, texte));
     }
-    return 0;
+    return fin(0);
 }
 #else
 int EcrireFichier(const QString& chemin, const QByteArray& contenu, bool remplacer) {

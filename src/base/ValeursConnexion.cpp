@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 bool Chiffres(QStringView texte) {
@@ -76,6 +78,25 @@ bool Ipv6(QStringView texte) {
     return avant >= 0 && apres >= 0 && avant + apres <= 7;
 }
 
+// A number as the system's resolver reads a part of an IPv4 address: decimal, octal (a leading 0) or
+// hexadecimal ("0x", digits or not).
+bool NombreDuResolveur(QStringView texte) {
+    if (texte.size() >= 2 && texte[0] == QLatin1Char('0') &&
+        (texte[1] == QLatin1Char('x') || texte[1] == QLatin1Char('X')))
+        return std::all_of(texte.begin() + 2, texte.end(),
+                           [](QChar c) { return Hexadecimaux(QStringView(&c, 1)); });
+    return Chiffres(texte);
+}
+
+// Dot-separated numbers the resolver takes for an IPv4 address in one of its older forms ("0x7f000001",
+// "127.1", "127.0.0.0x1", "0177.0.0.1"): whatever address they reach, they are not a name.
+bool FormeNumerique(QStringView texte) {
+    for (const QStringView partie : texte.split(QLatin1Char('.')))
+        if (!NombreDuResolveur(partie))
+            return false;
+    return true;
+}
+
 bool CaractereDeNom(QChar c) {
     return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
            (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
@@ -109,7 +130,15 @@ QString HoteServeur(const QString& serveur) {
         const QString adresse = serveur.mid(1, serveur.size() - 2);
         if (Ipv6(adresse))
             return adresse;
-    } else if (Ipv4(serveur) || NomHote(serveur)) {
+    } else if (Ipv4(serveur)) {
+        return serveur;
+    } else if (FormeNumerique(serveur)) {
+        throw EKorven(
+            QStringLiteral("Le serveur « %1 » est une adresse écrite en nombres sous une forme que le "
+                           "système lit autrement (hexadécimale, octale ou en moins de quatre parties) : "
+                           "écrivez l'adresse IPv4 en quatre nombres décimaux de 0 à 255.")
+                .arg(serveur));
+    } else if (NomHote(serveur)) {
         return serveur;
     }
     throw EKorven(QStringLiteral("Le serveur « %1 » n'est ni un nom d'hôte, ni une adresse IPv4, ni une "

@@ -12,6 +12,8 @@
 #include <QSqlRecord>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -46,6 +48,9 @@ QString ServeurDeTest::Hote() {
 QString ServeurDeTest::Port() {
     return Env("SOLVANE_DB_PORT", "33307");
 }
+QString ServeurDeTest::Dossier() {
+    return Env("SOLVANE_DB_DIR", SOLVANE_SOURCE_DIR "/.db-test");
+}
 QString ServeurDeTest::Utilisateur() {
     return QStringLiteral("solvane");
 }
@@ -61,11 +66,15 @@ void ServeurDeTest::Configurer(TSQLConnection* connexion, const QString& base) {
 }
 
 BaseDeTest::BaseDeTest(const QStringList& annees) {
+    // The lock scripts/demo-data takes too, in the server's own directory (closed to other users): a file of
+    // a shared place such as /tmp could be a link another user planted there.
     const QByteArray cheminVerrou =
-        QStringLiteral("/tmp/solvane-db-%1.lock").arg(ServeurDeTest::Port()).toUtf8();
-    verrou_ = ::open(cheminVerrou.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        QFile::encodeName(ServeurDeTest::Dossier() + QStringLiteral("/bases.lock"));
+    verrou_ = ::open(cheminVerrou.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (verrou_ >= 0)
         ::flock(verrou_, LOCK_EX);
+    else
+        qWarning("no lock on the test server's databases: %s: %s", cheminVerrou.constData(), strerror(errno));
     admin_ = QSqlDatabase::contains(NomConnexion)
                  ? QSqlDatabase::database(NomConnexion, false)
                  : QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), NomConnexion);

@@ -11,6 +11,9 @@
 struct ServeurDeTest {
     static QString Hote();
     static QString Port();
+    // The server's own directory (SOLVANE_DB_DIR, <checkout>/.db-test unless set), where the lock on its
+    // databases lies.
+    static QString Dossier();
     static QString Utilisateur();
     static QString MotDePasse();
     // Closes the connection and gives it the lines that reach database base on this server.

@@ -1,7 +1,10 @@
 #include "core/data/ConnexionSQL.h"
 
 #include "base/KORVENTypesU.h"
+#include "core/data/PiloteMariaDB.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -42,66 +45,62 @@ QString TSQLConnection::Param(const QString& nom) const {
     return QString();
 }
 
+namespace {
+
+// The authority's file as the client library will read it: an absolute name (the library would read a
+// relative one from wherever the program runs) whose bytes name it exactly, a readable regular file.
+void VerifierAutorite(const QString& autorite) {
+    if (!QDir::isAbsolutePath(autorite) || QFile::decodeName(QFile::encodeName(autorite)) != autorite)
+        throw EKorven(
+            QStringLiteral("Le nom du certificat d'autorité « %1 » n'est pas un chemin absolu que la "
+                           "bibliothèque cliente lirait tel quel.")
+                .arg(autorite));
+    const QFileInfo fichier(autorite);
+    if (!fichier.isFile() || !fichier.isReadable())
+        throw EKorven(
+            QStringLiteral("Le certificat d'autorité « %1 » est introuvable ou illisible.").arg(autorite));
+}
+
+} // namespace
+
 void TSQLConnection::Open() {
     if (Connected())
         return;
     QSqlDatabase base = QSqlDatabase::contains(nomConnexion_)
                             ? QSqlDatabase::database(nomConnexion_, false)
-                            : QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), nomConnexion_);
-    if (!base.isValid())
-        throw EKorven(QStringLiteral("Le pilote MySQL (QMYSQL) est introuvable."));
-    // Checked before anything reaches the client library, which reads a host holding "=" or ";" as
-    // connection options and an out-of-range port modulo 65536.
+                            : QSqlDatabase::addDatabase(new TPiloteMariaDB, nomConnexion_);
+    auto* pilote = qobject_cast<TPiloteMariaDB*>(base.driver());
+    if (pilote == nullptr)
+        throw EKorven(
+            QStringLiteral("La connexion « %1 » n'a pas le pilote du programme.").arg(nomConnexion_));
+    // Checked before anything reaches the client library, which would read an out-of-range port modulo
+    // 65536.
     const QString hote = HoteServeur(Param(QStringLiteral("hostname")));
     const int port = PortServeur(Param(QStringLiteral("port")));
+    if (!Securite.AutoriteCertification.isEmpty())
+        VerifierAutorite(Securite.AutoriteCertification);
     base.setHostName(hote);
     base.setPort(port);
     base.setDatabaseName(Param(QStringLiteral("database")));
     base.setUserName(Param(QStringLiteral("user_name")));
     base.setPassword(Param(QStringLiteral("password")));
     // A server that does not answer must not freeze the window for long.
-    QStringList options = {QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=10")};
-    const QString& autorite = Securite.AutoriteCertification;
-    if (!autorite.isEmpty()) {
-        // The driver splits its options at ";" and trims them: such a name would not reach it whole.
-        if (autorite.contains(QLatin1Char(';')) || autorite.trimmed() != autorite)
-            throw EKorven(QStringLiteral("Le nom du certificat d'autorité « %1 » ne peut pas être transmis "
-                                         "au pilote (point-virgule ou espaces en bordure).")
-                              .arg(autorite));
-        const QFileInfo fichier(autorite);
-        if (!fichier.isFile() || !fichier.isReadable())
-            throw EKorven(QStringLiteral("Le certificat d'autorité « %1 » est introuvable ou illisible.")
-                              .arg(autorite));
-        // The server's certificate is checked against that authority.
-        options << QStringLiteral("SSL_CA=") + autorite;
-    } else {
-        // Any TLS option makes the client library encrypt whenever the server offers it (it does not by
-        // default); an empty cipher list keeps the library's own.
-        options << QStringLiteral("SSL_CIPHER=");
-    }
-    base.setConnectOptions(options.join(QLatin1Char(';')));
+    pilote->Reglages.DelaiConnexion = 10;
+    pilote->Reglages.DelaiReponse = DelaiReponse;
+    pilote->Reglages.Securite = Securite;
     enTransaction_ = false;
     if (!base.open()) {
         const QString texte = TexteErreur(base.lastError());
         base.close();
         throw EKorven(texte);
     }
-    const auto refuser = [&base](const QString& texte) {
+    QSqlQuery session(base);
+    if (!session.exec(QStringLiteral("SET SESSION lock_wait_timeout = %1, innodb_lock_wait_timeout = %1")
+                          .arg(AttenteVerrous))) {
+        const QString texte = TexteErreur(session.lastError());
         base.close();
         throw EKorven(texte);
-    };
-    QSqlQuery session(base);
-    // The library falls back to a connection in clear when the server offers no TLS, CA or not.
-    if (Securite.Exiger) {
-        if (!session.exec(QStringLiteral("SHOW SESSION STATUS LIKE 'Ssl_cipher'")))
-            refuser(TexteErreur(session.lastError()));
-        if (!session.next() || session.value(1).toString().isEmpty())
-            refuser(QStringLiteral("Le serveur ne chiffre pas la connexion (TLS), ce que la configuration "
-                                   "exige."));
     }
-    if (!session.exec(QStringLiteral("SET SESSION lock_wait_timeout = %1, innodb_lock_wait_timeout = %1")
-                          .arg(AttenteVerrous)))
-        refuser(TexteErreur(session.lastError()));
 }
 
 void TSQLConnection::Close() {

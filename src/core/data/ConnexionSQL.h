@@ -15,8 +15,10 @@
 // carrying the server's own text.
 //
 // Opening checks the values first: the host must be a host name or an address and the port a number from 1
-// to 65535, or nothing is sent to the client library (EKorven names the bad value). Every session opened then
-// waits at most AttenteVerrous seconds for a lock held by another session, and is encrypted as Securite asks.
+// to 65535, or nothing is sent to the client library (EKorven names the bad value). The session is made by
+// the program's own driver (TPiloteMariaDB), encrypted as Securite asks before the login is sent; it then
+// waits at most AttenteVerrous seconds for a lock held by another session and DelaiReponse seconds for the
+// server to answer.
 class TSQLConnection : public QObject {
     Q_OBJECT
 public:
@@ -32,6 +34,11 @@ public:
     // tables, say), set on every session as it opens: the server's own default is a day, during which the
     // window would not answer. Tests lower it.
     static inline int AttenteVerrous = 60;
+    // Longest wait, in seconds, for the server to answer or to take what is sent, set on every session as it
+    // opens: a server or a network that accepts the connection and then stops answering ends the statement
+    // with an error instead of holding the program for good. Well above the longest statement of a year's
+    // change at 50,000 students (1.5 s on a test machine) after the longest lock wait above. Tests lower it.
+    static inline int DelaiReponse = 300;
 
     void Open();
     void Close();

@@ -109,8 +109,8 @@ TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfigu
         d.NomEtablissement = annees->FieldByName(QStringLiteral("nom_etablissement")).AsString();
         module.CloseAllDataSet();
     } catch (const EKorven& e) {
-        return Fin(d, TIssueDemarrage::Interrompu,
-                   QStringLiteral("Une erreur est survenue : \r\n") + e.Message());
+        // Without the active year nothing can follow: every sign-in would fail for want of a server.
+        return Fin(d, TIssueDemarrage::Fatal, QStringLiteral("Une erreur est survenue : \r\n") + e.Message());
     }
 
     Configurer(module.OBSQLConnection, d.Serveur, d.BaseDeDonnees, d.Utilisateur, d.Port, d.MotDePasse);

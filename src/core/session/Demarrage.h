@@ -11,11 +11,10 @@ class TOBDataModule;
 enum class TIssueDemarrage {
     // Both connections are configured (and closed again); the login window waits for the user.
     Reussi,
-    // Message is shown, then the application ends in failure.
+    // Message is shown, then the application ends in failure: the configuration, the server or the master
+    // table does not allow a sign-in (a statement on the master table that fails, a lock held past the wait,
+    // a server that stops answering included).
     Fatal,
-    // An unexpected error of the master phase: Message is shown and the check stops there; the year
-    // connection is left as it was and the login window stays open.
-    Interrompu,
 };
 
 struct TDemarrage {
