@@ -94,6 +94,7 @@ private:
     int base_ = 0;
     bool demarree_ = false;
     QByteArray portDesTests_;
+    QByteArray dossierDesTests_;
     QString sortie_;
 };
 
@@ -163,16 +164,21 @@ void TestGrappe::initTestCase() {
     QVERIFY(base_ > 0);
     demarree_ = true;
     QVERIFY2(Commande({QStringLiteral("start")}), qPrintable(sortie_));
-    // The program and the fixtures reach node 1.
+    // The program and the fixtures reach node 1 (the fixtures' lock in its directory).
     portDesTests_ = qgetenv("SOLVANE_DB_PORT");
+    dossierDesTests_ = qgetenv("SOLVANE_DB_DIR");
     qputenv("SOLVANE_DB_PORT", Port(1).toUtf8());
+    qputenv("SOLVANE_DB_DIR", dossier_.filePath(QStringLiteral("grappe/noeud1")).toUtf8());
 }
 
 void TestGrappe::cleanupTestCase() {
-    if (portDesTests_.isNull())
-        qunsetenv("SOLVANE_DB_PORT");
-    else
-        qputenv("SOLVANE_DB_PORT", portDesTests_);
+    for (const auto& [nom, valeur] :
+         {std::pair{"SOLVANE_DB_PORT", portDesTests_}, std::pair{"SOLVANE_DB_DIR", dossierDesTests_}}) {
+        if (valeur.isNull())
+            qunsetenv(nom);
+        else
+            qputenv(nom, valeur);
+    }
     if (demarree_)
         Commande({QStringLiteral("stop")});
 }
