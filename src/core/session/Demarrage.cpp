@@ -119,3 +119,12 @@ TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfigu
         return Fin(d, TIssueDemarrage::Fatal, MessageConnexionImpossible + raison);
     return d;
 }
+
+QString ResumeDemarrage(const TDemarrage& d, const QString& cheminConfiguration) {
+    return QStringLiteral("Fichier de configuration : %1\n"
+                          "Serveur : %2, port %3, compte %4, base maître %5\n"
+                          "Année active : %6 (base %7), établissement « %8 »\n"
+                          "Les deux connexions répondent : le programme peut démarrer.\n")
+        .arg(QDir::toNativeSeparators(cheminConfiguration), d.ServeurKorven, d.PortKorven,
+             d.UtilisateurKorven, d.BDKorven, d.AnneeCourante, d.BaseDeDonnees, d.NomEtablissement);
+}
