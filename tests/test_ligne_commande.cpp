@@ -4,9 +4,14 @@
 // connection would abort instead of answering.
 #include "support/BaseDeTest.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -16,7 +21,9 @@ struct Resultat {
     QString erreurs;
 };
 
-Resultat Lancer(const QString& programme, const QStringList& arguments, const QString& repertoireSysteme) {
+// autreCompte: as root, the program runs as "nobody", an account outside every group.
+Resultat Lancer(const QString& programme, const QStringList& arguments, const QString& repertoireSysteme,
+                bool autreCompte = false) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -24,7 +31,13 @@ Resultat Lancer(const QString& programme, const QStringList& arguments, const QS
     env.insert(QStringLiteral("KORVEN_SYSTEM_DIR"), repertoireSysteme);
     QProcess processus;
     processus.setProcessEnvironment(env);
-    processus.start(programme, arguments);
+    if (autreCompte)
+        processus.start(QStringLiteral("setpriv"),
+                        QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                    QStringLiteral("--clear-groups"), programme} +
+                            arguments);
+    else
+        processus.start(programme, arguments);
     Resultat r;
     if (!processus.waitForStarted(-1))
         return r;
@@ -45,7 +58,14 @@ const QString Solvane = QStringLiteral(SOLVANE_PROGRAMME);
 const QString KorvenConfig = QStringLiteral(KORVEN_CONFIG_TOOL);
 const QString Version = QStringLiteral(SOLVANE_VERSION_PROJET);
 
-enum class Configuration { Absente, Valide, MauvaisMotDePasse };
+enum class Configuration {
+    Absente,
+    Valide,
+    MauvaisMotDePasse,
+    // in a directory the account may not search, as /etc/korven (0750, root:korven) is to an account
+    // outside the group korven
+    DossierFerme,
+};
 
 } // namespace
 
@@ -179,6 +199,10 @@ void TestLigneCommande::verification_data() {
                                     << QStringLiteral(
                                            "solvane : Impossible de se connecter au serveur de base "
                                            "de données.\nParamètres de connexion incorrectes.\n");
+    QTest::newRow("configuration in a directory closed to the account")
+        << Configuration::DossierFerme << 1 << QStringList()
+        << QStringLiteral("solvane : Le fichier de configuration « %1 » existe mais ne peut pas être lu")
+               .arg(QStringLiteral("*/korven/config_korven.ini"));
     QTest::newRow("no configuration file")
         << Configuration::Absente << 1 << QStringList()
         << QStringLiteral("solvane : Le fichier de configuration est introuvable.\n");
@@ -196,14 +220,34 @@ void TestLigneCommande::verification() {
                                  "('2025/2026', '1', 'Collège Sainte-Thérèse d''Ébolowa')"));
     QTemporaryDir dossier;
     QVERIFY(dossier.isValid());
-    if (configuration == Configuration::Valide)
+    QString systeme = dossier.path(), programme = Solvane;
+    const bool root = ::geteuid() == 0;
+    if (configuration == Configuration::DossierFerme) {
+        // A real account, not root, whom file modes do stop: as root, "nobody", with its own copy of the
+        // program where it may run it; otherwise this account, the directory closed to its owner too.
+        systeme = dossier.filePath(QStringLiteral("korven"));
+        QVERIFY(QDir().mkdir(systeme));
+        BaseDeTest::EcrireConfigurationValide(systeme);
+        QVERIFY(QFile::setPermissions(dossier.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                          QFile::ExeGroup | QFile::ExeOther));
+        if (root) {
+            programme = dossier.filePath(QStringLiteral("solvane"));
+            QVERIFY(QFile::copy(Solvane, programme));
+            QVERIFY(::chmod(QFile::encodeName(systeme).constData(), 0750) == 0);
+        } else {
+            QVERIFY(::chmod(QFile::encodeName(systeme).constData(), 0) == 0);
+        }
+    } else if (configuration == Configuration::Valide)
         BaseDeTest::EcrireConfigurationValide(dossier.path());
     else if (configuration == Configuration::MauvaisMotDePasse)
         BaseDeTest::EcrireConfiguration(dossier.path(), QStringLiteral("korven"), ServeurDeTest::Hote(),
                                         ServeurDeTest::Port(), ServeurDeTest::Utilisateur(),
                                         QStringLiteral("pas le bon"));
 
-    const Resultat r = Lancer(Solvane, {QStringLiteral("--check")}, dossier.path());
+    const Resultat r = Lancer(programme, {QStringLiteral("--check")}, systeme,
+                              configuration == Configuration::DossierFerme && root);
+    if (configuration == Configuration::DossierFerme)
+        ::chmod(QFile::encodeName(systeme).constData(), 0700);
     QCOMPARE(r.code, code);
     for (const QString& texte : sortie)
         QVERIFY2(r.sortie.contains(texte), qPrintable(r.sortie));
@@ -211,7 +255,12 @@ void TestLigneCommande::verification() {
         QCOMPARE(r.erreurs, QString());
     } else {
         QCOMPARE(r.sortie, QString());
-        QVERIFY2(r.erreurs.startsWith(debutErreurs), qPrintable(r.erreurs));
+        // "*" stands for the test's own directory.
+        const qsizetype etoile = debutErreurs.indexOf(QLatin1Char('*'));
+        const QString attendu =
+            etoile < 0 ? debutErreurs
+                       : debutErreurs.left(etoile) + dossier.path() + debutErreurs.mid(etoile + 1);
+        QVERIFY2(r.erreurs.startsWith(attendu), qPrintable(r.erreurs));
     }
 }
 

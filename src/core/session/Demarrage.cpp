@@ -8,7 +8,13 @@
 #include "core/data/OBDataModuleU.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -42,15 +48,28 @@ QString Tester(TSQLConnection* connexion) {
     }
 }
 
+// True when the path cannot even be looked at for want of the right to search a directory above it, as
+// /etc/korven (0750, root:korven) is to an account outside the group korven.
+bool DossierInterdit(const QString& chemin) {
+#ifdef Q_OS_UNIX
+    struct stat etat {};
+    return ::stat(QFile::encodeName(chemin).constData(), &etat) != 0 && errno == EACCES;
+#else
+    Q_UNUSED(chemin);
+    return false;
+#endif
+}
+
 } // namespace
 
 TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfiguration) {
     TDemarrage d;
 
     // A directory of that name is no configuration file; anything else that is there but cannot be read (no
-    // right to read it, not a regular file, too large) is said as such.
+    // right to read it, not a regular file, too large) is said as such, and so is a file in a directory the
+    // account may not search.
     const QFileInfo info(cheminConfiguration);
-    if (!info.exists() || info.isDir())
+    if ((!info.exists() && !DossierInterdit(cheminConfiguration)) || info.isDir())
         return Fin(d, TIssueDemarrage::Fatal, QStringLiteral("Le fichier de configuration est introuvable."));
     QString tls, autorite;
     {
