@@ -263,8 +263,10 @@ fi
 echo "== the maintainer script"
 postinst=$work/postinst
 dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./postinst >"$postinst"
-if [ "$(id -u)" -ne 0 ] || ! command -v unshare >/dev/null; then
+if [ "$(id -u)" -ne 0 ]; then
   echo "skip  postinst in a private /etc: needs root"
+elif ! unshare --mount --propagation private true 2>/dev/null; then
+  echo "skip  postinst in a private /etc: this machine gives no mount namespace"
 else
   # /etc as an overlay in a mount namespace of its own, its upper layer on a tmpfs there: what postinst
   # writes lands in that layer, listed before the namespace goes, and the machine's /etc is never touched.
