@@ -69,17 +69,23 @@ TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfigu
     // right to read it, not a regular file, too large) is said as such, and so is a file in a directory the
     // account may not search.
     const QFileInfo info(cheminConfiguration);
-    if ((!info.exists() && !DossierInterdit(cheminConfiguration)) || info.isDir())
+    const auto illisible = [&](const QString& raison) {
+        return Fin(
+            d, TIssueDemarrage::Fatal,
+            QStringLiteral("Le fichier de configuration « %1 » existe mais ne peut pas être lu : %2.\r\n"
+                           "Il doit être lisible par le compte qui lance le programme.")
+                .arg(QDir::toNativeSeparators(cheminConfiguration), raison));
+    };
+    if (!info.exists() && DossierInterdit(cheminConfiguration))
+        return illisible(QStringLiteral("ce compte n'a pas accès au répertoire « %1 »")
+                             .arg(QDir::toNativeSeparators(info.absolutePath())));
+    if (!info.exists() || info.isDir())
         return Fin(d, TIssueDemarrage::Fatal, QStringLiteral("Le fichier de configuration est introuvable."));
     QString tls, autorite;
     {
         const TFichierIni fichier(cheminConfiguration);
         if (!fichier.Erreur().isEmpty())
-            return Fin(
-                d, TIssueDemarrage::Fatal,
-                QStringLiteral("Le fichier de configuration « %1 » existe mais ne peut pas être lu : %2.\r\n"
-                               "Il doit être lisible par le compte qui lance le programme.")
-                    .arg(QDir::toNativeSeparators(cheminConfiguration), fichier.Erreur()));
+            return illisible(fichier.Erreur());
         const auto lire = [&fichier](const QString& cle) {
             return DecrypterTexte(fichier.LireChaine(Section, cle), PhraseSecrete);
         };
