@@ -4,6 +4,7 @@
 //   korven-config --output FILE --server HOST --user USER [--name korven] [--port 3306]
 //                 [--tls require|prefer] [--ca FILE] [--force] < password
 //   korven-config --show FILE
+//   korven-config --version | --help
 //
 // The password is read from standard input (one line), never from the command line, so that it does not
 // show up in process listings or shell history. On a terminal it is asked for without echo.
@@ -20,6 +21,7 @@
 #include "base/FichierIni.h"
 #include "base/KORVENTypesU.h"
 #include "base/ValeursConnexion.h"
+#include "base/Version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -315,6 +317,7 @@ int MontrerFichier(const QString& chemin) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korven-config"));
+    QCoreApplication::setApplicationVersion(VersionProgramme());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -325,6 +328,7 @@ int main(int argc, char* argv[]) {
         "                [--tls require|prefer] [--ca FICHIER] [--force]\n"
         "  korven-config --show FICHIER"));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption optSortie(QStringLiteral("output"), QStringLiteral("Fichier à écrire."),
                                        QStringLiteral("FICHIER"));
     const QCommandLineOption optMontrer(
@@ -370,6 +374,10 @@ int main(int argc, char* argv[]) {
     }
     if (parser.isSet(QStringLiteral("help"))) {
         Ecrire(stdout, parser.helpText());
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        Ecrire(stdout, QStringLiteral("korven-config %1\n").arg(VersionProgramme()));
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())

@@ -8,7 +8,13 @@
 #include "core/data/OBDataModuleU.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -42,25 +48,44 @@ QString Tester(TSQLConnection* connexion) {
     }
 }
 
+// True when the path cannot even be looked at for want of the right to search a directory above it, as
+// /etc/korven (0750, root:korven) is to an account outside the group korven.
+bool DossierInterdit(const QString& chemin) {
+#ifdef Q_OS_UNIX
+    struct stat etat {};
+    return ::stat(QFile::encodeName(chemin).constData(), &etat) != 0 && errno == EACCES;
+#else
+    Q_UNUSED(chemin);
+    return false;
+#endif
+}
+
 } // namespace
 
 TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfiguration) {
     TDemarrage d;
 
     // A directory of that name is no configuration file; anything else that is there but cannot be read (no
-    // right to read it, not a regular file, too large) is said as such.
+    // right to read it, not a regular file, too large) is said as such, and so is a file in a directory the
+    // account may not search.
     const QFileInfo info(cheminConfiguration);
+    const auto illisible = [&](const QString& raison) {
+        return Fin(
+            d, TIssueDemarrage::Fatal,
+            QStringLiteral("Le fichier de configuration « %1 » existe mais ne peut pas être lu : %2.\r\n"
+                           "Il doit être lisible par le compte qui lance le programme.")
+                .arg(QDir::toNativeSeparators(cheminConfiguration), raison));
+    };
+    if (!info.exists() && DossierInterdit(cheminConfiguration))
+        return illisible(QStringLiteral("ce compte n'a pas accès au répertoire « %1 »")
+                             .arg(QDir::toNativeSeparators(info.absolutePath())));
     if (!info.exists() || info.isDir())
         return Fin(d, TIssueDemarrage::Fatal, QStringLiteral("Le fichier de configuration est introuvable."));
     QString tls, autorite;
     {
         const TFichierIni fichier(cheminConfiguration);
         if (!fichier.Erreur().isEmpty())
-            return Fin(
-                d, TIssueDemarrage::Fatal,
-                QStringLiteral("Le fichier de configuration « %1 » existe mais ne peut pas être lu : %2.\r\n"
-                               "Il doit être lisible par le compte qui lance le programme.")
-                    .arg(QDir::toNativeSeparators(cheminConfiguration), fichier.Erreur()));
+            return illisible(fichier.Erreur());
         const auto lire = [&fichier](const QString& cle) {
             return DecrypterTexte(fichier.LireChaine(Section, cle), PhraseSecrete);
         };
@@ -118,4 +143,13 @@ TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfigu
     if (!raison.isEmpty())
         return Fin(d, TIssueDemarrage::Fatal, MessageConnexionImpossible + raison);
     return d;
+}
+
+QString ResumeDemarrage(const TDemarrage& d, const QString& cheminConfiguration) {
+    return QStringLiteral("Fichier de configuration : %1\n"
+                          "Serveur : %2, port %3, compte %4, base maître %5\n"
+                          "Année active : %6 (base %7), établissement « %8 »\n"
+                          "Les deux connexions répondent : le programme peut démarrer.\n")
+        .arg(QDir::toNativeSeparators(cheminConfiguration), d.ServeurKorven, d.PortKorven,
+             d.UtilisateurKorven, d.BDKorven, d.AnneeCourante, d.BaseDeDonnees, d.NomEtablissement);
 }

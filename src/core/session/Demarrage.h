@@ -35,6 +35,10 @@ struct TDemarrage {
 // optional keys tls and tls_ca of the file set the encryption of both connections.
 TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfiguration);
 
+// What a successful check found, in a few lines for a person who set the workstation up (solvane --check):
+// the file read, the server and account, the active year and its school.
+QString ResumeDemarrage(const TDemarrage& demarrage, const QString& cheminConfiguration);
+
 // The beginning of the message of a connection that cannot be opened, before the reason.
 inline const QString MessageConnexionImpossible =
     QStringLiteral("Impossible de se connecter au serveur de base de données.\r\n"

@@ -1,0 +1,5 @@
+#include "base/Version.h"
+
+QString VersionProgramme() {
+    return QStringLiteral(SOLVANE_VERSION);
+}

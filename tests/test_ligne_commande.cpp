@@ -1,0 +1,268 @@
+// The command lines of the installed programs, run as a person runs them: solvane's own options and Qt's,
+// refused options, --check against the tests' server, and the version both programs say. Every run has no
+// display and asks Qt for the X11 platform, so that a run that made the application object's window-system
+// connection would abort instead of answering.
+#include "support/BaseDeTest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+struct Resultat {
+    int code = -1; // -1: crashed, or did not end in time
+    QString sortie;
+    QString erreurs;
+};
+
+// autreCompte: as root, the program runs as "nobody", an account outside every group.
+Resultat Lancer(const QString& programme, const QStringList& arguments, const QString& repertoireSysteme,
+                bool autreCompte = false) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("KORVEN_SYSTEM_DIR"), repertoireSysteme);
+    QProcess processus;
+    processus.setProcessEnvironment(env);
+    if (autreCompte)
+        processus.start(QStringLiteral("setpriv"),
+                        QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                    QStringLiteral("--clear-groups"), programme} +
+                            arguments);
+    else
+        processus.start(programme, arguments);
+    Resultat r;
+    if (!processus.waitForStarted(-1))
+        return r;
+    processus.closeWriteChannel();
+    if (!processus.waitForFinished(30000)) {
+        processus.kill();
+        processus.waitForFinished(-1);
+        return r;
+    }
+    if (processus.exitStatus() == QProcess::NormalExit)
+        r.code = processus.exitCode();
+    r.sortie = QString::fromUtf8(processus.readAllStandardOutput());
+    r.erreurs = QString::fromUtf8(processus.readAllStandardError());
+    return r;
+}
+
+const QString Solvane = QStringLiteral(SOLVANE_PROGRAMME);
+const QString KorvenConfig = QStringLiteral(KORVEN_CONFIG_TOOL);
+const QString Version = QStringLiteral(SOLVANE_VERSION_PROJET);
+
+enum class Configuration {
+    Absente,
+    Valide,
+    MauvaisMotDePasse,
+    // in a directory the account may not search, as /etc/korven (0750, root:korven) is to an account
+    // outside the group korven
+    DossierFerme,
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Configuration)
+
+class TestLigneCommande : public QObject {
+    Q_OBJECT
+
+private slots:
+    void optionsAcceptees_data();
+    void optionsAcceptees();
+    void optionsRefusees_data();
+    void optionsRefusees();
+    void versionDesDeuxProgrammes();
+    void verification_data();
+    void verification();
+
+private:
+    QTemporaryDir dossier_;
+};
+
+void TestLigneCommande::optionsAcceptees_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("attendu"); // "version" or "aide"
+
+    const QString version = QStringLiteral("version"), aide = QStringLiteral("aide");
+    QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << version;
+    QTest::newRow("-v") << QStringList{QStringLiteral("-v")} << version;
+    QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << aide;
+    QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << aide;
+    QTest::newRow("--help wins over --version")
+        << QStringList{QStringLiteral("--version"), QStringLiteral("--help")} << aide;
+    // Qt's options, with their values, are left to Qt.
+    QTest::newRow("-platform and its value")
+        << QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--version")}
+        << version;
+    QTest::newRow("--style and its value")
+        << QStringList{QStringLiteral("--style"), QStringLiteral("fusion"), QStringLiteral("--version")}
+        << version;
+    QTest::newRow("-style=value") << QStringList{QStringLiteral("-style=fusion"), QStringLiteral("--version")}
+                                  << version;
+    QTest::newRow("-display, -reverse") << QStringList{QStringLiteral("-display"), QStringLiteral(":7"),
+                                                       QStringLiteral("-reverse"), QStringLiteral("--help")}
+                                        << aide;
+    // A value that looks like an option is still the value of the one before it.
+    QTest::newRow("-qwindowtitle --check")
+        << QStringList{QStringLiteral("-qwindowtitle"), QStringLiteral("--check"), QStringLiteral("-v")}
+        << version;
+}
+
+void TestLigneCommande::optionsAcceptees() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, attendu);
+
+    const QString dossier = dossier_.filePath(QStringLiteral("systeme"));
+    const Resultat r = Lancer(Solvane, arguments, dossier);
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.erreurs, QString());
+    if (attendu == QStringLiteral("version")) {
+        QCOMPARE(r.sortie, QStringLiteral("solvane %1\n").arg(Version));
+    } else {
+        // Every option of the program's own, and the file it would read.
+        for (const QString& option : {QStringLiteral("--check"), QStringLiteral("--help"),
+                                      QStringLiteral("--version"), QStringLiteral("-platform")})
+            QVERIFY2(r.sortie.contains(option), qPrintable(option));
+        QVERIFY2(r.sortie.contains(dossier + QStringLiteral("/config_korven.ini")), qPrintable(r.sortie));
+    }
+}
+
+void TestLigneCommande::optionsRefusees_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("cite"); // what the one line of the error must name
+
+    QTest::newRow("unknown long option")
+        << QStringList{QStringLiteral("--frobnicate")} << QStringLiteral("« --frobnicate »");
+    QTest::newRow("unknown short option") << QStringList{QStringLiteral("-x")} << QStringLiteral("« -x »");
+    QTest::newRow("an argument") << QStringList{QStringLiteral("config_korven.ini")}
+                                 << QStringLiteral("« config_korven.ini »");
+    QTest::newRow("a lone dash") << QStringList{QStringLiteral("-")} << QStringLiteral("« - »");
+    QTest::newRow("Qt option without its value")
+        << QStringList{QStringLiteral("-platform")} << QStringLiteral("-platform");
+    // A refusal is not hidden by an option that answers at once.
+    QTest::newRow("--version then an unknown option")
+        << QStringList{QStringLiteral("--version"), QStringLiteral("--verison")}
+        << QStringLiteral("« --verison »");
+    QTest::newRow("an option of korven-config")
+        << QStringList{QStringLiteral("--show"), QStringLiteral("x")} << QStringLiteral("« --show »");
+    // Qt reads "=" only for some of its options.
+    QTest::newRow("-platform=value") << QStringList{QStringLiteral("-platform=offscreen")}
+                                     << QStringLiteral("« -platform=offscreen »");
+}
+
+void TestLigneCommande::optionsRefusees() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, cite);
+
+    const Resultat r = Lancer(Solvane, arguments, dossier_.filePath(QStringLiteral("systeme")));
+    QCOMPARE(r.code, 2);
+    QCOMPARE(r.sortie, QString());
+    QVERIFY2(r.erreurs.endsWith(QLatin1Char('\n')) && r.erreurs.count(QLatin1Char('\n')) == 1,
+             qPrintable(r.erreurs));
+    QVERIFY2(r.erreurs.startsWith(QStringLiteral("solvane : ")) && r.erreurs.contains(cite),
+             qPrintable(r.erreurs));
+}
+
+// Both programs of the package say the project's version.
+void TestLigneCommande::versionDesDeuxProgrammes() {
+    const Resultat r = Lancer(KorvenConfig, {QStringLiteral("--version")}, QString());
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.sortie, QStringLiteral("korven-config %1\n").arg(Version));
+
+    const Resultat aide = Lancer(KorvenConfig, {QStringLiteral("--help")}, QString());
+    QCOMPARE(aide.code, 0);
+    QVERIFY2(aide.sortie.contains(QStringLiteral("--version")), qPrintable(aide.sortie));
+    QVERIFY2(aide.sortie.contains(QStringLiteral("--output")), qPrintable(aide.sortie));
+}
+
+void TestLigneCommande::verification_data() {
+    QTest::addColumn<Configuration>("configuration");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QStringList>("sortie");   // what the standard output must contain
+    QTest::addColumn<QString>("debutErreurs"); // how the standard error must begin
+
+    QTest::newRow("the program can start")
+        << Configuration::Valide << 0
+        << QStringList{QStringLiteral("Année active : 2025/2026 (base bd_2025_2026)"),
+                       QStringLiteral("« Collège Sainte-Thérèse d'Ébolowa »"),
+                       QStringLiteral("port ") + ServeurDeTest::Port()}
+        << QString();
+    QTest::newRow("wrong password") << Configuration::MauvaisMotDePasse << 1 << QStringList()
+                                    << QStringLiteral(
+                                           "solvane : Impossible de se connecter au serveur de base "
+                                           "de données.\nParamètres de connexion incorrectes.\n");
+    QTest::newRow("configuration in a directory closed to the account")
+        << Configuration::DossierFerme << 1 << QStringList()
+        << QStringLiteral(
+               "solvane : Le fichier de configuration « */korven/config_korven.ini » existe mais ne "
+               "peut pas être lu : ce compte n'a pas accès au répertoire « */korven ».\nIl doit être "
+               "lisible par le compte qui lance le programme.\n");
+    QTest::newRow("no configuration file")
+        << Configuration::Absente << 1 << QStringList()
+        << QStringLiteral("solvane : Le fichier de configuration est introuvable.\n");
+}
+
+void TestLigneCommande::verification() {
+    QFETCH(Configuration, configuration);
+    QFETCH(int, code);
+    QFETCH(QStringList, sortie);
+    QFETCH(QString, debutErreurs);
+
+    BaseDeTest base;
+    base.Executer(QStringLiteral("INSERT INTO korven.annee_scolaire (code, active, nom_etablissement) VALUES "
+                                 "('2024/2025', '0', 'Ancien nom'), "
+                                 "('2025/2026', '1', 'Collège Sainte-Thérèse d''Ébolowa')"));
+    QTemporaryDir dossier;
+    QVERIFY(dossier.isValid());
+    QString systeme = dossier.path(), programme = Solvane;
+    const bool root = ::geteuid() == 0;
+    if (configuration == Configuration::DossierFerme) {
+        // A real account, not root, whom file modes do stop: as root, "nobody", with its own copy of the
+        // program where it may run it; otherwise this account, the directory closed to its owner too.
+        systeme = dossier.filePath(QStringLiteral("korven"));
+        QVERIFY(QDir().mkdir(systeme));
+        BaseDeTest::EcrireConfigurationValide(systeme);
+        QVERIFY(QFile::setPermissions(dossier.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                          QFile::ExeGroup | QFile::ExeOther));
+        if (root) {
+            programme = dossier.filePath(QStringLiteral("solvane"));
+            QVERIFY(QFile::copy(Solvane, programme));
+            QVERIFY(::chmod(QFile::encodeName(systeme).constData(), 0750) == 0);
+        } else {
+            QVERIFY(::chmod(QFile::encodeName(systeme).constData(), 0) == 0);
+        }
+    } else if (configuration == Configuration::Valide)
+        BaseDeTest::EcrireConfigurationValide(dossier.path());
+    else if (configuration == Configuration::MauvaisMotDePasse)
+        BaseDeTest::EcrireConfiguration(dossier.path(), QStringLiteral("korven"), ServeurDeTest::Hote(),
+                                        ServeurDeTest::Port(), ServeurDeTest::Utilisateur(),
+                                        QStringLiteral("pas le bon"));
+
+    const Resultat r = Lancer(programme, {QStringLiteral("--check")}, systeme,
+                              configuration == Configuration::DossierFerme && root);
+    if (configuration == Configuration::DossierFerme)
+        ::chmod(QFile::encodeName(systeme).constData(), 0700);
+    QCOMPARE(r.code, code);
+    for (const QString& texte : sortie)
+        QVERIFY2(r.sortie.contains(texte), qPrintable(r.sortie));
+    if (debutErreurs.isEmpty()) {
+        QCOMPARE(r.erreurs, QString());
+    } else {
+        QCOMPARE(r.sortie, QString());
+        // "*" stands for the test's own directory.
+        QString attendu = debutErreurs;
+        attendu.replace(QLatin1Char('*'), dossier.path());
+        QVERIFY2(r.erreurs.startsWith(attendu), qPrintable(r.erreurs));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestLigneCommande)
+#include "test_ligne_commande.moc"
