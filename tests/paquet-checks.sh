@@ -68,8 +68,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 # The dependencies: the libraries found in the binaries by dpkg-shlibdeps, and what is loaded at run time.
 depends=$(field Depends)
 missing=""
-for p in libc6 libqt6core6 libqt6widgets6 libqt6sql6 libqt6printsupport6 libssl3 \
-  libqt6sql6-mysql qt6-translations-l10n fonts-liberation2 fonts-urw-base35 adduser; do
+for p in libc6 libqt6core6 libqt6widgets6 libqt6sql6 libqt6printsupport6 libssl3 libmariadb3 \
+  qt6-translations-l10n fonts-liberation2 fonts-urw-base35 libxcursor1 adduser; do
   grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || missing+=" $p"
 done
 [ -z "$missing" ] && ok "depends on the linked libraries and the run-time pieces" ||
@@ -238,7 +238,7 @@ else
   ko "with a wrong password the start-up shows its message box" "$(cat "$work/refus.txt")"
 fi
 
-# What the start-up loaded besides the linked libraries (Qt's plugins: the platform, the SQL driver ...; Qt's
+# What the start-up loaded besides the linked libraries (Qt's plugins: the platform, image formats ...; Qt's
 # French texts; the faces the windows ask for) must come from packages the package depends on by name:
 # dpkg-shlibdeps does not see them. The desktop's default face is the desktop's.
 default_face=$(fc-match -f '%{family[0]}' sans-serif 2>/dev/null)
@@ -251,8 +251,8 @@ for f in $loaded; do
   owner=$(dpkg -S "$f" 2>/dev/null | head -1 | cut -d: -f1)
   grep -Eq "(^|, )$owner( |,|$)" <<<"$depends" || unlisted+=" $f ($owner)"
 done
-if ! grep -q '/sqldrivers/' <<<"$loaded" || ! grep -q '/platforms/' <<<"$loaded"; then
-  ko "what the start-up loads comes from its dependencies" "no platform or SQL plugin seen:
+if ! grep -q '/platforms/' <<<"$loaded"; then
+  ko "what the start-up loads comes from its dependencies" "no platform plugin seen:
 $(cat "$work/demarrage.txt")"
 elif [ -z "$unlisted" ]; then
   ok "what the start-up loads comes from its dependencies ($(wc -w <<<"$loaded") plugins, translations, faces)"
