@@ -1,6 +1,7 @@
 #include "core/transition/ChargementEleves.h"
 
 #include "base/KORVENTypesU.h"
+#include "base/KorvenUtils.h"
 #include "core/data/OBDataModuleU.h"
 #include "core/data/Requete.h"
 #include "core/model/OutilsModele.h"
@@ -54,17 +55,24 @@ std::unique_ptr<TCSerie> SerieOrientation(const QHash<int, QStringList>& series,
     return std::make_unique<TCSerie>(num, trouvee->first());
 }
 
-// Two students the statement's order cannot tell apart: the same surname and first name, case aside.
+// Two students the statement's order cannot tell apart: the same surname and first name, case aside (the
+// comparison runs for every pair of neighbours of the school).
 bool MemeNom(const TCEleve& a, const TCEleve& b) {
-    return a.GetNom().compare(b.GetNom(), Qt::CaseInsensitive) == 0 &&
-           a.GetPrenom().compare(b.GetPrenom(), Qt::CaseInsensitive) == 0;
+    return EgauxSansCasse(a.GetNom(), b.GetNom()) && EgauxSansCasse(a.GetPrenom(), b.GetPrenom());
 }
 
 } // namespace
 
 QString TexteEleve(const TCEleve& Eleve) {
-    return QLatin1Char('[') + Eleve.GetMatricule() + QStringLiteral("] - ") + Eleve.GetNom() +
-           QLatin1Char(' ') + Eleve.GetPrenom();
+    // Built in one allocation: the list makes one for every student of the school at each refill.
+    const QString& matricule = Eleve.GetMatricule();
+    const QString& nom = Eleve.GetNom();
+    const QString& prenom = Eleve.GetPrenom();
+    QString texte;
+    texte.reserve(matricule.size() + nom.size() + prenom.size() + 6);
+    texte.append(QLatin1Char('[')).append(matricule).append(QLatin1String("] - ")).append(nom);
+    texte.append(QLatin1Char(' ')).append(prenom);
+    return texte;
 }
 
 std::unique_ptr<TCConfiguration> ChargerConfiguration() {
