@@ -113,7 +113,7 @@ private:
     // The selection whose snapshot is open and whose rest is still to read, with what that read needs.
     quint64 selectionOuverte_ = 0;
     TFiltreJournal filtre_;
-    int nombre_ = 0;
+    TSuiteJournal reste_;
     TTableJournal table_;
     QStringList parametres_;
     TSecuriteConnexion securite_;
@@ -309,8 +309,12 @@ void TTravailLecteur::Ouvrir(quint64 selection) {
         // The snapshot stays open for the rest, read as soon as the window asks for it.
         selectionOuverte_ = selection;
         filtre_ = filtre;
-        nombre_ = nombre;
         table_ = table;
+        QList<QDate> dates;
+        dates.reserve(lignes.size());
+        for (const TEntreeJournal& e : lignes)
+            dates.append(e.Date);
+        reste_ = SuiteJournal(filtre, dates);
     }
     Repondre(selection, std::move(lignes), QString(), complete ? EtatSuite::Lue : EtatSuite::AttenteLecture);
     // The rest of the previous selection goes once the window has its new rows (the window asks for no row
@@ -332,11 +336,11 @@ void TTravailLecteur::Suite(quint64 selection) {
     try {
         QSqlQuery suite(connexion_->Base());
         suite.setForwardOnly(false);
-        const bool lue =
-            Executer(suite,
-                     TexteLectureJournal(filtre_, filtre_.Debut, filtre_.Fin,
-                                         ParcoursJournal(table_, filtre_.Debut, filtre_.Fin), nombre_, -1),
-                     selection);
+        const bool lue = Executer(suite,
+                                  TexteLectureJournal(filtre_, reste_.Debut, reste_.Fin,
+                                                      ParcoursJournal(table_, reste_.Debut, reste_.Fin),
+                                                      reste_.Decalage, -1),
+                                  selection);
         if (!lue)
             return LacherSelection();
         lignesSuite = std::max(0, suite.size());

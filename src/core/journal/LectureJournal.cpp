@@ -2,6 +2,8 @@
 
 #include "base/KorvenUtils.h"
 
+#include <algorithm>
+
 namespace {
 
 QString Date(const QDate& jour) {
@@ -75,4 +77,15 @@ QList<TTrancheJournal> TranchesJournal(const TFiltreJournal& Filtre) {
         duree *= 3;
     }
     return tranches;
+}
+
+TSuiteJournal SuiteJournal(const TFiltreJournal& Filtre, const QList<QDate>& DatesLues) {
+    const TCleTriJournal premiere = OrdreJournal(Filtre).first();
+    if (premiere.Champ != QLatin1String("date") || DatesLues.isEmpty() || !DatesLues.last().isValid())
+        return {Filtre.Debut, Filtre.Fin, DatesLues.size()};
+    const QDate jour = DatesLues.last();
+    const qint64 memeJour = std::count(DatesLues.begin(), DatesLues.end(), jour);
+    if (premiere.Descendant)
+        return {Filtre.Debut, jour, memeJour};
+    return {jour, Filtre.Fin, memeJour};
 }

@@ -60,3 +60,14 @@ struct TTrancheJournal {
 // turn are the first rows of the whole period. Nothing when the order does not start with the date or the
 // period is empty.
 QList<TTrancheJournal> TranchesJournal(const TFiltreJournal& Filtre);
+
+// What remains to read of a selection whose first rows were read: the part of the period that holds the
+// rest, and how many rows at its start were among the first rows. When the order starts with the date, the
+// rest lies on the day of the last row read and beyond it (before it when the newest come first), behind the
+// first rows of that day; otherwise it is the whole period behind all the first rows.
+struct TSuiteJournal {
+    QDate Debut;
+    QDate Fin;
+    qint64 Decalage = 0;
+};
+TSuiteJournal SuiteJournal(const TFiltreJournal& Filtre, const QList<QDate>& DatesLues);
