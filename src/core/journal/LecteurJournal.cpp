@@ -286,7 +286,19 @@ void TTravailLecteur::Ouvrir(quint64 selection) {
             return true;
         };
         if (tranches.isEmpty()) {
-            if (!lire(filtre.Debut, filtre.Fin))
+            const QString groupe = ParcoursJournal(table, filtre.Debut, filtre.Fin)
+                                       ? TextePremierGroupeJournal(filtre, nombre)
+                                       : QString();
+            if (!groupe.isEmpty()) {
+                if (!Executer(q, groupe, selection))
+                    return LacherSelection();
+                while (q.next())
+                    lignes.append(Entree(q));
+                // A first group too small: the whole period sorted for its first rows.
+                if (lignes.size() < nombre)
+                    lignes.clear();
+            }
+            if (lignes.isEmpty() && !lire(filtre.Debut, filtre.Fin))
                 return LacherSelection();
         } else {
             for (const TTrancheJournal& tranche : tranches) {

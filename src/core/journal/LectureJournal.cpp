@@ -43,6 +43,23 @@ QString TexteLectureJournal(const TFiltreJournal& Filtre, const QDate& Debut, co
     return texte;
 }
 
+QString TextePremierGroupeJournal(const TFiltreJournal& Filtre, qint64 Nombre) {
+    const TCleTriJournal premiere = OrdreJournal(Filtre).first();
+    if (premiere.Champ != QLatin1String("poste") && premiere.Champ != QLatin1String("domaine") &&
+        premiere.Champ != QLatin1String("operation"))
+        return QString();
+    // The selection's statement, through the table, without its order: its rows hold the value sought.
+    QString selection = TexteLectureJournal(Filtre, Filtre.Debut, Filtre.Fin, true, 0, -1);
+    selection.truncate(selection.indexOf(QStringLiteral(" ORDER BY ")));
+    const QString champ = premiere.Champ;
+    const QString valeur = QStringLiteral("(SELECT %1(%2)%3)")
+                               .arg(premiere.Descendant ? QStringLiteral("MAX") : QStringLiteral("MIN"),
+                                    champ, selection.mid(selection.indexOf(QStringLiteral(" FROM "))));
+    QString groupe = premiere.Descendant ? QStringLiteral(" AND %1 = %2").arg(champ, valeur)
+                                         : QStringLiteral(" AND (%1 IS NULL OR %1 = %2)").arg(champ, valeur);
+    return selection + groupe + TexteOrdreJournal(Filtre) + QStringLiteral(" LIMIT %1").arg(Nombre);
+}
+
 bool ParcoursJournal(const TTableJournal& Table, const QDate& Debut, const QDate& Fin) {
     if (!Table.IndexDate || !Table.Premier.isValid() || !Table.Dernier.isValid())
         return false;

@@ -16,7 +16,10 @@
 //     costs less than going through the index on the date row by row (the server cannot tell, the table's
 //     statistics rounding any period above half the table down to half);
 //   - the first rows of an order that starts with the date are sought in the first days of the period, a few
-//     days at a time, instead of sorting the whole period.
+//     days at a time, instead of sorting the whole period;
+//   - the first rows of an order that starts with a long text, over most of the journal, are sought in the
+//     rows that hold its first value;
+//   - the rest of a selection sorted by date is read from the day its first rows end on.
 
 // What the reader knows of the table: whether an index starts with the date (else the date gives no way in),
 // and the first and last days its entries hold (invalid when it is empty or that index is missing).
@@ -46,6 +49,14 @@ QString TexteLectureJournal(const TFiltreJournal& Filtre, const QDate& Debut, co
 // Whether the period Debut..Fin is better read through the table: it covers more than half of the days from
 // the journal's first entry to its last.
 bool ParcoursJournal(const TTableJournal& Table, const QDate& Debut, const QDate& Fin);
+
+// For an order that starts with a long text no index serves (the workstation, the domain, the kind of
+// operation), over a period read through the table: the statement for the first rows of its first group,
+// the rows whose text is the one the order starts with (the greatest when descending; when ascending, the
+// rows without one, then the least), in the list's order, at most Nombre rows. When it gives Nombre rows,
+// they are the selection's first rows, and the server has built a sort key for the rows of that group only
+// (a key of a long text costs more than reading the row). Empty for any other order.
+QString TextePremierGroupeJournal(const TFiltreJournal& Filtre, qint64 Nombre);
 
 // A part of the period, a few days.
 struct TTrancheJournal {
