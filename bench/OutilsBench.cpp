@@ -3,6 +3,7 @@
 #include "support/BaseDeTest.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QStandardPaths>
 
 #include <cstdlib>
@@ -47,4 +48,11 @@ QStringList ArgumentsClient() {
             QStringLiteral("-u") + ServeurDeTest::Utilisateur(),
             QStringLiteral("-p") + ServeurDeTest::MotDePasse(),
             QStringLiteral("--default-character-set=utf8mb4")};
+}
+
+QString ChargeMachine() {
+    QFile fichier(QStringLiteral("/proc/loadavg"));
+    if (!fichier.open(QIODevice::ReadOnly))
+        return QStringLiteral("?");
+    return QString::fromLatin1(fichier.readAll()).section(QLatin1Char(' '), 0, 2);
 }

@@ -32,3 +32,6 @@ template <typename T> T Mediane(std::vector<T> Valeurs) {
 QString ClientMariadb();
 // Its arguments for the benchmark's server (the tests' account), with no option file read and utf8mb4.
 QStringList ArgumentsClient();
+
+// The machine's load average over 1, 5 and 15 minutes ("?" where the system does not tell).
+QString ChargeMachine();

@@ -425,13 +425,6 @@ std::map<int, qint64> Medianes(const std::vector<std::map<int, qint64>>& series)
     return medianes;
 }
 
-QString ChargeMachine() {
-    QFile fichier(QStringLiteral("/proc/loadavg"));
-    if (!fichier.open(QIODevice::ReadOnly))
-        return QStringLiteral("?");
-    return QString::fromLatin1(fichier.readAll()).section(QLatin1Char(' '), 0, 2);
-}
-
 TResultatTaille Mesurer(int n, int repetitions, const QString& dossier) {
     TResultatTaille r;
     r.Taille = Taille(n);

@@ -28,6 +28,8 @@ private slots:
     void fichierIniIllisible();
     void chaineSQL_data();
     void chaineSQL();
+    void egauxSansCasse_data();
+    void egauxSansCasse();
     void serveur_data();
     void serveur();
     void port_data();
@@ -151,6 +153,40 @@ void TestBase::fichierIniIllisible() {
     if (interdit) // the same file, readable again, is read
         QCOMPARE(TFichierIni(chemin).LireChaine(QStringLiteral("database"), QStringLiteral("name")),
                  QStringLiteral("a29ydmVu"));
+}
+
+// The shortcut over the common start gives Qt's own answer, whatever follows it: a case, an accent, a letter
+// written as a surrogate pair whose halves would not fold apart, a length.
+void TestBase::egauxSansCasse_data() {
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<bool>("egaux");
+    QTest::newRow("identiques") << QStringLiteral("Abena") << QStringLiteral("Abena") << true;
+    QTest::newRow("vides") << QString() << QString() << true;
+    QTest::newRow("casse en tête") << QStringLiteral("abena") << QStringLiteral("Abena") << true;
+    QTest::newRow("casse après un début commun")
+        << QStringLiteral("MBarga") << QStringLiteral("Mbarga") << true;
+    QTest::newRow("majuscules accentuées") << QStringLiteral("Éloïse") << QStringLiteral("ÉLOÏSE") << true;
+    QTest::newRow("accent différent") << QStringLiteral("Eloïse") << QStringLiteral("Éloïse") << false;
+    QTest::newRow("dernière lettre") << QStringLiteral("Prénom 1234") << QStringLiteral("Prénom 1235")
+                                     << false;
+    QTest::newRow("préfixe") << QStringLiteral("Abe") << QStringLiteral("Abena") << false;
+    QTest::newRow("préfixe, autre casse") << QStringLiteral("ABENA") << QStringLiteral("abenaa") << false;
+    // U+10400 and U+10428, a capital and its small letter beyond the first 65,536 characters: the same first
+    // half, a second half of their own.
+    QTest::newRow("paire de substitution, casse")
+        << QStringLiteral("A\U00010400x") << QStringLiteral("A\U00010428X") << true;
+    QTest::newRow("paire de substitution, autre lettre")
+        << QStringLiteral("A\U00010400") << QStringLiteral("A\U00010401") << false;
+}
+
+void TestBase::egauxSansCasse() {
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(bool, egaux);
+    QCOMPARE(a.compare(b, Qt::CaseInsensitive) == 0, egaux);
+    QCOMPARE(EgauxSansCasse(a, b), egaux);
+    QCOMPARE(EgauxSansCasse(b, a), egaux);
 }
 
 void TestBase::chaineSQL_data() {

@@ -98,6 +98,7 @@ private slots:
     void triParTitres();
     void erreurDuServeur();
     void defilement();
+    void suiteEnEchec();
     void impression();
     void impressionSelectionVide();
     void impressionSansAnnee();
@@ -107,6 +108,7 @@ private:
     // The descriptions of the rows the grid holds, in its order.
     QStringList LibellesGrille() const;
     QStringList Colonne(int colonne) const;
+    // The selections the list has read since the window was made.
     int RequetesListe() const;
     // Prepares the window for the year and shows it without waiting.
     void Montrer();
@@ -155,11 +157,7 @@ QStringList TestJournalFenetre::Colonne(int colonne) const {
 }
 
 int TestJournalFenetre::RequetesListe() const {
-    int n = 0;
-    for (const QString& r : requetes_)
-        if (r.startsWith(QStringLiteral("SELECT numero, poste, utilisateur")))
-            ++n;
-    return n;
+    return journal_->ClientDataSet1->Selections();
 }
 
 void TestJournalFenetre::Montrer() {
@@ -456,8 +454,8 @@ void TestJournalFenetre::erreurDuServeur() {
     QCOMPARE(plateforme_->Messages().size(), 1);
 }
 
-// A long selection is read as the grid scrolls, from the result of the statement that selected it: a report
-// read meanwhile on the same connection, or entries removed since, change nothing in it.
+// A long selection shows its first rows at once; the rest joins them from the snapshot the selection was
+// taken in: entries removed since, and read as such by a report, change nothing in the list.
 void TestJournalFenetre::defilement() {
     base_->Executer(
         QStringLiteral("INSERT INTO journal (utilisateur, libelle, poste, operation, domaine, date, "
@@ -466,25 +464,70 @@ void TestJournalFenetre::defilement() {
                        "seq_1_to_700"),
         Base);
     Montrer();
+    // Run again without the event loop turning: the rest is not read yet.
+    journal_->RafraichirTab();
+    QCOMPARE(journal_->ClientDataSet1->rowCount(), TModeleJournal::TailleLot);
+    base_->Executer(QStringLiteral("DELETE FROM journal WHERE utilisateur = 'masse'"), Base);
     QTimer::singleShot(0, this, [] {
         if (QWidget* apercu = QApplication::activeModalWidget())
             apercu->close();
     });
     journal_->BitBtnImprimerClick();
-    base_->Executer(QStringLiteral("DELETE FROM journal WHERE utilisateur = 'masse'"), Base);
     QVERIFY(journal_->ImprimeCourant);
-    QCOMPARE(journal_->ImprimeCourant->Rapport.Lignes.size(), 704);
+    QCOMPARE(journal_->ImprimeCourant->Rapport.Lignes.size(), 4);
 
     QTableView* grille = journal_->DBGrid1;
-    const int lues = journal_->ClientDataSet1->rowCount();
-    QVERIFY2(lues < 704, qPrintable(QString::number(lues)));
     for (int i = 0; i < 10 && journal_->ClientDataSet1->canFetchMore(); ++i) {
         grille->scrollToBottom();
         QCoreApplication::processEvents();
     }
     QCOMPARE(journal_->ClientDataSet1->rowCount(), 704);
+    QVERIFY(!journal_->ClientDataSet1->canFetchMore());
     QCOMPARE(journal_->ClientDataSet1->Entree(703).Libelle, Libelles.at(1));
+    QCOMPARE(journal_->ClientDataSet1->Entree(300).Libelle, QStringLiteral("Entrée 400"));
+    // The last row, reached with the keyboard, is the current one.
+    grille->setFocus();
+    QTest::keyClick(grille, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(grille->currentIndex().row(), 703);
+    QCOMPARE(journal_->Memo1->toPlainText(), Libelles.at(1));
     QVERIFY(plateforme_->Evenements.isEmpty());
+}
+
+// The rest of a selection that cannot be read (its session lost at the server meanwhile): the error box with
+// the server's text, the first rows still listed, the window usable; the next selection reads again.
+void TestJournalFenetre::suiteEnEchec() {
+    base_->Executer(
+        QStringLiteral("INSERT INTO journal (utilisateur, libelle, poste, operation, domaine, date, "
+                       "heure) SELECT 'masse', CONCAT('Entrée ', seq), 'PC09', 'Ajout', 'Gestion des "
+                       "eleves', DATE_FORMAT(CURDATE(), '%Y-%m-03'), SEC_TO_TIME(seq * 60) FROM "
+                       "seq_1_to_700"),
+        Base);
+    Montrer();
+    journal_->RafraichirTab();
+    // The selection's snapshot is the only read-only transaction of the server: its session goes.
+    const QString session =
+        base_
+            ->Valeur(QStringLiteral("SELECT trx_mysql_thread_id FROM information_schema.innodb_trx WHERE "
+                                    "trx_is_read_only = 1"))
+            .toString();
+    QVERIFY(!session.isEmpty());
+    base_->Executer(QStringLiteral("KILL CONNECTION %1").arg(session));
+    for (int i = 0; i < 10 && journal_->ClientDataSet1->canFetchMore(); ++i) {
+        journal_->DBGrid1->scrollToBottom();
+        QCoreApplication::processEvents();
+    }
+    base_->Executer(QStringLiteral("DELETE FROM journal WHERE utilisateur = 'masse'"), Base);
+    QCOMPARE(plateforme_->Messages().size(), 1);
+    QVERIFY2(plateforme_->Messages().first().startsWith(QStringLiteral("Une erreur est survenue : \r\n")),
+             qPrintable(plateforme_->Messages().first()));
+    QCOMPARE(journal_->ClientDataSet1->rowCount(), TModeleJournal::TailleLot);
+    QVERIFY(!journal_->ClientDataSet1->canFetchMore());
+    QCOMPARE(journal_->ClientDataSet1->Entree(0).Libelle, QStringLiteral("Entrée 700"));
+    QVERIFY(journal_->isVisible());
+    journal_->ComboBoxOperation->setCurrentIndex(1);
+    journal_->ComboBoxOperation->setCurrentIndex(0);
+    QCOMPARE(LibellesGrille(), Libelles_({4, 3, 2, 1}));
+    QCOMPARE(plateforme_->Messages().size(), 1);
 }
 
 // "&Imprimer": a report of its own, belonging to the window, with exactly the rows of the list in its order,

@@ -43,3 +43,16 @@ QString ChaineSQL(const QString& valeur) {
     texte.truncate(EcrireChaineSQL(debut, valeur) - debut);
     return texte;
 }
+
+bool EgauxSansCasse(QStringView a, QStringView b) {
+    const qsizetype n = std::min(a.size(), b.size());
+    qsizetype i = 0;
+    while (i < n && a[i] == b[i])
+        ++i;
+    if (i == a.size() && i == b.size())
+        return true;
+    // A character written as a surrogate pair is folded whole.
+    if (i > 0 && a[i - 1].isHighSurrogate())
+        --i;
+    return a.sliced(i).compare(b.sliced(i), Qt::CaseInsensitive) == 0;
+}

@@ -14,3 +14,7 @@ QChar* EcrireChaineSQL(QChar* destination, QStringView valeur);
 inline qsizetype PlaceChaineSQL(QStringView valeur) {
     return 2 * valeur.size() + 2;
 }
+
+// Whether two texts are equal case aside, exactly as QString::compare without regard to case finds them, at
+// the cost of a plain comparison for their common start: only what follows it is folded.
+bool EgauxSansCasse(QStringView a, QStringView b);

@@ -1,9 +1,9 @@
 #include "core/journal/ModeleJournal.h"
 
-#include "core/data/RequeteSQL.h"
+#include "base/KORVENTypesU.h"
 
 #include <QLocale>
-#include <QSqlRecord>
+#include <QTimer>
 
 namespace {
 
@@ -17,9 +17,8 @@ const TColonne Colonnes[] = {
     {"Machine", "poste"},           {"Domaine", "domaine"}, {"Opération", "operation"}};
 constexpr int NombreColonnes = static_cast<int>(std::size(Colonnes));
 
-QString Texte(const QSqlQuery& q, int colonne) {
-    return colonne < 0 ? QString() : q.value(colonne).toString();
-}
+// Converted batches of the rest kept at most: enough for any screen and the scrolling around it.
+constexpr int LotsGardes = 64;
 
 } // namespace
 
@@ -37,83 +36,94 @@ QDateTime DateHeureJournal(const QVariant& Valeur) {
     return QDateTime::fromString(texte, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
 }
 
-TModeleJournal::TModeleJournal(QObject* parent) : QAbstractTableModel(parent) {}
+TModeleJournal::TModeleJournal(QObject* parent)
+    : QAbstractTableModel(parent), lecteur_(new TLecteurJournal(this)) {
+    connect(lecteur_, &TLecteurJournal::SuiteTerminee, this, [this] {
+        if (actif_ && suiteAttendue_ && lecteur_->SuiteLue())
+            AjouterSuite();
+    });
+}
 
 void TModeleJournal::Fermer() {
     beginResetModel();
-    curseur_ = QSqlQuery();
-    lignes_.clear();
+    lecteur_->Fermer();
+    premieres_.clear();
+    lignesSuite_ = 0;
+    lots_.clear();
+    ordreLots_.clear();
     actif_ = false;
+    suiteAttendue_ = false;
     endResetModel();
 }
 
-void TModeleJournal::Ouvrir(TSQLQuery& Requete) {
+void TModeleJournal::Ouvrir(TSQLConnection& Annee, const TFiltreJournal& Filtre) {
     Fermer();
-    QSqlQuery curseur = Requete.Curseur();
-    const QSqlRecord enregistrement = curseur.record();
-    numero_ = enregistrement.indexOf(QStringLiteral("numero"));
-    utilisateur_ = enregistrement.indexOf(QStringLiteral("utilisateur"));
-    date_ = enregistrement.indexOf(QStringLiteral("date"));
-    heure_ = enregistrement.indexOf(QStringLiteral("heure"));
-    dateHeure_ = enregistrement.indexOf(QStringLiteral("date_heure"));
-    poste_ = enregistrement.indexOf(QStringLiteral("poste"));
-    domaine_ = enregistrement.indexOf(QStringLiteral("domaine"));
-    operation_ = enregistrement.indexOf(QStringLiteral("operation"));
-    libelle_ = enregistrement.indexOf(QStringLiteral("libelle"));
+    ++selections_;
+    QList<TEntreeJournal> premieres = lecteur_->Ouvrir(Annee, Filtre, TailleLot);
     beginResetModel();
-    curseur_ = std::move(curseur);
+    suiteAttendue_ = premieres.size() == TailleLot;
+    premieres_ = std::move(premieres);
     actif_ = true;
-    lignes_ = Lire(TailleLot);
     endResetModel();
+    // The rest is read once the first rows are on the screen, while the user looks at them.
+    if (suiteAttendue_)
+        QTimer::singleShot(0, lecteur_, &TLecteurJournal::DemarrerSuite);
 }
 
-QList<TEntreeJournal> TModeleJournal::Lire(int n) {
-    QList<TEntreeJournal> lues;
-    if (!actif_ || !curseur_.isActive())
-        return lues;
-    lues.reserve(n);
-    while (lues.size() < n) {
-        if (!curseur_.next()) {
-            // Every row is read: the result and its prepared statement go.
-            curseur_ = QSqlQuery();
-            break;
-        }
-        TEntreeJournal e;
-        e.Numero = numero_ < 0 ? 0 : curseur_.value(numero_).toInt();
-        e.Utilisateur = Texte(curseur_, utilisateur_);
-        if (date_ >= 0)
-            e.Date = curseur_.value(date_).toDate();
-        if (heure_ >= 0)
-            e.Heure = curseur_.value(heure_).toTime();
-        if (dateHeure_ >= 0)
-            e.DateHeure = DateHeureJournal(curseur_.value(dateHeure_));
-        e.Poste = Texte(curseur_, poste_);
-        e.Domaine = Texte(curseur_, domaine_);
-        e.Operation = Texte(curseur_, operation_);
-        e.Libelle = Texte(curseur_, libelle_);
-        lues.append(std::move(e));
+void TModeleJournal::AjouterSuite() {
+    suiteAttendue_ = false;
+    int lignes = 0;
+    try {
+        lignes = lecteur_->AttendreSuite();
+    } catch (const EKorven& e) {
+        emit ErreurLecture(e.Message());
+        return;
     }
-    return lues;
-}
-
-bool TModeleJournal::canFetchMore(const QModelIndex& parent) const {
-    return !parent.isValid() && actif_ && curseur_.isActive();
-}
-
-void TModeleJournal::fetchMore(const QModelIndex& parent) {
-    if (parent.isValid())
+    if (lignes == 0)
         return;
-    QList<TEntreeJournal> lues = Lire(TailleLot);
-    if (lues.isEmpty())
-        return;
-    const int premiere = static_cast<int>(lignes_.size());
-    beginInsertRows(QModelIndex(), premiere, premiere + static_cast<int>(lues.size()) - 1);
-    lignes_.append(std::move(lues));
+    const int premiere = static_cast<int>(premieres_.size());
+    beginInsertRows(QModelIndex(), premiere, premiere + lignes - 1);
+    lignesSuite_ = lignes;
     endInsertRows();
 }
 
+const TEntreeJournal& TModeleJournal::LigneSuite(int Ligne) const {
+    const int numero = Ligne / TailleLot;
+    auto lot = lots_.constFind(numero);
+    if (lot == lots_.constEnd()) {
+        if (ordreLots_.size() >= LotsGardes)
+            lots_.remove(ordreLots_.takeFirst());
+        QList<TEntreeJournal> lignes;
+        try {
+            lignes = lecteur_->LireSuite(numero * TailleLot,
+                                         std::min(TailleLot, lignesSuite_ - numero * TailleLot));
+        } catch (const EKorven&) {
+            // Only a selection let go has no rows to give: its rows are shown empty until the list is reset.
+        }
+        lignes.resize(std::min(TailleLot, lignesSuite_ - numero * TailleLot));
+        lot = lots_.insert(numero, std::move(lignes));
+        ordreLots_.append(numero);
+    }
+    return lot->at(Ligne % TailleLot);
+}
+
+TEntreeJournal TModeleJournal::Entree(int Ligne) const {
+    if (Ligne < premieres_.size())
+        return premieres_.at(Ligne);
+    return LigneSuite(Ligne - static_cast<int>(premieres_.size()));
+}
+
+bool TModeleJournal::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && actif_ && suiteAttendue_;
+}
+
+void TModeleJournal::fetchMore(const QModelIndex& parent) {
+    if (!parent.isValid() && actif_ && suiteAttendue_)
+        AjouterSuite();
+}
+
 int TModeleJournal::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(lignes_.size());
+    return parent.isValid() ? 0 : static_cast<int>(premieres_.size()) + lignesSuite_;
 }
 
 int TModeleJournal::columnCount(const QModelIndex& parent) const {
@@ -121,11 +131,14 @@ int TModeleJournal::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TModeleJournal::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= lignes_.size() || index.column() >= NombreColonnes)
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= NombreColonnes)
         return QVariant();
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return QVariant();
-    const TEntreeJournal& e = lignes_.at(index.row());
+    const int ligne = index.row();
+    const TEntreeJournal& e = ligne < premieres_.size()
+                                  ? premieres_.at(ligne)
+                                  : LigneSuite(ligne - static_cast<int>(premieres_.size()));
     const QLocale poste;
     switch (index.column()) {
     case 0:

@@ -30,24 +30,43 @@ const QStringList& ChampsTriJournal() {
     return champs;
 }
 
-namespace {
-
-// What follows the sort column: the columns that order the rows it leaves tied.
-QString DepartagesTri(const QString& Trich) {
-    if (Trich == QLatin1String("utilisateur"))
-        return QStringLiteral(", date ASC, heure ASC");
-    if (Trich == QLatin1String("date"))
-        return QStringLiteral(", heure ASC, utilisateur ASC");
-    return QStringLiteral(", date ASC, utilisateur ASC");
+QList<TCleTriJournal> OrdreJournal(const TFiltreJournal& Filtre) {
+    const auto cle = [](const char* champ, bool descendant = false) {
+        return TCleTriJournal{QString::fromLatin1(champ), descendant};
+    };
+    if (!ChampsTriJournal().contains(Filtre.Trich, Qt::CaseSensitive))
+        // Newest first; entries of the same minute by the same user, the latest written first.
+        return {cle("date", true), cle("heure", true), cle("utilisateur"), cle("numero", true)};
+    // The direction is the window's own state; anything but the two directions sorts ascending, so the text
+    // never carries more than a field name and a direction.
+    QList<TCleTriJournal> ordre{{Filtre.Trich, Filtre.Trisens == QLatin1String("DESC")}};
+    // The columns that order the rows the sort column leaves tied, then the entry's number.
+    if (Filtre.Trich == QLatin1String("utilisateur"))
+        ordre << cle("date") << cle("heure");
+    else if (Filtre.Trich == QLatin1String("date"))
+        ordre << cle("heure") << cle("utilisateur");
+    else
+        ordre << cle("date") << cle("utilisateur");
+    ordre << cle("numero");
+    return ordre;
 }
 
-} // namespace
+QString TexteOrdreJournal(const TFiltreJournal& Filtre) {
+    QString texte = QStringLiteral(" ORDER BY ");
+    bool premiere = true;
+    for (const TCleTriJournal& cle : OrdreJournal(Filtre)) {
+        if (!premiere)
+            texte += QStringLiteral(", ");
+        premiere = false;
+        texte += cle.Champ + (cle.Descendant ? QStringLiteral(" DESC") : QStringLiteral(" ASC"));
+    }
+    return texte;
+}
 
-QString TexteRequeteJournal(const TFiltreJournal& Filtre) {
-    QString texte = QStringLiteral("SELECT numero, poste, utilisateur, date, heure, ADDTIME(`date`, `heure`) "
-                                   "AS date_heure, operation, domaine, libelle FROM journal WHERE 1 ");
+QString ConditionsListesJournal(const TFiltreJournal& Filtre) {
+    QString texte;
     if (Filtre.IndexUtilisateur > 0)
-        texte += QStringLiteral("AND LOWER(utilisateur) = ") +
+        texte += QStringLiteral(" AND LOWER(utilisateur) = ") +
                  ChaineSQL(Filtre.LoginUtilisateur.trimmed().toLower());
     if (Filtre.IndexOperation > 0)
         texte +=
@@ -55,23 +74,26 @@ QString TexteRequeteJournal(const TFiltreJournal& Filtre) {
     if (Filtre.IndexDomaine > 0)
         texte +=
             QStringLiteral(" AND LOWER(domaine) = ") + ChaineSQL(Filtre.TexteDomaine.trimmed().toLower());
+    return texte;
+}
+
+QString ConditionContenantJournal(const TFiltreJournal& Filtre) {
+    const QString T = Filtre.Contenant.trimmed();
+    return QStringLiteral(" AND (LOWER(libelle) LIKE ") +
+           ChaineSQL(QLatin1Char('%') + T.toLower() + QLatin1Char('%')) +
+           QStringLiteral(" OR libelle LIKE ") + ChaineSQL(QLatin1Char('%') + T + QLatin1Char('%')) +
+           QLatin1Char(')');
+}
+
+QString TexteRequeteJournal(const TFiltreJournal& Filtre) {
+    QString texte = QStringLiteral("SELECT numero, poste, utilisateur, date, heure, ADDTIME(`date`, `heure`) "
+                                   "AS date_heure, operation, domaine, libelle FROM journal WHERE 1");
+    texte += ConditionsListesJournal(Filtre);
     texte += QStringLiteral(" AND (date BETWEEN :debut AND :fin)");
     if (Filtre.AvecHeures)
         texte += QStringLiteral(" AND (heure BETWEEN :hdebut AND :hfin)");
-    const QString T = Filtre.Contenant.trimmed();
-    texte += QStringLiteral(" AND (LOWER(libelle) LIKE ") +
-             ChaineSQL(QLatin1Char('%') + T.toLower() + QLatin1Char('%')) +
-             QStringLiteral(" OR libelle LIKE ") + ChaineSQL(QLatin1Char('%') + T + QLatin1Char('%')) +
-             QLatin1Char(')');
-    if (ChampsTriJournal().contains(Filtre.Trich, Qt::CaseSensitive)) {
-        // The direction is the window's own state; anything but the two directions is written as none, so
-        // the text never carries more than a field name and a direction.
-        const bool sens = Filtre.Trisens == QLatin1String("ASC") || Filtre.Trisens == QLatin1String("DESC");
-        texte += QStringLiteral(" ORDER BY ") + Filtre.Trich + QLatin1Char(' ') +
-                 (sens ? Filtre.Trisens : QString()) + DepartagesTri(Filtre.Trich);
-    } else {
-        texte += QStringLiteral(" ORDER BY date DESC, heure DESC, utilisateur ASC");
-    }
+    texte += ConditionContenantJournal(Filtre);
+    texte += TexteOrdreJournal(Filtre);
     return texte;
 }
 

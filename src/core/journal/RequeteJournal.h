@@ -3,6 +3,7 @@
 #include "core/data/RequeteSQL.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTime>
@@ -38,8 +39,25 @@ struct TFiltreJournal {
 };
 
 // The statement that selects the chosen entries (one text; dates and times are the named parameters
-// debut, fin, hdebut and hfin). Every value written into the text is quoted.
+// debut, fin, hdebut and hfin). Every value written into the text is quoted. Its order is total: the sort
+// column (the date and time, newest first, when none), its tie-breaks, then the entry's number, so that two
+// readings of the same rows give them in the same order.
 QString TexteRequeteJournal(const TFiltreJournal& Filtre);
+
+// One key of the list's order.
+struct TCleTriJournal {
+    QString Champ;
+    bool Descendant = false;
+};
+// The list's whole order, key by key, as TexteRequeteJournal sorts.
+QList<TCleTriJournal> OrdreJournal(const TFiltreJournal& Filtre);
+// " ORDER BY ..." of that order.
+QString TexteOrdreJournal(const TFiltreJournal& Filtre);
+
+// The conditions of the user, kind of operation and domain lists (" AND ..." each, empty for none).
+QString ConditionsListesJournal(const TFiltreJournal& Filtre);
+// The condition on the contained text, as the statement writes it (" AND (... LIKE ... OR ... LIKE ...)").
+QString ConditionContenantJournal(const TFiltreJournal& Filtre);
 
 // debut and fin as "yyyy/MM/dd" texts; with the time range, hdebut and hfin as "hh:mm" texts.
 TParams ParametresRequeteJournal(const TFiltreJournal& Filtre);

@@ -1,12 +1,17 @@
 #include "core/transition/ChargementEleves.h"
 
 #include "base/KORVENTypesU.h"
+#include "base/KorvenUtils.h"
+#include "core/data/ConnexionSQL.h"
 #include "core/data/OBDataModuleU.h"
 #include "core/data/Requete.h"
 #include "core/model/OutilsModele.h"
 #include "core/model/UniteCConfiguration.h"
 
 #include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <algorithm>
 #include <vector>
 
@@ -15,16 +20,16 @@ using namespace Modele;
 namespace {
 
 // The column's position in the result; EKorven, as a read by name would, when the server sent none.
-int Colonne(const TResultat& resultat, const QString& nom) {
-    const int i = resultat.Colonne(nom);
+int Colonne(const QSqlRecord& enregistrement, const QString& nom) {
+    const int i = enregistrement.indexOf(nom);
     if (i < 0)
         Echouer(QStringLiteral("Champ '%1' non trouvé").arg(nom));
     return i;
 }
 
-QString Texte(const QVariantList& ligne, int colonne) {
+QString Texte(const QSqlQuery& ligne, int colonne) {
     // Text columns arrive as text: taken as they are; anything else as a field reads it.
-    const QVariant& valeur = ligne.at(colonne);
+    const QVariant valeur = ligne.value(colonne);
     if (valeur.typeId() == QMetaType::QString)
         return *static_cast<const QString*>(valeur.constData());
     return TChamp(valeur).AsString();
@@ -54,17 +59,24 @@ std::unique_ptr<TCSerie> SerieOrientation(const QHash<int, QStringList>& series,
     return std::make_unique<TCSerie>(num, trouvee->first());
 }
 
-// Two students the statement's order cannot tell apart: the same surname and first name, case aside.
+// Two students the statement's order cannot tell apart: the same surname and first name, case aside (the
+// comparison runs for every pair of neighbours of the school).
 bool MemeNom(const TCEleve& a, const TCEleve& b) {
-    return a.GetNom().compare(b.GetNom(), Qt::CaseInsensitive) == 0 &&
-           a.GetPrenom().compare(b.GetPrenom(), Qt::CaseInsensitive) == 0;
+    return EgauxSansCasse(a.GetNom(), b.GetNom()) && EgauxSansCasse(a.GetPrenom(), b.GetPrenom());
 }
 
 } // namespace
 
 QString TexteEleve(const TCEleve& Eleve) {
-    return QLatin1Char('[') + Eleve.GetMatricule() + QStringLiteral("] - ") + Eleve.GetNom() +
-           QLatin1Char(' ') + Eleve.GetPrenom();
+    // Built in one allocation: the list makes one for every student of the school at each refill.
+    const QString& matricule = Eleve.GetMatricule();
+    const QString& nom = Eleve.GetNom();
+    const QString& prenom = Eleve.GetPrenom();
+    QString texte;
+    texte.reserve(matricule.size() + nom.size() + prenom.size() + 6);
+    texte.append(QLatin1Char('[')).append(matricule).append(QLatin1String("] - ")).append(nom);
+    texte.append(QLatin1Char(' ')).append(prenom);
+    return texte;
 }
 
 std::unique_ptr<TCConfiguration> ChargerConfiguration() {
@@ -104,7 +116,12 @@ std::unique_ptr<TCConfiguration> ChargerConfiguration() {
 
 TElevesCharges ChargerEleves(const QString& AnneeCourante) {
     TElevesCharges charges;
-    TClientDataSet& ds = OuvrirDonnees1(
+    // The rows are read straight from the statement's result into the records: the school's every student
+    // passes through here at each sign-in, and a copy of each row on the way would cost as much as the rest.
+    ConnexionAnnee();
+    OBDataModule->ClientDataSetDonnees1->Close();
+    TSQLQuery& requete = *OBDataModule->SQLQueryDonnees1;
+    requete.Preparer(
         {QStringLiteral(
              "SELECT P.mat, P.nom, P.pnom, P.nat, P.tel, P.adr, E.mat_nationnal AS IdUnique, E.pere, "
              "E.mere, E.tuteur, E.orientation_serie, "),
@@ -115,7 +132,8 @@ TElevesCharges ChargerEleves(const QString& AnneeCourante) {
              "E.enregistre_par, E.lnais, E.dnais, E.idclasse, E.sexe, E.mat_nationnal FROM personne P"),
          QStringLiteral("INNER JOIN eleve E ON E.mat = P.mat INNER JOIN decision D ON D.mat = E.mat ORDER BY "
                         "P.nom ASC, P.pnom ASC")});
-    const TResultat& r = ds.Resultat();
+    QSqlQuery q = requete.Curseur();
+    const QSqlRecord r = q.record();
     const int mat = Colonne(r, QStringLiteral("mat")), nom = Colonne(r, QStringLiteral("nom")),
               pnom = Colonne(r, QStringLiteral("pnom")), nat = Colonne(r, QStringLiteral("nat")),
               tel = Colonne(r, QStringLiteral("tel")), adr = Colonne(r, QStringLiteral("adr")),
@@ -130,22 +148,22 @@ TElevesCharges ChargerEleves(const QString& AnneeCourante) {
 
     // Series are looked up only when a student has one, and then read once for all.
     TOrdreEleves ordreLecture;
-    ordreLecture.reserve(r.Lignes.size());
+    if (const int lignes = q.size(); lignes > 0)
+        ordreLecture.reserve(static_cast<size_t>(lignes));
     QHash<int, QStringList> series;
     bool seriesLues = false;
-    for (const QVariantList& ligne : r.Lignes) {
-        const QString code = Texte(ligne, decision);
+    while (q.next()) {
+        const QString code = Texte(q, decision);
         const QString redoublant = (code == QLatin1String("R") || code == QLatin1String("E"))
                                        ? QStringLiteral("1")
                                        : QStringLiteral("0");
-        const TCPersonne personne(Texte(ligne, mat), Texte(ligne, nom), Texte(ligne, pnom), Texte(ligne, nat),
-                                  Texte(ligne, tel), Texte(ligne, adr));
+        const TCPersonne personne(Texte(q, mat), Texte(q, nom), Texte(q, pnom), Texte(q, nat), Texte(q, tel),
+                                  Texte(q, adr));
         auto eleve = std::make_unique<TCEleve>(
-            personne, Texte(ligne, idUnique), Texte(ligne, pere), Texte(ligne, mere), Texte(ligne, tuteur),
-            QStringLiteral("0"), redoublant, Texte(ligne, enregistrePar), Texte(ligne, lnais),
-            Texte(ligne, idclasse), Texte(ligne, sexe), Texte(ligne, matNational), 0.0,
-            TChamp(ligne.at(dnais)).AsDate());
-        const TChamp serie(ligne.at(orientation));
+            personne, Texte(q, idUnique), Texte(q, pere), Texte(q, mere), Texte(q, tuteur),
+            QStringLiteral("0"), redoublant, Texte(q, enregistrePar), Texte(q, lnais), Texte(q, idclasse),
+            Texte(q, sexe), Texte(q, matNational), 0.0, TChamp(q.value(dnais)).AsDate());
+        const TChamp serie(q.value(orientation));
         if (!serie.IsNull()) {
             if (!seriesLues) {
                 series = SeriesDeLAnnee(AnneeCourante);
@@ -161,6 +179,8 @@ TElevesCharges ChargerEleves(const QString& AnneeCourante) {
                         .arg(matricule));
         charges.Decisions.insert(matricule, code);
     }
+    if (q.lastError().isValid())
+        throw EKorven(TexteErreur(q.lastError()));
 
     // The list's order: the statement's (surname, first name); among students of the same name, by matricule.
     charges.Ordre.reserve(ordreLecture.size());

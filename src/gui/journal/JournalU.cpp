@@ -69,7 +69,6 @@ TJournal::TJournal(QWidget* parent) : QDialog(parent) {
 
     Ecriture = new TEcritureJournal(this);
     SQLQueryJournalInsert = Ecriture->SQLQueryJournalInsert;
-    SQLQueryJournal = new TSQLQuery(this, QStringLiteral("SQLQueryJournal"));
     ClientDataSet1 = new TModeleJournal(this);
     ClientDataSet1->setObjectName(QStringLiteral("ClientDataSet1"));
 
@@ -206,6 +205,9 @@ TJournal::TJournal(QWidget* parent) : QDialog(parent) {
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TJournal::ClientDataSet1AfterScroll);
     connect(ClientDataSet1, &QAbstractItemModel::modelReset, this, &TJournal::ClientDataSet1AfterScroll);
+    // The rest of a selection is read after its first rows are shown: its failure is shown when it comes.
+    connect(ClientDataSet1, &TModeleJournal::ErreurLecture, this,
+            [](const QString& texte) { Messages().Erreur(PrefixeErreur + texte); });
     connect(BitBtnImprimer, &QPushButton::clicked, this, &TJournal::BitBtnImprimerClick);
     connect(BitBtn4, &QPushButton::clicked, this, &TJournal::reject);
 
@@ -264,9 +266,7 @@ void TJournal::RafraichirTab() {
     const TFiltreJournal filtre = FiltreCourant();
     if (OBDataModule == nullptr)
         throw EKorven(QStringLiteral("Le module de données n'est pas créé."));
-    SQLQueryJournal->SQLConnection = OBDataModule->OBSQLConnection;
-    SQLQueryJournal->Preparer({TexteRequeteJournal(filtre)}, ParametresRequeteJournal(filtre));
-    ClientDataSet1->Ouvrir(*SQLQueryJournal);
+    ClientDataSet1->Ouvrir(*OBDataModule->OBSQLConnection, filtre);
     // The first row becomes the current one, as in any freshly opened list.
     if (ClientDataSet1->rowCount() > 0)
         DBGrid1->setCurrentIndex(ClientDataSet1->index(0, 0));

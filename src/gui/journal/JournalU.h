@@ -64,8 +64,7 @@ public:
     TEcritureJournal* Ecriture;
     // The writer's insert statement, bound to the year connection when it runs.
     TSQLQuery* SQLQueryJournalInsert;
-    // The list's statement and the rows it shows (read as the grid scrolls).
-    TSQLQuery* SQLQueryJournal;
+    // The rows the list shows: the first ones at once, the rest as soon as it is read.
     TModeleJournal* ClientDataSet1;
 
     QComboBox* ComboBoxUtilisateur;
