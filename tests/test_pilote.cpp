@@ -1,9 +1,11 @@
 // The program's SQL driver against the real server: for every column type, the values (and their types)
 // Qt's MySQL driver gives; values bound as parameters written exactly, whatever they hold and whatever the
 // session's SQL mode; the server's errors with their numbers; and what a session of the program refuses to
-// do for the server (send a file of the workstation) or for a statement's text (run a second statement).
+// do for the server (send a file of the workstation) or for a statement's text (run a second statement). Rows
+// read straight from the client library's buffers give the values the driver gives.
 #include "base/KORVENTypesU.h"
 #include "core/data/ConnexionSQL.h"
+#include "core/data/LectureDirecte.h"
 #include "support/BaseDeTest.h"
 
 #include <QSqlDriver>
@@ -147,6 +149,10 @@ void TestPilote::typesDesColonnes_data() {
     QTest::newRow("varchar") << QStringLiteral("VARCHAR(50)")
                              << QStringList{QStringLiteral("'Ébolowa ☃ 😀'"), QStringLiteral("'O''Neil \\\\'"),
                                             nul};
+    QTest::newRow("varchar repeated")
+        << QStringLiteral("VARCHAR(20)")
+        << QStringList{"'Ngono'", "'Ngono'", "'Ngona'", QStringLiteral("'Ngonö'"), "'Ngon'", nul,
+                       "'Ngono'", "''",      "''"};
     QTest::newRow("varchar bin") << QStringLiteral("VARCHAR(10) COLLATE utf8mb4_bin") << QStringList{"'abc'"};
     QTest::newRow("text") << QStringLiteral("TEXT") << QStringList{"REPEAT('é', 3000)", nul};
     QTest::newRow("longblob") << QStringLiteral("LONGBLOB") << QStringList{"X'00FF0A275C'", "X''", nul};
@@ -187,6 +193,50 @@ void TestPilote::typesDesColonnes() {
     parametre.exec();
     QCOMPARE(Lire(parametre, erreur), attendu);
     QVERIFY2(erreur.isEmpty(), qPrintable(erreur));
+
+    // Straight from the client library's buffers: the nulls, texts, dates and whole numbers the driver's
+    // values give, row by row (a text equal to the one above it included).
+    QSqlQuery direct(connexion_->Base());
+    direct.setForwardOnly(true);
+    QVERIFY(direct.exec(QStringLiteral("SELECT v FROM t ORDER BY id")));
+    QSqlQuery parValeurs(connexion_->Base());
+    parValeurs.setForwardOnly(true);
+    QVERIFY(parValeurs.exec(QStringLiteral("SELECT v FROM t ORDER BY id")));
+    TLectureDirecte lecture(direct);
+    TLectureDirecte reference2(parValeurs, false);
+    QVERIFY(lecture.Directe());
+    QVERIFY(!reference2.Directe());
+    const int typeColonne = parValeurs.record().field(0).metaType().id();
+    int lignes = 0;
+    while (lecture.Suivante()) {
+        QVERIFY(reference2.Suivante());
+        ++lignes;
+        QCOMPARE(lecture.EstNul(0), reference2.EstNul(0));
+        switch (typeColonne) {
+        case QMetaType::QDate:
+        case QMetaType::QDateTime:
+            QCOMPARE(lecture.Date(0), reference2.Date(0));
+            break;
+        case QMetaType::Char:
+        case QMetaType::Short:
+        case QMetaType::Int:
+            QCOMPARE(lecture.Entier(0), reference2.Entier(0));
+            QCOMPARE(lecture.Texte(0), reference2.Texte(0));
+            break;
+        case QMetaType::QString:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::UChar:
+        case QMetaType::UShort:
+            QCOMPARE(lecture.Texte(0), reference2.Texte(0));
+            break;
+        default:
+            break;
+        }
+    }
+    QVERIFY(!reference2.Suivante());
+    QCOMPARE(lignes, valeurs.size());
 }
 
 // Each value reaches the column exactly as bound, read back by the reference driver; nothing in it is read

@@ -274,6 +274,10 @@ QVariant TResultatMariaDB::data(int colonne) {
     }
 }
 
+QVariant TResultatMariaDB::handle() const {
+    return QVariant::fromValue(resultat_);
+}
+
 int TResultatMariaDB::size() {
     return resultat_ == nullptr ? -1 : static_cast<int>(lignes_);
 }

@@ -7,6 +7,9 @@
 
 class TPiloteMariaDB;
 struct st_mysql_res;
+// The client library's result, as the handle of a statement's result (TLectureDirecte reads it).
+Q_DECLARE_OPAQUE_POINTER(st_mysql_res*)
+Q_DECLARE_METATYPE(st_mysql_res*)
 
 // One statement of TPiloteMariaDB and its result, fetched whole as the statement runs; later results (a
 // procedure's status) are read then, so the session is ready for the next statement at once.
@@ -14,6 +17,8 @@ class TResultatMariaDB : public QSqlResult {
 public:
     explicit TResultatMariaDB(const TPiloteMariaDB* pilote);
     ~TResultatMariaDB() override;
+    // The client library's whole result of a statement that gave rows, else null.
+    QVariant handle() const override;
 
 protected:
     bool reset(const QString& instruction) override;

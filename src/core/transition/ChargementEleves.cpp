@@ -3,6 +3,7 @@
 #include "base/KORVENTypesU.h"
 #include "base/KorvenUtils.h"
 #include "core/data/ConnexionSQL.h"
+#include "core/data/LectureDirecte.h"
 #include "core/data/OBDataModuleU.h"
 #include "core/data/Requete.h"
 #include "core/model/OutilsModele.h"
@@ -25,14 +26,6 @@ int Colonne(const QSqlRecord& enregistrement, const QString& nom) {
     if (i < 0)
         Echouer(QStringLiteral("Champ '%1' non trouvé").arg(nom));
     return i;
-}
-
-QString Texte(const QSqlQuery& ligne, int colonne) {
-    // Text columns arrive as text: taken as they are; anything else as a field reads it.
-    const QVariant valeur = ligne.value(colonne);
-    if (valeur.typeId() == QMetaType::QString)
-        return *static_cast<const QString*>(valeur.constData());
-    return TChamp(valeur).AsString();
 }
 
 // The year's series, number -> names (a number is the table's key: one name, unless the table lost it).
@@ -116,8 +109,8 @@ std::unique_ptr<TCConfiguration> ChargerConfiguration() {
 
 TElevesCharges ChargerEleves(const QString& AnneeCourante) {
     TElevesCharges charges;
-    // The rows are read straight from the statement's result into the records: the school's every student
-    // passes through here at each sign-in, and a copy of each row on the way would cost as much as the rest.
+    // The rows are read straight from the statement's result into the records, without a copy of each row on
+    // the way: the school's every student passes through here at each sign-in.
     ConnexionAnnee();
     OBDataModule->ClientDataSetDonnees1->Close();
     TSQLQuery& requete = *OBDataModule->SQLQueryDonnees1;
@@ -147,29 +140,29 @@ TElevesCharges ChargerEleves(const QString& AnneeCourante) {
               matNational = Colonne(r, QStringLiteral("mat_nationnal"));
 
     // Series are looked up only when a student has one, and then read once for all.
+    TLectureDirecte ligne(q);
     TOrdreEleves ordreLecture;
     if (const int lignes = q.size(); lignes > 0)
         ordreLecture.reserve(static_cast<size_t>(lignes));
     QHash<int, QStringList> series;
     bool seriesLues = false;
-    while (q.next()) {
-        const QString code = Texte(q, decision);
+    while (ligne.Suivante()) {
+        const QString code = ligne.Texte(decision);
         const QString redoublant = (code == QLatin1String("R") || code == QLatin1String("E"))
                                        ? QStringLiteral("1")
                                        : QStringLiteral("0");
-        const TCPersonne personne(Texte(q, mat), Texte(q, nom), Texte(q, pnom), Texte(q, nat), Texte(q, tel),
-                                  Texte(q, adr));
+        const TCPersonne personne(ligne.Texte(mat), ligne.Texte(nom), ligne.Texte(pnom), ligne.Texte(nat),
+                                  ligne.Texte(tel), ligne.Texte(adr));
         auto eleve = std::make_unique<TCEleve>(
-            personne, Texte(q, idUnique), Texte(q, pere), Texte(q, mere), Texte(q, tuteur),
-            QStringLiteral("0"), redoublant, Texte(q, enregistrePar), Texte(q, lnais), Texte(q, idclasse),
-            Texte(q, sexe), Texte(q, matNational), 0.0, TChamp(q.value(dnais)).AsDate());
-        const TChamp serie(q.value(orientation));
-        if (!serie.IsNull()) {
+            personne, ligne.Texte(idUnique), ligne.Texte(pere), ligne.Texte(mere), ligne.Texte(tuteur),
+            QStringLiteral("0"), redoublant, ligne.Texte(enregistrePar), ligne.Texte(lnais),
+            ligne.Texte(idclasse), ligne.Texte(sexe), ligne.Texte(matNational), 0.0, ligne.Date(dnais));
+        if (!ligne.EstNul(orientation)) {
             if (!seriesLues) {
                 series = SeriesDeLAnnee(AnneeCourante);
                 seriesLues = true;
             }
-            eleve->SetOrientationSerie(SerieOrientation(series, serie.AsInteger()));
+            eleve->SetOrientationSerie(SerieOrientation(series, ligne.Entier(orientation)));
         }
         const QString matricule = eleve->GetMatricule();
         ordreLecture.push_back(eleve.get());
