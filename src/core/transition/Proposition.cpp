@@ -7,41 +7,53 @@
 #include <QLocale>
 #include <optional>
 #include <tuple>
+#include <unordered_map>
 
 using namespace Modele;
 
 TClassesProposition LireClassesProposition(const QString& AnneeCourante, const QString& NouvelleAnnee) {
     const QString o = BaseAnnee(AnneeCourante);
     const QString n = BaseAnnee(NouvelleAnnee);
+    // A value among the rows of any of these statements: one IN each, which the server reads once (an IN over
+    // a UNION it runs again for every class, which takes seconds on a large school), with the same result,
+    // NULL included.
+    const auto dans = [](const QString& valeur, const QStringList& ensembles) {
+        QStringList conditions;
+        for (const QString& ensemble : ensembles)
+            conditions << valeur + QStringLiteral(" IN (") + ensemble + QLatin1Char(')');
+        return QLatin1Char('(') + conditions.join(QStringLiteral(" OR ")) + QLatin1Char(')');
+    };
     // What the copies leave in the new year for each thing a class refers to: the new year's own rows, and
     // the closing year's rows that the copy does not skip for a clash of identifying values.
-    const QString langues =
-        QStringLiteral("SELECT id FROM `%2`.langue UNION SELECT id FROM `%1`.langue L WHERE "
-                       "L.code NOT IN (SELECT code FROM `%2`.langue) AND L.libelle NOT IN "
-                       "(SELECT libelle FROM `%2`.langue)");
-    const QString salles = QStringLiteral("SELECT id FROM `%2`.salle UNION SELECT id FROM `%1`.salle S WHERE "
-                                          "S.nom NOT IN (SELECT nom FROM `%2`.salle)");
-    const QString series =
-        QStringLiteral("SELECT num FROM `%2`.series UNION SELECT num FROM `%1`.series S WHERE "
-                       "S.nom NOT IN (SELECT nom FROM `%2`.series)");
-    const QString departements = QStringLiteral("SELECT num FROM `%2`.departement UNION SELECT num FROM "
-                                                "`%1`.departement D WHERE D.nom NOT IN (SELECT nom FROM "
-                                                "`%2`.departement)");
-    const QString personnel =
-        QStringLiteral("SELECT MAT FROM `%2`.personnel UNION SELECT MAT FROM `%1`.personnel "
-                       "P WHERE P.DEPT IN (") +
-        departements +
-        QStringLiteral(") AND (P.MAT IN (SELECT mat FROM `%2`.personne) OR P.MAT IN (SELECT "
-                       "mat FROM `%1`.personne))");
+    const QStringList langues = {
+        QStringLiteral("SELECT id FROM `%2`.langue"),
+        QStringLiteral("SELECT id FROM `%1`.langue L WHERE L.code NOT IN (SELECT code FROM `%2`.langue) AND "
+                       "L.libelle NOT IN (SELECT libelle FROM `%2`.langue)")};
+    const QStringList salles = {
+        QStringLiteral("SELECT id FROM `%2`.salle"),
+        QStringLiteral("SELECT id FROM `%1`.salle S WHERE S.nom NOT IN (SELECT nom FROM `%2`.salle)")};
+    const QStringList series = {
+        QStringLiteral("SELECT num FROM `%2`.series"),
+        QStringLiteral("SELECT num FROM `%1`.series S WHERE S.nom NOT IN (SELECT nom FROM `%2`.series)")};
+    const QStringList departements = {QStringLiteral("SELECT num FROM `%2`.departement"),
+                                      QStringLiteral("SELECT num FROM `%1`.departement D WHERE D.nom NOT IN "
+                                                     "(SELECT nom FROM `%2`.departement)")};
+    const QStringList personnel = {
+        QStringLiteral("SELECT MAT FROM `%2`.personnel"),
+        QStringLiteral("SELECT MAT FROM `%1`.personnel P WHERE ") +
+            dans(QStringLiteral("P.DEPT"), departements) +
+            QStringLiteral(" AND (P.MAT IN (SELECT mat FROM `%2`.personne) OR P.MAT IN (SELECT mat FROM "
+                           "`%1`.personne))")};
     const QString texte =
         (QStringLiteral(
              "SELECT C.code, C.serie, N.code AS niveau, N.ordre, N.id_section, (C.code IN (SELECT code "
              "FROM `%2`.classe) OR (C.lib NOT IN (SELECT lib FROM `%2`.classe)") +
-         QStringLiteral(" AND (C.id_langue IS NULL OR C.id_langue IN (") + langues + QStringLiteral("))") +
-         QStringLiteral(" AND (C.id_salle IS NULL OR C.id_salle IN (") + salles + QStringLiteral("))") +
-         QStringLiteral(" AND (C.prof_titulaire IS NULL OR C.prof_titulaire IN (") + personnel +
-         QStringLiteral("))") + QStringLiteral(" AND (C.serie IS NULL OR C.serie IN (") + series +
-         QStringLiteral(")))) AS reconduite FROM `%1`.classe C INNER JOIN `%1`.niveau N ON N.code = C.niv"))
+         QStringLiteral(" AND (C.id_langue IS NULL OR ") + dans(QStringLiteral("C.id_langue"), langues) +
+         QStringLiteral(") AND (C.id_salle IS NULL OR ") + dans(QStringLiteral("C.id_salle"), salles) +
+         QStringLiteral(") AND (C.prof_titulaire IS NULL OR ") +
+         dans(QStringLiteral("C.prof_titulaire"), personnel) + QStringLiteral(") AND (C.serie IS NULL OR ") +
+         dans(QStringLiteral("C.serie"), series) +
+         QStringLiteral("))) AS reconduite FROM `%1`.classe C INNER JOIN `%1`.niveau N ON N.code = C.niv"))
             .arg(o, n);
     TRequete requete(ConnexionAnnee(), QStringLiteral("ProviderDonneePropositionClasses"));
     TClientDataSet& ds = requete.Ouvrir({texte});
@@ -81,15 +93,20 @@ std::optional<QString> Suffixe(const TClasseAnnee& classe) {
 TProposition Proposer(const TOrdreEleves& Ordre, const TDictionnaireDecisions& Decisions,
                       const TDictionnairePlacement& Placement, const TClassesProposition& Classes) {
     TProposition proposition;
-    // Students placed in each class so far, to spread the promoted evenly.
-    QHash<QString, int> effectifs;
+    // Students placed in each class so far, to spread the promoted evenly (a node-based map: the candidates
+    // below keep a pointer to their count).
+    std::unordered_map<QString, int> effectifs;
     for (const QString& classe : Placement)
         ++effectifs[classe];
-    // The carried classes of each (section, level rank).
-    QHash<QPair<int, int>, std::vector<const TClasseAnnee*>> parNiveau;
+    // The carried classes of each (section, level rank), each with its count.
+    struct TCandidate {
+        const TClasseAnnee* Classe;
+        int* Effectif;
+    };
+    QHash<QPair<int, int>, std::vector<TCandidate>> parNiveau;
     for (const TClasseAnnee& classe : Classes.Classes)
         if (classe.Reconduite)
-            parNiveau[{classe.IdSection, classe.OrdreNiveau}].push_back(&classe);
+            parNiveau[{classe.IdSection, classe.OrdreNiveau}].push_back({&classe, &effectifs[classe.Code]});
 
     for (const TCEleve* eleve : Ordre) {
         const QString& matricule = eleve->GetMatricule();
@@ -119,9 +136,8 @@ TProposition Proposer(const TOrdreEleves& Ordre, const TDictionnaireDecisions& D
                 laisser(MotifNonPropose::DernierNiveau);
                 continue;
             }
-            const std::vector<const TClasseAnnee*> candidates =
-                parNiveau.value({actuelle->IdSection, suivant});
-            if (candidates.empty()) {
+            const auto candidates = parNiveau.constFind({actuelle->IdSection, suivant});
+            if (candidates == parNiveau.constEnd() || candidates->empty()) {
                 laisser(MotifNonPropose::AucuneClasseNiveauSuivant);
                 continue;
             }
@@ -129,15 +145,26 @@ TProposition Proposer(const TOrdreEleves& Ordre, const TDictionnaireDecisions& D
                 eleve->GetOrientationSerie() != nullptr ? eleve->GetOrientationSerie()->GetNum() : 0;
             const std::optional<QString> suffixe = Suffixe(*actuelle);
             // The preferences, in their order: series, code that continues, fewest placed, code.
-            const auto cle = [&](const TClasseAnnee* c) {
-                const bool memeSerie = serie != 0 && c->NumSerie == serie;
-                const bool continue_ = suffixe.has_value() && c->Code == c->CodeNiveau + *suffixe;
-                return std::make_tuple(!memeSerie, !continue_, effectifs.value(c->Code));
+            const auto cle = [&](const TCandidate& c) {
+                const bool memeSerie = serie != 0 && c.Classe->NumSerie == serie;
+                // The code is the level's code followed by the same suffix (compared without making it).
+                const QString& code = c.Classe->Code;
+                const bool continue_ = suffixe.has_value() &&
+                                       code.size() == c.Classe->CodeNiveau.size() + suffixe->size() &&
+                                       code.startsWith(c.Classe->CodeNiveau) && code.endsWith(*suffixe);
+                return std::make_tuple(!memeSerie, !continue_, *c.Effectif);
             };
-            for (const TClasseAnnee* c : candidates)
-                if (choisie == nullptr || cle(c) < cle(choisie) ||
-                    (cle(c) == cle(choisie) && c->Code < choisie->Code))
-                    choisie = c;
+            const TCandidate* meilleure = nullptr;
+            std::tuple<bool, bool, int> cleMeilleure;
+            for (const TCandidate& c : *candidates) {
+                const auto cleC = cle(c);
+                if (meilleure == nullptr || cleC < cleMeilleure ||
+                    (cleC == cleMeilleure && c.Classe->Code < meilleure->Classe->Code)) {
+                    meilleure = &c;
+                    cleMeilleure = cleC;
+                }
+            }
+            choisie = meilleure->Classe;
         }
         proposition.Placements.insert(matricule, choisie->Code);
         ++effectifs[choisie->Code];
