@@ -46,10 +46,12 @@ QString Prenom(const QString& numero) {
 
 } // namespace
 
-TTaille Taille(int eleves) {
+TTaille Taille(int eleves, int grandeClasse) {
     TTaille t;
     t.Eleves = eleves;
-    t.Classes = std::max(1, (eleves + 20) / 40);
+    t.GrandeClasse = std::clamp(grandeClasse, 0, eleves);
+    t.Classes = t.GrandeClasse > 0 ? 1 + std::max(1, (eleves - t.GrandeClasse + 20) / 40)
+                                   : std::max(1, (eleves + 20) / 40);
     t.Personnel = std::max(10, eleves / 20);
     t.Enseignants = t.Personnel - t.Personnel / 10;
     return t;
@@ -281,14 +283,16 @@ QStringList InstructionsEcole(const TTaille& t) {
                 "IF(MOD(seq, 11) = 0, '1', '0'), 'secretaire', ELT(1 + MOD(seq, 5), 'Douala', 'Yaoundé', "
                 "'Bafoussam', 'Garoua', 'Limbé'), IF(MOD(seq, 50) = 0, NULL, DATE_ADD('2006-01-01', "
                 "INTERVAL MOD(seq * 37, 4380) DAY)), ") +
-            CodeClasse(QStringLiteral("1 + MOD(seq - 1, {C})")) +
+            CodeClasse(t.GrandeClasse > 0
+                           ? QStringLiteral("IF(seq <= {G}, 1, 2 + MOD(seq - {G} - 1, {C} - 1))")
+                           : QStringLiteral("1 + MOD(seq - 1, {C})")) +
             QStringLiteral(
                 ", IF(MOD(seq, 2) = 0, 'F', 'M'), MOD(seq, 5) * 20000, CONCAT('NAT', LPAD(seq, 8, '0')), "
-                "NULL, '0' FROM seq_1_to_{N}"),
+                "IF(MOD(seq, 3) = 0, 1 + MOD(seq, 6), NULL), '0' FROM seq_1_to_{N}"),
         QStringLiteral("INSERT INTO decision (mat, decision) SELECT ") + eleve +
             QStringLiteral(
-                ", IF(MOD(seq, 9) = 0, 'R', IF(MOD(seq, 97) = 0, 'E', IF(MOD(seq, 13) = 0, 'PE', 'P'))) "
-                "FROM seq_1_to_{N}"),
+                ", IF(MOD(seq, 9) = 0, 'Redouble', IF(MOD(seq, 97) = 0, 'Exclu', IF(MOD(seq, 13) = 0, "
+                "'Promu mais Exclu', IF(MOD(seq, 101) = 0, '', 'Promu')))) FROM seq_1_to_{N}"),
         // Pictures of one student in four, of every member of staff, and of a few people who left.
         QStringLiteral("INSERT INTO photos (matricule, photo) SELECT ") + eleve +
             QStringLiteral(", CONCAT(UNHEX('FFD8FFE0'), REPEAT(CHAR(MOD(seq, 256)), 4092)) FROM seq_1_to_{N} "
@@ -303,6 +307,7 @@ QStringList InstructionsEcole(const TTaille& t) {
         s.replace(QStringLiteral("{SALLES}"), QString::number(t.Classes + 10));
         s.replace(QStringLiteral("{N}"), QString::number(t.Eleves));
         s.replace(QStringLiteral("{C}"), QString::number(t.Classes));
+        s.replace(QStringLiteral("{G}"), QString::number(t.GrandeClasse));
         s.replace(QStringLiteral("{S}"), QString::number(t.Personnel));
         s.replace(QStringLiteral("{T}"), QString::number(t.Enseignants));
     }
