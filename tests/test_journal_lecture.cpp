@@ -104,8 +104,6 @@ private slots:
     void egalitesDepartageesParLeNumero();
 
 private:
-    // The numbers of the entries the list's statement gives, in its order.
-    QList<int> Attendus(const TFiltreJournal& f);
     // The numbers of every row of the list, the rest waited for.
     static QList<int> Lues(TModeleJournal& modele);
 };
@@ -117,18 +115,6 @@ void TestJournalLecture::initTestCase() {
 
 void TestJournalLecture::cleanupTestCase() {
     Fermer();
-}
-
-QList<int> TestJournalLecture::Attendus(const TFiltreJournal& f) {
-    TSQLQuery requete;
-    requete.SQLConnection = module_->OBSQLConnection;
-    requete.Preparer({TexteRequeteJournal(f)}, ParametresRequeteJournal(f));
-    const TResultat resultat = requete.Lire();
-    const int colonne = resultat.Colonne(QStringLiteral("numero"));
-    QList<int> numeros;
-    for (const QVariantList& ligne : resultat.Lignes)
-        numeros << ligne.at(colonne).toInt();
-    return numeros;
 }
 
 QList<int> TestJournalLecture::Lues(TModeleJournal& modele) {
@@ -216,7 +202,7 @@ void TestJournalLecture::memesLignesQueLaRequete_data() {
 
 void TestJournalLecture::memesLignesQueLaRequete() {
     QFETCH(TFiltreJournal, filtre);
-    const QList<int> attendus = Attendus(filtre);
+    const QList<int> attendus = NumerosDuJournal(filtre);
     TModeleJournal modele;
     modele.Ouvrir(*module_->OBSQLConnection, filtre);
     QCOMPARE(modele.rowCount(), std::min<int>(attendus.size(), TModeleJournal::TailleLot));
@@ -243,7 +229,7 @@ void TestJournalLecture::premieresLignesDeToutesTailles_data() {
 void TestJournalLecture::premieresLignesDeToutesTailles() {
     QFETCH(TFiltreJournal, filtre);
     QFETCH(int, nombre);
-    const QList<int> attendus = Attendus(filtre);
+    const QList<int> attendus = NumerosDuJournal(filtre);
     TLecteurJournal lecteur;
     QList<int> lus;
     for (const TEntreeJournal& e : lecteur.Ouvrir(*module_->OBSQLConnection, filtre, nombre))
@@ -265,7 +251,7 @@ void TestJournalLecture::premieresLignesDeToutesTailles() {
 // rest is read, change nothing in it.
 void TestJournalLecture::instantane() {
     const TFiltreJournal f = Annee();
-    const QList<int> avant = Attendus(f);
+    const QList<int> avant = NumerosDuJournal(f);
     TModeleJournal modele;
     modele.Ouvrir(*module_->OBSQLConnection, f);
     base_->Executer(
@@ -280,7 +266,7 @@ void TestJournalLecture::instantane() {
     // The next selection sees the table as it is now.
     modele.Ouvrir(*module_->OBSQLConnection, f);
     const QList<int> apres = Lues(modele);
-    QCOMPARE(apres, Attendus(f));
+    QCOMPARE(apres, NumerosDuJournal(f));
     QCOMPARE(apres.size(), avant.size() - 1);
     QVERIFY(!apres.contains(avant.last()));
 }
@@ -301,7 +287,7 @@ void TestJournalLecture::nouvelleSelectionPendantLaLecture() {
         modele.Ouvrir(*module_->OBSQLConnection, utilisateur);
         modele.Ouvrir(*module_->OBSQLConnection, parPoste);
     }
-    QCOMPARE(Lues(modele), Attendus(parPoste));
+    QCOMPARE(Lues(modele), NumerosDuJournal(parPoste));
     // Nothing is left running at the server for the earlier selections.
     QCOMPARE(
         base_
@@ -346,7 +332,7 @@ void TestJournalLecture::egalitesDepartageesParLeNumero() {
     if (derniereEnTete)
         std::reverse(numeros.begin(), numeros.end());
     // The statement itself, as the report reads it, and the window.
-    const QList<int> requete = Attendus(f);
+    const QList<int> requete = NumerosDuJournal(f);
     TModeleJournal modele;
     modele.Ouvrir(*module_->OBSQLConnection, f);
     const QList<int> fenetre = Lues(modele);

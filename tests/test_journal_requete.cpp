@@ -78,10 +78,6 @@ private slots:
     void basculeTri();
     void listeLueAuFilDuDefilement();
     void erreurDuServeur();
-
-private:
-    // The numbers of the entries the statement gives, in its order.
-    QList<int> Numeros(const TFiltreJournal& f);
 };
 
 void TestJournalRequete::initTestCase() {
@@ -91,18 +87,6 @@ void TestJournalRequete::initTestCase() {
 
 void TestJournalRequete::cleanupTestCase() {
     Fermer();
-}
-
-QList<int> TestJournalRequete::Numeros(const TFiltreJournal& f) {
-    TSQLQuery requete;
-    requete.SQLConnection = module_->OBSQLConnection;
-    requete.Preparer({TexteRequeteJournal(f)}, ParametresRequeteJournal(f));
-    const TResultat resultat = requete.Lire();
-    const int colonne = resultat.Colonne(QStringLiteral("numero"));
-    QList<int> numeros;
-    for (const QVariantList& ligne : resultat.Lignes)
-        numeros << ligne.at(colonne).toInt();
-    return numeros;
 }
 
 // Each filter alone and together; the default order is the newest first (date, then time, descending), users
@@ -209,7 +193,7 @@ void TestJournalRequete::selection() {
     QFETCH(QList<int>, attendus);
     TFiltreJournal f = Tout();
     modification(f);
-    QCOMPARE(Numeros(f), attendus);
+    QCOMPARE(NumerosDuJournal(f), attendus);
     // Nothing the window chooses changes the table.
     QCOMPARE(base_->Valeur(QStringLiteral("SELECT COUNT(*) FROM journal"), Base).toInt(), 10);
 }
@@ -260,7 +244,7 @@ void TestJournalRequete::tri() {
     TFiltreJournal f = Tout();
     f.Trich = trich;
     f.Trisens = trisens;
-    QCOMPARE(Numeros(f), attendus);
+    QCOMPARE(NumerosDuJournal(f), attendus);
     QCOMPARE(base_->Valeur(QStringLiteral("SELECT COUNT(*) FROM journal"), Base).toInt(), 10);
 }
 

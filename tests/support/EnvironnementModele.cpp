@@ -2,6 +2,8 @@
 
 #include "base/KORVENTypesU.h"
 #include "core/data/OBDataModuleU.h"
+#include "core/data/RequeteSQL.h"
+#include "core/journal/RequeteJournal.h"
 
 #include <QComboBox>
 
@@ -51,4 +53,16 @@ QString Erreur(const Appel& appel) {
         return e.Message();
     }
     return QStringLiteral("<aucune erreur>");
+}
+
+QList<int> EnvironnementModele::NumerosDuJournal(const TFiltreJournal& Filtre) {
+    TSQLQuery requete;
+    requete.SQLConnection = module_->OBSQLConnection;
+    requete.Preparer({TexteRequeteJournal(Filtre)}, ParametresRequeteJournal(Filtre));
+    const TResultat resultat = requete.Lire();
+    const int colonne = resultat.Colonne(QStringLiteral("numero"));
+    QList<int> numeros;
+    for (const QVariantList& ligne : resultat.Lignes)
+        numeros << ligne.at(colonne).toInt();
+    return numeros;
 }

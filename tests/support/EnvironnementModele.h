@@ -17,6 +17,7 @@ Q_DECLARE_METATYPE(Appel)
 QString Erreur(const Appel& appel);
 
 class TOBDataModule;
+struct TFiltreJournal;
 
 // What a test of the data module and the classes built on it has around each case: fresh databases (years
 // 2025/2026 and 2026/2027), scripted message boxes, the data module with its connection to bd_2025_2026 and
@@ -34,6 +35,10 @@ protected:
     void Ouvrir();
     // Releases all of it, the newest first; does nothing when nothing is open.
     void Fermer();
+
+    // The numbers of the journal entries the list's statement gives for Filtre on the year connection, in
+    // its order.
+    QList<int> NumerosDuJournal(const TFiltreJournal& Filtre);
 
     BaseDeTest* base_ = nullptr;
     PlateformeScriptee* plateforme_ = nullptr;
