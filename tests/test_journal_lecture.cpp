@@ -3,7 +3,6 @@
 // rows or with the rest; the first rows sought in the first days of the period; one snapshot per selection;
 // a new selection while the previous one is still being read.
 #include "core/data/OBDataModuleU.h"
-#include "core/data/RequeteSQL.h"
 #include "core/journal/LecteurJournal.h"
 #include "core/journal/LectureJournal.h"
 #include "core/journal/ModeleJournal.h"
