@@ -83,7 +83,9 @@ if [ -z "$work" ]; then
   nobody_skip="no temporary directory that nobody can pass through (${TMPDIR:-/tmp}, /tmp)"
 fi
 echo "scratch directory: $work"
-base=$((34000 + RANDOM % 3000))
+# Below the system's range for outgoing connections (from 32768), which could take a port between the check
+# and the start, and apart from the cluster test's ports (25000 to 29999), which may run at the same time.
+base=$((20000 + RANDOM % 4000))
 pa=$(free_port "$base")
 pc=$(free_port $((pa + 1)))
 sleeper=""

@@ -40,10 +40,13 @@ bool Libre(int port) {
 }
 
 // The first of 19 ports in a row that nothing listens on: the nodes' client ports, then the cluster's own.
+// Below the system's range for outgoing connections (from 32768), which could take one of them before its
+// node binds it, and apart from the ports of the private server's checks (20000 to 24500), which may run at
+// the same time.
 int PortsLibres() {
     std::mt19937 hasard(std::random_device{}());
     for (int essai = 0; essai < 50; ++essai) {
-        const int base = 36000 + static_cast<int>(hasard() % 3000);
+        const int base = 25000 + static_cast<int>(hasard() % 4900);
         bool libres = true;
         for (int p = base; p < base + 19 && libres; ++p)
             libres = Libre(p);
