@@ -8,11 +8,11 @@
 #include <vector>
 
 // Reads the rows of a statement's result straight from the buffers of the MariaDB client library, where the
-// program's driver holds the whole result of a statement: the row's texts are decoded from
-// them once each, without a QVariant per value nor the driver's lengths computed again for every value, and
-// a text equal to the one just above it in its column is shared with it, not decoded again (a school's
-// nationalities, classes, places of birth and decisions repeat from row to row). The values are those the
-// driver would give: texts decoded from UTF-8 (NULL a null text), dates in ISO form, whole numbers.
+// program's driver holds the whole result of a statement: each text is decoded from them once, without a
+// QVariant per value, and a text equal to the one just above it in its column is shared with it, not decoded
+// again (a school's nationalities, classes, places of birth and decisions repeat from row to row). The values
+// are those the driver would give: texts decoded from UTF-8 (NULL a null text), dates in ISO form, whole
+// numbers.
 //
 // Where the result is not held that way (another driver), or when asked to, the rows are read through the
 // query itself, value by value: same values.
