@@ -42,10 +42,6 @@ namespace {
 const QString Ancienne = QStringLiteral("bd_2025_2026");
 constexpr int GrandeClasse = 2000;
 
-double Ms(const QElapsedTimer& t) {
-    return static_cast<double>(t.nsecsElapsed()) / 1e6;
-}
-
 // Peak and current resident memory of this process, in MB.
 std::pair<double, double> Memoire() {
     QFile statut(QStringLiteral("/proc/self/status"));
@@ -83,7 +79,7 @@ double Plancher() {
     if (!client.waitForFinished(120000) || client.exitCode() != 0)
         Arreter(QStringLiteral("the mariadb client failed: ") +
                 QString::fromUtf8(client.readAllStandardError()));
-    return Ms(t);
+    return Millisecondes(t.nsecsElapsed());
 }
 
 void Choisir(QComboBox* boite, int index) {
@@ -132,7 +128,7 @@ int main(int argc, char* argv[]) {
         QElapsedTimer t;
         t.start();
         RemplirAssistant(&assistant);
-        remplissages.push_back(Ms(t));
+        remplissages.push_back(Millisecondes(t.nsecsElapsed()));
         if (r % 2 == 0)
             planchers.push_back(Plancher());
 
@@ -143,7 +139,7 @@ int main(int argc, char* argv[]) {
         assistant.AfficherTousLesEleves();
         assistant.ListeEleves->Liste->repaint();
         QCoreApplication::processEvents();
-        affichages.push_back(Ms(t));
+        affichages.push_back(Millisecondes(t.nsecsElapsed()));
         if (assistant.ListeEleves->Modele->Nombre() != n ||
             assistant.ListeEleves->Modele->NombreCoches() != n) {
             Arreter(QStringLiteral("the list does not hold every student ticked"));
@@ -162,14 +158,14 @@ int main(int argc, char* argv[]) {
         t.start();
         Choisir(assistant.ComboBoxElevesPromusRedoublantsExclus, 0);
         QCoreApplication::processEvents();
-        filtres.push_back(Ms(t));
+        filtres.push_back(Millisecondes(t.nsecsElapsed()));
         const int lignes = assistant.ListeEleves->Modele->Nombre();
         assistant.ListeEleves->Modele->CocherTout(true);
         assistant.ListeEleves->MettreBoiteAJour();
         t.start();
         emit assistant.ButtonElevesValider->clicked();
         QCoreApplication::processEvents();
-        validations.push_back(Ms(t));
+        validations.push_back(Millisecondes(t.nsecsElapsed()));
         if (lignes != GrandeClasse || assistant.DictionnaireElevesNew.size() != GrandeClasse) {
             Arreter(QStringLiteral("the large class lists %1 students, %2 placed; expected %3")
                         .arg(lignes)
@@ -180,7 +176,7 @@ int main(int argc, char* argv[]) {
         const qsizetype avant = assistant.DictionnaireElevesNew.size();
         t.start();
         emit assistant.ButtonProposer->clicked();
-        propositions.push_back(Ms(t));
+        propositions.push_back(Millisecondes(t.nsecsElapsed()));
         if (assistant.DictionnaireElevesNew.size() <= avant) {
             Arreter(QStringLiteral("the proposal placed nobody"));
         }

@@ -14,30 +14,8 @@ set -uo pipefail
 
 src=$1
 script=$src/scripts/db-server
-failures=0
-passes=0
-
-ok() {
-  passes=$((passes + 1))
-  echo "ok    $1"
-}
-ko() {
-  failures=$((failures + 1))
-  echo "FAIL  $1"
-  [ $# -gt 1 ] && printf '%s\n' "$2" | sed 's/^/      /'
-}
-# expect "description" command...: the command must succeed.
-expect() {
-  local what=$1 out
-  shift
-  if out=$("$@" 2>&1); then ok "$what"; else ko "$what" "$out"; fi
-}
-# refuse "description" command...: the command must fail.
-refuse() {
-  local what=$1 out
-  shift
-  if out=$("$@" 2>&1); then ko "$what" "succeeded: $out"; else ok "$what"; fi
-}
+# shellcheck source=support/verifications.sh
+source "$src/tests/support/verifications.sh"
 
 free_port() {
   local p

@@ -19,24 +19,9 @@ work=$3
 version=$4
 appid=$5
 port=${SOLVANE_DB_PORT:-33307}
-failures=0
-passes=0
+# shellcheck source=support/verifications.sh
+source "$src/tests/support/verifications.sh"
 
-ok() {
-  passes=$((passes + 1))
-  echo "ok    $1"
-}
-ko() {
-  failures=$((failures + 1))
-  echo "FAIL  $1"
-  [ $# -gt 1 ] && printf '%s\n' "$2" | sed 's/^/      /'
-}
-# check "description" condition...: the command must succeed.
-check() {
-  local what=$1 out
-  shift
-  if out=$("$@" 2>&1); then ok "$what"; else ko "$what" "$out"; fi
-}
 finish() {
   echo "$passes passed, $failures failed"
   [ "$failures" -eq 0 ]
@@ -123,8 +108,8 @@ root=$work/racine
 mkdir -p "$root"
 dpkg -x "$deb" "$root"
 desktop=$root/usr/share/applications/$appid.desktop
-check "desktop-file-validate" desktop-file-validate "$desktop"
-check "appstreamcli validate" appstreamcli validate --no-net "$root/usr/share/metainfo/$appid.metainfo.xml"
+expect "desktop-file-validate" desktop-file-validate "$desktop"
+expect "appstreamcli validate" appstreamcli validate --no-net "$root/usr/share/metainfo/$appid.metainfo.xml"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 [ "$icon" = "$appid" ] && [ -f "$root/usr/share/icons/hicolor/48x48/apps/$icon.png" ] &&
   ok "the entry's icon is the package's" || ko "the entry's icon is the package's" "Icon=$icon"
@@ -146,7 +131,7 @@ out=$("$program" --version 2>&1)
 [ "$out" = "solvane $version" ] && ok "solvane --version" || ko "solvane --version" "$out"
 out=$("$korven_config" --version 2>&1)
 [ "$out" = "korven-config $version" ] && ok "korven-config --version" || ko "korven-config --version" "$out"
-check "korven-config --help" "$korven_config" --help
+expect "korven-config --help" "$korven_config" --help
 # Every long option a program lists in its help is in its manual page.
 for p in solvane korven-config; do
   page=$(zcat "$root/usr/share/man/man1/$p.1.gz" | sed 's/\\-/-/g')
@@ -178,7 +163,7 @@ load() {
   db korven <"$sql/korven.sql" && db bd_2025_2026 <"$sql/annee.sql" && db bd_2026_2027 <"$sql/annee.sql" &&
     for f in "$sql"/demo/*.sql; do db bd_2025_2026 <"$f" || return 1; done
 }
-check "the packaged schemas and demo school load" load
+expect "the packaged schemas and demo school load" load
 school=$(db -N -B -e "SELECT nom_etablissement FROM korven.annee_scolaire WHERE active = '1'" 2>&1)
 
 etc=$work/etc-korven
@@ -188,7 +173,7 @@ write_configuration() {
   printf 'solvane\n' | "$korven_config" --output "$etc/config_korven.ini" --name korven --server 127.0.0.1 \
     --port "$port" --user solvane
 }
-check "korven-config writes the configuration" write_configuration
+expect "korven-config writes the configuration" write_configuration
 printf 'pas le bon\n' | "$korven_config" --output "$wrong/config_korven.ini" --name korven \
   --server 127.0.0.1 --port "$port" --user solvane
 

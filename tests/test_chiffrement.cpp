@@ -15,6 +15,7 @@
 // '4830vultam'.
 
 #include "base/Chiffrement.h"
+#include "support/Processus.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,22 +112,8 @@ TestChiffrement::Resultat TestChiffrement::Lancer(const QString& programme, cons
                                                   const QByteArray& entree) {
     QProcess processus;
     processus.start(programme, arguments);
-    Resultat r;
-    if (!processus.waitForStarted(-1))
-        return r;
-    processus.write(entree);
-    processus.closeWriteChannel();
-    // A tool that blocks (on a pipe named as its file, say) fails the test instead of hanging it.
-    if (!processus.waitForFinished(30000)) {
-        processus.kill();
-        processus.waitForFinished(-1);
-        return r;
-    }
-    if (processus.exitStatus() == QProcess::NormalExit)
-        r.code = processus.exitCode();
-    r.sortie = processus.readAllStandardOutput();
-    r.erreurs = processus.readAllStandardError();
-    return r;
+    const TFinProcessus fin = AttendreProcessus(processus, entree);
+    return {fin.Code, fin.Sortie, fin.Erreurs};
 }
 
 // ---------------------------------------------------------------------------------------------------------------

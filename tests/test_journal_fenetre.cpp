@@ -112,6 +112,8 @@ private:
     int RequetesListe() const;
     // Prepares the window for the year and shows it without waiting.
     void Montrer();
+    // 700 entries of the user "masse", on the 3rd of the current month, a minute apart.
+    void AjouterEntreesEnMasse();
 };
 
 void TestJournalFenetre::initTestCase() {
@@ -158,6 +160,15 @@ QStringList TestJournalFenetre::Colonne(int colonne) const {
 
 int TestJournalFenetre::RequetesListe() const {
     return journal_->ClientDataSet1->Selections();
+}
+
+void TestJournalFenetre::AjouterEntreesEnMasse() {
+    base_->Executer(
+        QStringLiteral("INSERT INTO journal (utilisateur, libelle, poste, operation, domaine, date, "
+                       "heure) SELECT 'masse', CONCAT('Entrée ', seq), 'PC09', 'Ajout', 'Gestion des "
+                       "eleves', DATE_FORMAT(CURDATE(), '%Y-%m-03'), SEC_TO_TIME(seq * 60) FROM "
+                       "seq_1_to_700"),
+        Base);
 }
 
 void TestJournalFenetre::Montrer() {
@@ -457,12 +468,7 @@ void TestJournalFenetre::erreurDuServeur() {
 // A long selection shows its first rows at once; the rest joins them from the snapshot the selection was
 // taken in: entries removed since, and read as such by a report, change nothing in the list.
 void TestJournalFenetre::defilement() {
-    base_->Executer(
-        QStringLiteral("INSERT INTO journal (utilisateur, libelle, poste, operation, domaine, date, "
-                       "heure) SELECT 'masse', CONCAT('Entrée ', seq), 'PC09', 'Ajout', 'Gestion des "
-                       "eleves', DATE_FORMAT(CURDATE(), '%Y-%m-03'), SEC_TO_TIME(seq * 60) FROM "
-                       "seq_1_to_700"),
-        Base);
+    AjouterEntreesEnMasse();
     Montrer();
     // Run again without the event loop turning: the rest is not read yet.
     journal_->RafraichirTab();
@@ -496,12 +502,7 @@ void TestJournalFenetre::defilement() {
 // The rest of a selection that cannot be read (its session lost at the server meanwhile): the error box with
 // the server's text, the first rows still listed, the window usable; the next selection reads again.
 void TestJournalFenetre::suiteEnEchec() {
-    base_->Executer(
-        QStringLiteral("INSERT INTO journal (utilisateur, libelle, poste, operation, domaine, date, "
-                       "heure) SELECT 'masse', CONCAT('Entrée ', seq), 'PC09', 'Ajout', 'Gestion des "
-                       "eleves', DATE_FORMAT(CURDATE(), '%Y-%m-03'), SEC_TO_TIME(seq * 60) FROM "
-                       "seq_1_to_700"),
-        Base);
+    AjouterEntreesEnMasse();
     Montrer();
     journal_->RafraichirTab();
     // The selection's snapshot is the only read-only transaction of the server: its session goes.

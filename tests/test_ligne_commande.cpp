@@ -3,6 +3,7 @@
 // display and asks Qt for the X11 platform, so that a run that made the application object's window-system
 // connection would abort instead of answering.
 #include "support/BaseDeTest.h"
+#include "support/Processus.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,20 +39,8 @@ Resultat Lancer(const QString& programme, const QStringList& arguments, const QS
                             arguments);
     else
         processus.start(programme, arguments);
-    Resultat r;
-    if (!processus.waitForStarted(-1))
-        return r;
-    processus.closeWriteChannel();
-    if (!processus.waitForFinished(30000)) {
-        processus.kill();
-        processus.waitForFinished(-1);
-        return r;
-    }
-    if (processus.exitStatus() == QProcess::NormalExit)
-        r.code = processus.exitCode();
-    r.sortie = QString::fromUtf8(processus.readAllStandardOutput());
-    r.erreurs = QString::fromUtf8(processus.readAllStandardError());
-    return r;
+    const TFinProcessus fin = AttendreProcessus(processus);
+    return {fin.Code, QString::fromUtf8(fin.Sortie), QString::fromUtf8(fin.Erreurs)};
 }
 
 const QString Solvane = QStringLiteral(SOLVANE_PROGRAMME);
