@@ -17,6 +17,7 @@
 //
 // Exit codes: 0 success, 1 the file could not be read or written, 2 bad arguments.
 
+#include "base/AccesAutrui.h"
 #include "base/Chiffrement.h"
 #include "base/FichierIni.h"
 #include "base/KORVENTypesU.h"
@@ -137,45 +138,28 @@ QString TexteErrno() {
 }
 
 // Whether the directory, and every directory above it, may be changed by its owner and root only (or is
-// shared with the sticky bit, so that nobody replaces or renames the entries of others): anyone else who may
-// write into one of them could put a file of their own under the output's name once it is written, or between
-// two steps of writing it. reel receives the directory's name without symbolic links; raison, why it is
-// refused.
+// shared with the sticky bit): anyone else who may write into one of them could put a file of their own under
+// the output's name once it is written, or between two steps of writing it. reel receives the directory's
+// name without symbolic links; raison, why it is refused.
 bool DossierSur(const QByteArray& dossier, QByteArray& reel, QString& raison) {
-    char* resolu = realpath(dossier.constData(), nullptr);
-    if (resolu == nullptr) {
-        raison = TexteErrno();
-        return false;
-    }
-    reel = QByteArray(resolu);
-    std::free(resolu);
-    const uid_t moi = geteuid();
-    for (qsizetype fin = reel.size();; fin = reel.lastIndexOf('/', fin - 1)) {
-        const QByteArray niveau = fin <= 0 ? QByteArray("/") : reel.left(fin);
-        struct stat etat {};
-        if (lstat(niveau.constData(), &etat) != 0) {
-            raison = TexteErrno();
-            return false;
-        }
-        const QString nom = QFile::decodeName(niveau);
-        if (etat.st_uid != 0 && etat.st_uid != moi) {
-            raison = QStringLiteral("le dossier « %1 » appartient à un autre utilisateur, qui pourrait y "
-                                    "remplacer le fichier ; écrivez-le dans un dossier à vous ou à root")
-                         .arg(nom);
-            return false;
-        }
-        if ((etat.st_mode & (S_IWGRP | S_IWOTH)) != 0 && (etat.st_mode & S_ISVTX) == 0) {
-            raison =
-                QStringLiteral("d'autres utilisateurs peuvent écrire dans le dossier « %1 » (droits %2, "
-                               "sans le sticky bit) et pourraient y remplacer le fichier ; écrivez-le dans "
-                               "un dossier que seuls son propriétaire et root peuvent modifier")
-                    .arg(nom)
-                    .arg(etat.st_mode & 07777, 4, 8, QLatin1Char('0'));
-            return false;
-        }
-        if (niveau == "/")
-            return true;
-    }
+    QString reelTexte;
+    const TAccesAutrui acces = AccesAutruiDossier(QFile::decodeName(dossier), reelTexte);
+    reel = QFile::encodeName(reelTexte);
+    if (acces.Sur())
+        return true;
+    if (!acces.Erreur.isEmpty())
+        raison = acces.Erreur;
+    else if (acces.AutreProprietaire)
+        raison = QStringLiteral("le dossier « %1 » appartient à un autre utilisateur, qui pourrait y "
+                                "remplacer le fichier ; écrivez-le dans un dossier à vous ou à root")
+                     .arg(acces.Chemin);
+    else
+        raison = QStringLiteral("d'autres utilisateurs peuvent écrire dans le dossier « %1 » (droits %2, "
+                                "sans le sticky bit) et pourraient y remplacer le fichier ; écrivez-le dans "
+                                "un dossier que seuls son propriétaire et root peuvent modifier")
+                     .arg(acces.Chemin)
+                     .arg(acces.Droits, 4, 8, QLatin1Char('0'));
+    return false;
 }
 
 // Writes the file owner-only (it holds the database password, encrypted under a pass phrase that ships

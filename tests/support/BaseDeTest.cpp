@@ -222,6 +222,8 @@ void BaseDeTest::EcrireConfiguration(const QString& dossier, const QString& nom,
     cle("user", utilisateur);
     cle("password", motDePasse);
     fichier.write(texte.toUtf8());
+    // Whatever the umask: a file its group or others may change is not read at start-up.
+    fichier.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 void BaseDeTest::AjouterCleConfiguration(const QString& dossier, const QString& cle, const QString& valeur) {
