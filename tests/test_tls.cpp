@@ -252,61 +252,113 @@ void TestTls::connexion() {
     QCOMPARE(!q.value(1).toString().isEmpty(), offert);
 }
 
-// An attacker between the workstation and the server removes the offer of TLS from the server's greeting:
-// with encryption required, or an authority configured, the program leaves before the login is sent, so the
-// relay never sees it; with nothing asked it connects in clear as before, and the relay sees the login (which
-// shows the relay would have seen it). Without the removal, the login crosses encrypted.
+// An attacker between the workstation and the server changes the server's greeting: removes the offer of
+// TLS, removes the list of sign-in methods (without which the client library starts its own method at once,
+// login included), answers the login by asking for the password itself (mysql_clear_password), or offers
+// TLS of its own with a certificate it made. With encryption required, or an authority configured, the
+// program leaves before the login is sent wherever TLS is not in place, so the relay never sees it; with
+// nothing asked it connects in clear as before, and the relay sees the login (which shows the relay would
+// have seen it). In every mode the password itself never leaves: the program refuses to send it.
 void TestTls::relais_data() {
-    QTest::addColumn<bool>("retirer");
+    QTest::addColumn<bool>("retirerTls");
+    QTest::addColumn<bool>("retirerMethodes");
+    QTest::addColumn<bool>("demanderMotDePasse");
+    QTest::addColumn<bool>("tlsPropre");
     QTest::addColumn<bool>("exiger");
     QTest::addColumn<bool>("autorite");
-    QTest::addColumn<bool>("ouverte");
-    QTest::addColumn<bool>("enClair"); // the login crossed in clear
+    // The reason given; empty when the connection opens, "*" for the client library's own words.
+    QTest::addColumn<QString>("erreur");
+    QTest::addColumn<bool>("loginVu"); // the relay saw the login (in clear, or decrypted by its own TLS)
 
-    QTest::newRow("TLS removed, nothing asked") << true << false << false << true << true;
-    QTest::newRow("TLS removed, required") << true << true << false << false << false;
-    QTest::newRow("TLS removed, authority") << true << true << true << false << false;
-    QTest::newRow("TLS kept, required") << false << true << false << true << false;
-    QTest::newRow("TLS kept, authority") << false << true << true << true << false;
+    const QString ouverte;
+    const QString bibliotheque = QStringLiteral("*");
+    QTest::newRow("TLS removed, nothing asked")
+        << true << false << false << false << false << false << ouverte << true;
+    QTest::newRow("TLS removed, required")
+        << true << false << false << false << true << false << MessageTlsExige << false;
+    QTest::newRow("TLS removed, authority")
+        << true << false << false << false << true << true << MessageTlsExige << false;
+    QTest::newRow("TLS kept, required")
+        << false << false << false << false << true << false << ouverte << false;
+    QTest::newRow("TLS kept, authority")
+        << false << false << false << false << true << true << ouverte << false;
+    QTest::newRow("TLS and sign-in methods removed, required")
+        << true << true << false << false << true << false << MessageTlsExige << false;
+    QTest::newRow("TLS and sign-in methods removed, authority")
+        << true << true << false << false << true << true << MessageTlsExige << false;
+    QTest::newRow("sign-in methods removed, TLS kept, required")
+        << false << true << false << false << true << false << MessageTlsInverifiable << false;
+    QTest::newRow("TLS removed, password asked for, nothing asked")
+        << true << false << true << false << false << false << MessageMethodeRefusee << true;
+    QTest::newRow("TLS and sign-in methods removed, password asked for, nothing asked")
+        << true << true << true << false << false << false << MessageMethodeRefusee << true;
+    QTest::newRow("TLS and sign-in methods removed, password asked for, required")
+        << true << true << true << false << true << false << MessageTlsExige << false;
+    QTest::newRow("its own TLS, password asked for, nothing asked")
+        << false << false << true << true << false << false << MessageMethodeRefusee << true;
+    QTest::newRow("its own TLS, password asked for, required")
+        << false << false << true << true << true << false << MessageMethodeRefusee << true;
+    QTest::newRow("its own TLS, password asked for, authority")
+        << false << false << true << true << true << true << bibliotheque << false;
 }
 
 void TestTls::relais() {
-    QFETCH(bool, retirer);
+    QFETCH(bool, retirerTls);
+    QFETCH(bool, retirerMethodes);
+    QFETCH(bool, demanderMotDePasse);
+    QFETCH(bool, tlsPropre);
     QFETCH(bool, exiger);
     QFETCH(bool, autorite);
-    QFETCH(bool, ouverte);
-    QFETCH(bool, enClair);
+    QFETCH(QString, erreur);
+    QFETCH(bool, loginVu);
 
     RelaisTcp relais(port_.toInt());
     QVERIFY(!relais.Port().isEmpty());
-    relais.RetirerTls = retirer;
+    relais.RetirerTls = retirerTls;
+    relais.RetirerPluginAuth = retirerMethodes;
+    relais.DemanderMotDePasse = demanderMotDePasse;
+    if (tlsPropre)
+        relais.TlsPropre(dossier_.filePath(QStringLiteral("autre.pem")),
+                         dossier_.filePath(QStringLiteral("autre-cle.pem")));
+    // Where the relay stands for the server, an account of its own, whose password differs from its name.
+    const QString utilisateur =
+        demanderMotDePasse ? QStringLiteral("eleve_relais") : ServeurDeTest::Utilisateur();
+    const QString motDePasse =
+        demanderMotDePasse ? QStringLiteral("Mot-de-passe-secret-42") : ServeurDeTest::MotDePasse();
     TSQLConnection c(QStringLiteral("Essai"), QStringLiteral("ESSAI_RELAIS"), nullptr);
     c.Params = {QStringLiteral("HostName=127.0.0.1"), QStringLiteral("Database="),
-                QStringLiteral("User_Name=") + ServeurDeTest::Utilisateur(),
-                QStringLiteral("Port=") + relais.Port(),
-                QStringLiteral("Password=") + ServeurDeTest::MotDePasse()};
+                QStringLiteral("User_Name=") + utilisateur, QStringLiteral("Port=") + relais.Port(),
+                QStringLiteral("Password=") + motDePasse};
     c.Securite.Exiger = exiger;
     if (autorite)
         c.Securite.AutoriteCertification = dossier_.filePath(QStringLiteral("autorite.pem"));
 
-    QString erreur;
+    QString obtenue;
     try {
         c.Open();
     } catch (const EKorven& e) {
-        erreur = e.Message();
+        obtenue = e.Message();
     }
     QCOMPARE(relais.Connexions(), 1);
-    QCOMPARE(relais.EnvoisClient().contains(ServeurDeTest::Utilisateur().toUtf8()), enClair);
-    if (!ouverte) {
-        QCOMPARE(erreur, MessageTlsExige);
+    const QByteArray vus = relais.EnvoisClient();
+    QCOMPARE(vus.contains(utilisateur.toUtf8()), loginVu);
+    if (demanderMotDePasse)
+        QVERIFY2(!vus.contains(motDePasse.toUtf8()), "the relay received the password");
+    if (erreur == QLatin1String("*")) {
+        QVERIFY(!obtenue.isEmpty());
         QVERIFY(!c.Connected());
         return;
     }
-    QVERIFY2(erreur.isEmpty(), qPrintable(erreur));
+    if (!erreur.isEmpty()) {
+        QCOMPARE(obtenue, erreur);
+        QVERIFY(!c.Connected());
+        return;
+    }
+    QVERIFY2(obtenue.isEmpty(), qPrintable(obtenue));
     QSqlQuery q(c.Base());
     QVERIFY2(q.exec(QStringLiteral("SHOW SESSION STATUS LIKE 'Ssl_cipher'")) && q.next(),
              qPrintable(q.lastError().text()));
-    QCOMPARE(q.value(1).toString().isEmpty(), enClair);
+    QCOMPARE(q.value(1).toString().isEmpty(), loginVu);
 }
 
 // The whole start-up, with the configuration file naming the authority: both connections of the data module

@@ -1,5 +1,10 @@
 #include "support/RelaisTcp.h"
 
+#include <openssl/err.h>
+#include <openssl/ssl.h>
+
+#include <algorithm>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -8,8 +13,10 @@
 
 namespace {
 
-constexpr int Attente = 100;       // ms between two looks at the stop flag
-constexpr char CapaciteTls = 0x08; // CLIENT_SSL (0x800), in the second byte of the capabilities
+constexpr int Attente = 100;              // ms between two looks at the stop flag
+constexpr char CapaciteTls = 0x08;        // CLIENT_SSL (0x800), in the second byte of the capabilities
+constexpr char CapacitePluginAuth = 0x08; // CLIENT_PLUGIN_AUTH (1 << 19), in the third byte
+constexpr int AttenteTls = 10;            // s the relay's own TLS waits for the client at most
 
 bool EnvoyerTout(int s, const char* octets, qsizetype n) {
     while (n > 0) {
@@ -31,13 +38,45 @@ qsizetype Paquet(const QByteArray& tampon) {
     return tampon.size() >= longueur ? longueur : -1;
 }
 
-// Clears CLIENT_SSL in a greeting: protocol version, server version (ended by a zero), connection id (4),
-// first part of the scramble (8), filler (1), then the lower two bytes of the capabilities.
-void RetirerCapaciteTls(QByteArray& accueil) {
+// Sets or clears bits of a greeting's capabilities: after the protocol version, the server version (ended by
+// a zero), the connection id (4), the first part of the scramble (8) and a filler (1) come the lower two
+// bytes of the capabilities, then the character set (1), the status (2) and the upper two bytes. octet counts
+// from the lowest byte of the capabilities.
+void ChangerCapacite(QByteArray& accueil, int octet, char bits, bool mettre) {
     const qsizetype finVersion = accueil.indexOf('\0', 5);
     const qsizetype capacites = finVersion + 1 + 4 + 8 + 1;
-    if (finVersion > 0 && capacites + 1 < accueil.size())
-        accueil[capacites + 1] = static_cast<char>(accueil[capacites + 1] & ~CapaciteTls);
+    const qsizetype position = capacites + (octet < 2 ? octet : octet + 3);
+    if (finVersion > 0 && position < accueil.size())
+        accueil[position] = static_cast<char>(mettre ? accueil[position] | bits : accueil[position] & ~bits);
+}
+
+// Removes the name of the server's sign-in method from the end of a greeting, as a server without
+// CLIENT_PLUGIN_AUTH sends it: after the upper capabilities come the length of the scramble (1), ten reserved
+// bytes and the scramble's second part, at least 13 bytes.
+void RetirerNomMethode(QByteArray& accueil) {
+    const qsizetype finVersion = accueil.indexOf('\0', 5);
+    const qsizetype longueurBrouillage = finVersion + 1 + 4 + 8 + 1 + 7;
+    if (finVersion <= 0 || longueurBrouillage >= accueil.size())
+        return;
+    const qsizetype fin = longueurBrouillage + 1 + 10 +
+                          std::max<qsizetype>(13, static_cast<uchar>(accueil[longueurBrouillage]) - 8);
+    if (fin >= accueil.size())
+        return;
+    accueil.truncate(fin);
+    const qsizetype contenu = fin - 4;
+    accueil[0] = static_cast<char>(contenu & 0xff);
+    accueil[1] = static_cast<char>((contenu >> 8) & 0xff);
+    accueil[2] = static_cast<char>((contenu >> 16) & 0xff);
+}
+
+// A packet: its length on three bytes, its sequence number, its payload.
+QByteArray Emballer(uchar sequence, const QByteArray& contenu) {
+    QByteArray paquet(4, '\0');
+    paquet[0] = static_cast<char>(contenu.size() & 0xff);
+    paquet[1] = static_cast<char>((contenu.size() >> 8) & 0xff);
+    paquet[2] = static_cast<char>((contenu.size() >> 16) & 0xff);
+    paquet[3] = static_cast<char>(sequence);
+    return paquet + contenu;
 }
 
 } // namespace
@@ -104,6 +143,8 @@ void RelaisTcp::Relayer(int client) {
     bool premierPaquet = true;
     int commandes = 0;
     bool muet = false;
+    bool couperALaReponse = false; // the COMMIT went to the server: its answer ends the connection
+    bool fermer = false;
     char octets[65536];
     while (!arret_) {
         pollfd attente[2] = {{client, POLLIN, 0}, {serveur, POLLIN, 0}};
@@ -115,13 +156,29 @@ void RelaisTcp::Relayer(int client) {
                 break;
             if (muet)
                 continue;
+            if (couperALaReponse) {
+                ++coupures_;
+                break;
+            }
             if (!accueilPasse) {
                 accueil.append(octets, n);
                 const qsizetype longueur = Paquet(accueil);
                 if (longueur < 0)
                     continue;
                 if (RetirerTls)
-                    RetirerCapaciteTls(accueil);
+                    ChangerCapacite(accueil, 1, CapaciteTls, false);
+                if (RetirerPluginAuth) {
+                    accueil.truncate(longueur);
+                    ChangerCapacite(accueil, 2, CapacitePluginAuth, false);
+                    RetirerNomMethode(accueil);
+                }
+                if (DemanderMotDePasse || !certificat_.isEmpty()) {
+                    accueil.truncate(longueur);
+                    if (!certificat_.isEmpty())
+                        ChangerCapacite(accueil, 1, CapaciteTls, true);
+                    Imiter(client, serveur, accueil);
+                    break;
+                }
                 accueilPasse = true;
                 if (!EnvoyerTout(client, accueil.constData(), accueil.size()))
                     break;
@@ -133,10 +190,7 @@ void RelaisTcp::Relayer(int client) {
             const ssize_t n = ::recv(client, octets, sizeof octets, 0);
             if (n <= 0)
                 break;
-            {
-                std::lock_guard<std::mutex> garde(verrou_);
-                envoisClient_.append(octets, n);
-            }
+            Garder(QByteArray(octets, n));
             if (muet)
                 continue;
             if (!clair) {
@@ -153,6 +207,14 @@ void RelaisTcp::Relayer(int client) {
                     muet = true;
                     break;
                 }
+                const bool validation = sequence == 0 && depuisClient.mid(4, longueur - 4) == "\x03"
+                                                                                              "COMMIT";
+                if (validation && Coupure == TCoupure::AvantValidation) {
+                    ++coupures_;
+                    fermer = true;
+                    break;
+                }
+                couperALaReponse = couperALaReponse || (validation && Coupure == TCoupure::ApresValidation);
                 // A first answer of 32 bytes with CLIENT_SSL asks for TLS: what follows is encrypted.
                 if (premierPaquet && longueur == 36 && (depuisClient[5] & CapaciteTls) != 0)
                     clair = false;
@@ -161,6 +223,8 @@ void RelaisTcp::Relayer(int client) {
                     break;
                 depuisClient.remove(0, longueur);
             }
+            if (fermer)
+                break;
             if (!clair && !muet && !depuisClient.isEmpty()) {
                 if (!EnvoyerTout(serveur, depuisClient.constData(), depuisClient.size()))
                     break;
@@ -170,4 +234,75 @@ void RelaisTcp::Relayer(int client) {
     }
     ::close(client);
     ::close(serveur);
+}
+
+void RelaisTcp::TlsPropre(const QString& certificat, const QString& cle) {
+    certificat_ = certificat;
+    cle_ = cle;
+}
+
+void RelaisTcp::Garder(const QByteArray& octets) {
+    std::lock_guard<std::mutex> garde(verrou_);
+    envoisClient_.append(octets);
+}
+
+void RelaisTcp::Imiter(int client, int serveur, QByteArray accueil) {
+    Q_UNUSED(serveur); // hears nothing more; the caller closes it
+    if (!EnvoyerTout(client, accueil.constData(), accueil.size()))
+        return;
+    const timeval attente{AttenteTls, 0};
+    ::setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &attente, sizeof attente);
+
+    SSL_CTX* contexte = nullptr;
+    SSL* tls = nullptr;
+    QByteArray recu;
+    char octets[65536];
+    // The client's next packet, through the relay's TLS once it is in place; empty when the client left.
+    const auto lirePaquet = [&]() -> QByteArray {
+        qsizetype longueur;
+        while ((longueur = Paquet(recu)) < 0 && !arret_) {
+            const int n = tls ? SSL_read(tls, octets, sizeof octets)
+                              : static_cast<int>(::recv(client, octets, sizeof octets, 0));
+            if (n <= 0)
+                return {};
+            recu.append(octets, n);
+            Garder(QByteArray(octets, n));
+        }
+        const QByteArray paquet = recu.left(longueur);
+        recu.remove(0, longueur);
+        return paquet;
+    };
+    const auto envoyer = [&](const QByteArray& paquet) {
+        return tls ? SSL_write(tls, paquet.constData(), static_cast<int>(paquet.size())) == paquet.size()
+                   : EnvoyerTout(client, paquet.constData(), paquet.size());
+    };
+
+    QByteArray paquet = lirePaquet();
+    // A first answer of 32 bytes with CLIENT_SSL asks for TLS.
+    if (paquet.size() == 36 && (paquet[4 + 1] & CapaciteTls) != 0) {
+        if (certificat_.isEmpty())
+            return;
+        contexte = SSL_CTX_new(TLS_server_method());
+        const QByteArray certificat = certificat_.toLocal8Bit();
+        const QByteArray cle = cle_.toLocal8Bit();
+        if (contexte != nullptr &&
+            SSL_CTX_use_certificate_file(contexte, certificat.constData(), SSL_FILETYPE_PEM) == 1 &&
+            SSL_CTX_use_PrivateKey_file(contexte, cle.constData(), SSL_FILETYPE_PEM) == 1)
+            tls = SSL_new(contexte);
+        if (tls == nullptr || SSL_set_fd(tls, client) != 1 || SSL_accept(tls) != 1)
+            paquet.clear();
+        else
+            paquet = lirePaquet();
+    }
+    // The login: answered by a request to send the password itself, and whatever comes back is kept.
+    if (!paquet.isEmpty() && envoyer(Emballer(static_cast<uchar>(paquet[3]) + 1,
+                                              QByteArray("\xfemysql_clear_password", 21) + '\0')))
+        lirePaquet();
+    if (tls) {
+        SSL_shutdown(tls);
+        SSL_free(tls);
+    }
+    if (contexte)
+        SSL_CTX_free(contexte);
+    ERR_clear_error();
 }

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <cstdarg>
+#include <errmsg.h>
 #include <mutex>
 #include <mysql.h>
 #include <mysql/plugin_auth.h>
@@ -32,20 +33,42 @@ struct TPluginAuthentification {
 constexpr int PluginAuthentification = 2;                // MYSQL_CLIENT_AUTHENTICATION_PLUGIN
 constexpr unsigned int VersionAuthentification = 0x0100; // its interface version
 
-// Set by the gate when it turned a server down, for the caller on the same thread to give the reason.
+// Set by the gate when it turned a server down, or let the sign-in go on in TLS, for the caller on the same
+// thread to give the reason of a failure.
 thread_local bool serveurSansTls = false;
+thread_local bool porteFranchie = false;
+
+// The sign-in methods a session may follow, whatever the server asks (the library compares each method's name
+// with this list before it runs it): those that never reveal the password, even to a server that is not the
+// configured one. mysql_clear_password and dialog send it as it is typed, and caching_sha2_password and
+// sha256_password may too (in TLS, to whoever presented a certificate).
+const char* const MethodesSures = "mysql_native_password,client_ed25519";
+
+// Where TLS is required, the sign-in must begin with the gate below: until the gate has seen TLS in place,
+// it is the only method allowed. A greeting without CLIENT_PLUGIN_AUTH (removed on the way, say) would have
+// the library start with mysql_native_password, writing the login before any gate ran: that method is then
+// not allowed yet, and the session ends before a byte is written.
+const char* const PorteSeule = "solvane_tls_exige";
 
 // The first step of the sign-in, run after the server's greeting is read and before the library writes
 // anything: the library sends its answer (the login, through TLS when both sides offer it) only when the
 // plugin writes its first packet. A server that does not offer TLS is left there, so a connection that
 // would be in clear never carries the login, whoever removed the offer on the way. Otherwise the plugin
-// answers nothing under its own name, and the server asks for its usual method, which the library runs.
+// answers nothing under its own name, TLS in place; only then are the safe methods allowed, and the server
+// asks for its usual one, which the library runs.
 int PorteTls(MYSQL_PLUGIN_VIO* vio, MYSQL* mysql) {
     if ((mysql->server_capabilities & CLIENT_SSL) == 0) {
         serveurSansTls = true;
         return CR_ERROR;
     }
-    return vio->write_packet(vio, reinterpret_cast<const unsigned char*>(""), 0) == 0 ? CR_OK : CR_ERROR;
+    if (vio->write_packet(vio, reinterpret_cast<const unsigned char*>(""), 0) != 0)
+        return CR_ERROR;
+    if (mysql_get_ssl_cipher(mysql) == nullptr) {
+        serveurSansTls = true;
+        return CR_ERROR;
+    }
+    porteFranchie = true;
+    return mysql_optionsv(mysql, MARIADB_OPT_RESTRICTED_AUTH, MethodesSures) == 0 ? CR_OK : CR_ERROR;
 }
 
 const char* const NomPorteTls = "solvane_tls_exige";
@@ -129,8 +152,11 @@ st_mysql* OuvrirMariaDB(const TParametresMariaDB& p, TEchecMariaDB& echec) {
                                              "place : %1")
                                   .arg(raison),
                               CodeErreurTls);
-        if (!Option(mysql, MYSQL_DEFAULT_AUTH, NomPorteTls) || !Option(mysql, MYSQL_OPT_SSL_ENFORCE, &oui))
+        if (!Option(mysql, MYSQL_DEFAULT_AUTH, NomPorteTls) || !Option(mysql, MYSQL_OPT_SSL_ENFORCE, &oui) ||
+            !Option(mysql, MARIADB_OPT_RESTRICTED_AUTH, PorteSeule))
             return erreurBibliotheque();
+    } else if (!Option(mysql, MARIADB_OPT_RESTRICTED_AUTH, MethodesSures)) {
+        return erreurBibliotheque();
     }
     if (!autorite.isEmpty()) {
         // The certificate must chain to that authority and name the host the configuration names.
@@ -144,11 +170,16 @@ st_mysql* OuvrirMariaDB(const TParametresMariaDB& p, TEchecMariaDB& echec) {
     const QByteArray motDePasse = p.MotDePasse.toUtf8();
     const QByteArray base = p.Base.toUtf8();
     serveurSansTls = false;
+    porteFranchie = false;
     if (mysql_real_connect(mysql, hote.constData(), utilisateur.constData(), motDePasse.constData(),
                            base.isEmpty() ? nullptr : base.constData(), static_cast<unsigned int>(p.Port),
                            nullptr, 0) == nullptr) {
-        if (serveurSansTls)
+        if (serveurSansTls || (securite.Exiger && (mysql->server_capabilities & CLIENT_SSL) == 0))
             return abandonner(MessageTlsExige, CodeErreurTls);
+        if (mysql_errno(mysql) == CR_PLUGIN_NOT_ALLOWED)
+            return abandonner(securite.Exiger && !porteFranchie ? MessageTlsInverifiable
+                                                                : MessageMethodeRefusee,
+                              CodeErreurTls);
         return erreurBibliotheque();
     }
     if (securite.Exiger && mysql_get_ssl_cipher(mysql) == nullptr)

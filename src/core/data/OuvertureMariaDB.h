@@ -37,11 +37,26 @@ struct TEchecMariaDB {
 // timeouts given, never reading option files and never sending a file of the workstation the server asks
 // for (LOAD DATA LOCAL). Encryption:
 //   - nothing asked: TLS whenever the server offers it, in clear otherwise;
-//   - Exiger: a server whose greeting does not offer TLS is left before the login is sent;
+//   - Exiger: a server whose greeting does not offer TLS, or does not let the program check that TLS is in
+//     place before the login goes, is left before the login is sent;
 //   - an authority: moreover the server's certificate must be signed by it and name the configured host.
+// Whatever the mode, the sign-in follows only methods that never send the password itself (the server's
+// asking for another one ends the session).
 // Returns the handle, owned by the caller (mysql_close), or nullptr with the reason in echec.
 st_mysql* OuvrirMariaDB(const TParametresMariaDB& parametres, TEchecMariaDB& echec);
 
 // The reason given when the server does not offer the encryption the configuration demands.
 inline const QString MessageTlsExige =
     QStringLiteral("Le serveur ne chiffre pas la connexion (TLS), ce que la configuration exige.");
+
+// The reason given when the server's greeting does not let the program check that the connection is
+// encrypted before the login is sent (no sign-in methods announced), though the configuration demands it.
+inline const QString MessageTlsInverifiable = QStringLiteral(
+    "Le serveur ne permet pas de vérifier que la connexion est chiffrée (TLS) avant l'envoi de "
+    "l'identifiant, ce que la configuration exige.");
+
+// The reason given when the server asks for a sign-in method that would send the password itself.
+inline const QString MessageMethodeRefusee =
+    QStringLiteral("Le serveur demande une méthode d'authentification qui lui enverrait le mot de passe en "
+                   "clair : la connexion est refusée. Le compte doit utiliser mysql_native_password ou "
+                   "ed25519.");
