@@ -276,7 +276,7 @@ TMesure ExecuterTransition(EnvironnementTransition& env, std::map<int, QString>&
         };
     const qint64 processeur = TempsProcesseur();
     chrono.start();
-    const bool reussi = transition.Executer(env.Parametres);
+    const bool reussi = transition.Executer(env.Parametres) == TIssueTransition::Validee;
     const qint64 fin = chrono.nsecsElapsed();
     const qint64 processeurFin = TempsProcesseur();
     TSQLQuery::AvantExecution = nullptr;

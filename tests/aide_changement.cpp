@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     p.Login = QString::fromLocal8Bit(argv[1]);
     p.Eleves = false;
     TTransitionAnnee transition;
-    const bool reussi = transition.Executer(p);
+    const bool reussi = transition.Executer(p) == TIssueTransition::Validee;
     QTextStream sortie(stdout);
     for (const QString& message : plateforme.Messages())
         sortie << QString(message).replace(QStringLiteral("\r\n"), QStringLiteral(" / ")) << '\n';

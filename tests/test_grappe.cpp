@@ -205,7 +205,8 @@ void TestGrappe::memesDonneesSurChaqueNoeud() {
     QList<TRapportTransition> rapports;
     TTransitionAnnee transition;
     transition.ApresValidation = [&rapports](const TRapportTransition& r) { rapports << r; };
-    QVERIFY2(transition.Executer(env.Parametres), qPrintable(env.Boites().join(QLatin1Char('\n'))));
+    QVERIFY2(transition.Executer(env.Parametres) == TIssueTransition::Validee,
+             qPrintable(env.Boites().join(QLatin1Char('\n'))));
     QCOMPARE(rapports.size(), 1);
     QCOMPARE(rapports.first().Bilan.Lignes.size(), previsions.Lignes.size());
     for (qsizetype i = 0; i < previsions.Lignes.size(); ++i) {
@@ -244,7 +245,8 @@ void TestGrappe::conflitAvecUnAutreNoeud() {
     QStringList essais;
     TTransitionAnnee transition;
     transition.NouvelEssai = [&essais](const QString& texte) { essais << texte; };
-    QVERIFY2(transition.Executer(env.Parametres), qPrintable(env.Boites().join(QLatin1Char('\n'))));
+    QVERIFY2(transition.Executer(env.Parametres) == TIssueTransition::Validee,
+             qPrintable(env.Boites().join(QLatin1Char('\n'))));
     QCOMPARE(essais.size(), 1);
     QVERIFY2(essais.first().startsWith(
                  QStringLiteral("Nouvel essai 1 sur 2 : la transaction est entrée en conflit")),
@@ -274,7 +276,8 @@ void TestGrappe::noeudPerduPendantLeChangement() {
         }
     };
     TTransitionAnnee transition;
-    QVERIFY2(transition.Executer(env.Parametres), qPrintable(env.Boites().join(QLatin1Char('\n'))));
+    QVERIFY2(transition.Executer(env.Parametres) == TIssueTransition::Validee,
+             qPrintable(env.Boites().join(QLatin1Char('\n'))));
     QVERIFY(tue);
     QCOMPARE(Sql(3, QStringLiteral("SELECT COUNT(*) FROM %1.eleve").arg(Nouvelle)), QStringLiteral("3"));
     QCOMPARE(Empreinte(3), Empreinte(1));
@@ -282,8 +285,10 @@ void TestGrappe::noeudPerduPendantLeChangement() {
     QCOMPARE(Empreinte(2), Empreinte(1));
 }
 
-// Two workstations finish the same year at once, one on node 2 (it commits first), the other on node 1: one
-// new year, once; the second is told the year is already registered, and keeps nothing.
+// Two workstations finish the same year at once, with the same account and the same workstation name (a
+// cloned machine), one on node 2 (it commits first), the other on node 1: one new year, once; the second is
+// told the year is already registered, keeps nothing and starts again (it used to take the other's change,
+// with the same account, workstation and minute in the journal, for its own).
 void TestGrappe::deuxPostesSurDeuxNoeuds() {
     EnvironnementTransition env(Donnees);
     Eleves(env);
@@ -296,13 +301,13 @@ void TestGrappe::deuxPostesSurDeuxNoeuds() {
         QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
         e.insert(QStringLiteral("SOLVANE_DB_PORT"), Port(2));
         aide.setProcessEnvironment(e);
-        aide.start(QStringLiteral(SOLVANE_AIDE_CHANGEMENT), {QStringLiteral("directeur")});
+        aide.start(QStringLiteral(SOLVANE_AIDE_CHANGEMENT), {env.Parametres.Login});
         aide.waitForFinished(180000);
         autrePoste = QString::fromUtf8(aide.readAll());
         codeAutrePoste = aide.exitCode();
     };
     TTransitionAnnee transition;
-    QVERIFY(!transition.Executer(env.Parametres));
+    QVERIFY(transition.Executer(env.Parametres) == TIssueTransition::DejaFaite);
     QCOMPARE(codeAutrePoste, 0);
     QVERIFY2(autrePoste.contains(EnvironnementTransition::Fin.section(QStringLiteral("\r\n"), 0, 0)),
              qPrintable(autrePoste));
@@ -310,10 +315,11 @@ void TestGrappe::deuxPostesSurDeuxNoeuds() {
         env.Boites().constLast(),
         QStringLiteral("L'année scolaire 2026/2027 est déjà enregistrée dans la base maîtresse "
                        "(korven.annee_scolaire), probablement par un autre poste.\r\nRien n'a été modifié."));
+    QCOMPARE(env.Plateforme.Evenements.constLast(), QStringLiteral("Redémarrage"));
     QCOMPARE(Sql(1, QStringLiteral("SELECT code, active FROM korven.annee_scolaire ORDER BY code")),
              QStringLiteral("2024/2025\t0\n2025/2026\t0\n2026/2027\t1"));
     QCOMPARE(Sql(1, QStringLiteral("SELECT utilisateur FROM %1.journal").arg(Nouvelle)),
-             QStringLiteral("directeur"));
+             env.Parametres.Login);
     QCOMPARE(Sql(1, QStringLiteral("SELECT COUNT(*) FROM %1.eleve").arg(Nouvelle)), QStringLiteral("0"));
     QCOMPARE(Empreinte(2), Empreinte(1));
     QCOMPARE(Empreinte(3), Empreinte(1));
@@ -336,7 +342,7 @@ void TestGrappe::majoritePerdue() {
     QStringList essais;
     TTransitionAnnee transition;
     transition.NouvelEssai = [&essais](const QString& texte) { essais << texte; };
-    QVERIFY(!transition.Executer(env.Parametres));
+    QVERIFY(transition.Executer(env.Parametres) != TIssueTransition::Validee);
     QCOMPARE(essais.size(), TTransitionAnnee::NouveauxEssais);
     QVERIFY2(essais.first().contains(QStringLiteral("majorité des serveurs de la grappe")),
              qPrintable(essais.first()));

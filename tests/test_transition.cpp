@@ -38,6 +38,7 @@ private slots:
     void colonnesDansUnAutreOrdre();
     void colonneManquante();
     void secondeExecution();
+    void anneeDejaEnregistree();
 };
 
 // Every copy's guards and reference conditions, on the school of tests/data/transition.sql.
@@ -168,7 +169,7 @@ void TestTransition::boitesEtEtapes() {
         env.Plateforme.Evenements << QStringLiteral("Etape %1").arg(premier);
         restantes << reste;
     };
-    QVERIFY(transition.Executer(env.Parametres));
+    QVERIFY(transition.Executer(env.Parametres) == TIssueTransition::Validee);
     QCOMPARE(transition.NouvelleBD, Nouvelle);
     QVERIFY(!visibleAvantLaFin);
 
@@ -531,6 +532,25 @@ void TestTransition::secondeExecution() {
         QCOMPARE(seconde[i], premiere[i]);
     }
     QCOMPARE(env.Base.Valeur(QStringLiteral("SELECT COUNT(*) FROM journal"), Nouvelle).toInt(), 2);
+}
+
+// The new year is in the master table already (another workstation made the change, or it was registered
+// by hand): the user is told, nothing is kept, and the program starts again to its sign-in, since the year
+// the wizard was opened on may be closed (it used to leave the wizard open on its last page).
+void TestTransition::anneeDejaEnregistree() {
+    EnvironnementTransition env(Donnees);
+    env.Base.Executer(
+        QStringLiteral("INSERT INTO korven.annee_scolaire (code, active) VALUES ('2026/2027', '0')"));
+    const QStringList avant = env.Empreinte();
+    env.Parametres.DictionnaireEleves = &env.Eleves;
+    env.Parametres.DictionnaireElevesNew = &env.Placement;
+    QVERIFY(TTransitionAnnee().Executer(env.Parametres) == TIssueTransition::DejaFaite);
+    QCOMPARE(
+        env.Boites().constLast(),
+        QStringLiteral("L'année scolaire 2026/2027 est déjà enregistrée dans la base maîtresse "
+                       "(korven.annee_scolaire), probablement par un autre poste.\r\nRien n'a été modifié."));
+    QCOMPARE(env.Plateforme.Evenements.constLast(), QStringLiteral("Redémarrage"));
+    QCOMPARE(env.Empreinte(), avant);
 }
 
 QTEST_GUILESS_MAIN(TestTransition)

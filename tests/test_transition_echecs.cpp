@@ -3,6 +3,7 @@
 #include "core/data/OBDataModuleU.h"
 #include "core/data/RequeteSQL.h"
 #include "support/EnvironnementTransition.h"
+#include "support/RelaisTcp.h"
 
 #include <QProcess>
 #include <QTest>
@@ -27,6 +28,7 @@ enum class Panne {
 } // namespace
 
 Q_DECLARE_METATYPE(Panne)
+Q_DECLARE_METATYPE(RelaisTcp::TCoupure)
 
 class TestTransitionEchecs : public QObject {
     Q_OBJECT
@@ -37,6 +39,8 @@ private slots:
     void interblocageReessaye();
     void deuxPostesEnMemeTemps();
     void tableDesAnneesVerrouillee();
+    void validationSansReponse_data();
+    void validationSansReponse();
 };
 
 void TestTransitionEchecs::pannes_data() {
@@ -207,7 +211,8 @@ void TestTransitionEchecs::interblocageReessaye() {
     transition.NouvelEssai = [&essais](const QString& texte) { essais << texte; };
     env.Parametres.DictionnaireEleves = &env.Eleves;
     env.Parametres.DictionnaireElevesNew = &env.Placement;
-    QVERIFY2(transition.Executer(env.Parametres), qPrintable(env.Boites().join(QLatin1Char('\n'))));
+    QVERIFY2(transition.Executer(env.Parametres) == TIssueTransition::Validee,
+             qPrintable(env.Boites().join(QLatin1Char('\n'))));
     QVERIFY(autre.waitForFinished(60000));
     QVERIFY(engage);
     QCOMPARE(essais.size(), 1);
@@ -281,6 +286,59 @@ void TestTransitionEchecs::tableDesAnneesVerrouillee() {
                        "(korven.annee_scolaire) reste verrouillée. Réessayez quand il aura terminé.\r\nRien "
                        "n'a été modifié."));
     QCOMPARE(env.Empreinte(), avant);
+}
+
+// The connection is cut at the commit. Once the server has committed, its answer lost on the way, the run
+// finds its own change on a fresh session and ends as after its commit: the report, the closing box, the
+// restart (it used to say the change had failed, and a second run then blamed another workstation). Cut
+// before the commit reaches the server, nothing is kept and the error box says why.
+void TestTransitionEchecs::validationSansReponse_data() {
+    QTest::addColumn<RelaisTcp::TCoupure>("coupure");
+    QTest::addColumn<bool>("validee");
+    QTest::newRow("answer to the commit lost") << RelaisTcp::TCoupure::ApresValidation << true;
+    QTest::newRow("commit lost before the server") << RelaisTcp::TCoupure::AvantValidation << false;
+}
+
+void TestTransitionEchecs::validationSansReponse() {
+    QFETCH(RelaisTcp::TCoupure, coupure);
+    QFETCH(bool, validee);
+
+    EnvironnementTransition env(Donnees);
+    env.AjouterEleve(QStringLiteral("E001"), QStringLiteral("N'Guessan"), QStringLiteral("Éloïse"),
+                     QStringLiteral("6A"));
+    RelaisTcp relais(ServeurDeTest::Port().toInt());
+    QVERIFY(!relais.Port().isEmpty());
+    relais.Coupure = coupure;
+    env.Parametres.Port = relais.Port();
+    bool rapport = false;
+    env.Parametres.DictionnaireEleves = &env.Eleves;
+    env.Parametres.DictionnaireElevesNew = &env.Placement;
+    TTransitionAnnee transition;
+    transition.ApresValidation = [&rapport](const TRapportTransition&) { rapport = true; };
+    const QStringList avant = env.Empreinte();
+
+    const TIssueTransition issue = transition.Executer(env.Parametres);
+
+    QCOMPARE(relais.Coupures(), 1);
+    BaseDeTest& b = env.Base;
+    const QStringList boites = env.Boites();
+    if (!validee) {
+        QVERIFY(issue == TIssueTransition::Echouee);
+        QVERIFY(!rapport);
+        QCOMPARE(env.Empreinte(), avant);
+        QVERIFY2(boites.constLast().startsWith(Erreur), qPrintable(boites.constLast()));
+        QVERIFY(!env.Plateforme.Terminee);
+        return;
+    }
+    QVERIFY2(issue == TIssueTransition::Validee, qPrintable(boites.join(QLatin1Char('\n'))));
+    QVERIFY(rapport);
+    QCOMPARE(boites.constLast(), EnvironnementTransition::Fin);
+    QCOMPARE(env.Plateforme.Evenements.constLast(), QStringLiteral("Redémarrage"));
+    QCOMPARE(b.Lignes(QStringLiteral("SELECT code FROM korven.annee_scolaire WHERE active = '1'")),
+             QStringList{QStringLiteral("2026/2027")});
+    QCOMPARE(b.Lignes(QStringLiteral("SELECT utilisateur FROM journal"), Nouvelle), QStringList{"admin"});
+    QCOMPARE(b.Lignes(QStringLiteral("SELECT nom, pnom FROM personne WHERE mat = 'E001'"), Nouvelle),
+             QStringList{QStringLiteral("N'Guessan|Éloïse")});
 }
 
 QTEST_GUILESS_MAIN(TestTransitionEchecs)

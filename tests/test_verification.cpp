@@ -105,7 +105,8 @@ void TestVerification::classesParNiveauPuisCode() {
     const TBilanTransition previsions = apercu.Verifier(env.Parametres);
     QVERIFY2(previsions.Blocage.isEmpty(), qPrintable(previsions.Blocage));
     QCOMPARE(previsions.ElevesParClasse, attendu);
-    QVERIFY2(TTransitionAnnee().Executer(env.Parametres), qPrintable(env.Boites().join(QLatin1Char('\n'))));
+    QVERIFY2(TTransitionAnnee().Executer(env.Parametres) == TIssueTransition::Validee,
+             qPrintable(env.Boites().join(QLatin1Char('\n'))));
     QCOMPARE(TTransitionAnnee::BilanApresValidation(env.Parametres).ElevesParClasse, attendu);
 }
 
@@ -126,7 +127,7 @@ void TestVerification::memesChiffresQueLeVraiChangement() {
     TTransitionAnnee transition;
     transition.ApresValidation = [&rapports](const TRapportTransition& r) { rapports << r; };
     env.Parametres.NomUtilisateur = QStringLiteral("Administratrice");
-    QVERIFY(transition.Executer(env.Parametres));
+    QVERIFY(transition.Executer(env.Parametres) == TIssueTransition::Validee);
     QCOMPARE(rapports.size(), 1);
     const TRapportTransition& rapport = rapports.first();
     QCOMPARE(Lignes(rapport.Bilan), Lignes(previsions));

@@ -99,7 +99,7 @@ bool EnvironnementTransition::Executer() {
     Parametres.DictionnaireEleves = &Eleves;
     Parametres.DictionnaireElevesNew = &Placement;
     TTransitionAnnee transition;
-    return transition.Executer(Parametres);
+    return transition.Executer(Parametres) == TIssueTransition::Validee;
 }
 
 QStringList EnvironnementTransition::Empreinte() {

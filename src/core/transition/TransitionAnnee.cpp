@@ -5,8 +5,8 @@
 #include "core/data/HeureServeur.h"
 #include "core/data/OBDataModuleU.h"
 #include "core/data/Requete.h"
-#include "core/journal/EcritureJournal.h"
 #include "core/document/EnteteDocument.h"
+#include "core/journal/EcritureJournal.h"
 #include "core/model/OutilsModele.h"
 #include "core/platform/FinApplication.h"
 #include "core/platform/Messages.h"
@@ -26,6 +26,10 @@ constexpr int AttenteVerrouDepassee = 1205;
 constexpr int Interblocage = 1213;      // a deadlock, or on a cluster a certification failure
 constexpr int ErreurValidation = 1180;  // on a cluster: the node lost the majority at commit
 constexpr int NoeudIndisponible = 1047; // on a cluster: the node lost the majority
+// The client library's numbers for a connection gone while a statement was under way.
+constexpr int ServeurParti = 2006;
+constexpr int ConnexionPerdue = 2013;
+constexpr int ConnexionPerdueEnLecture = 2055;
 
 const QString LibelleJournal =
     QStringLiteral("Activation de la nouvelle année scolaire avec les paramétrages de base");
@@ -36,10 +40,23 @@ public:
     using EKorven::EKorven;
 };
 
+// The year was registered by someone else: the run is over and the program starts again, so that nobody
+// goes on working on a year that is closed.
+class EAnneeDejaEnregistree : public EMessageClair {
+public:
+    using EMessageClair::EMessageClair;
+};
+
+// The connection was lost while the commit was under way: the server may have committed or not.
+class EValidationIncertaine : public EKorven {
+public:
+    using EKorven::EKorven;
+};
+
 // The new year is in the master table already: another workstation has just made the change, or it was made
 // before. Told as such rather than in the server's words about a duplicate key.
-EMessageClair AnneeDejaEnregistree(const QString& annee) {
-    return EMessageClair(
+EAnneeDejaEnregistree AnneeDejaEnregistree(const QString& annee) {
+    return EAnneeDejaEnregistree(
         QStringLiteral("L'année scolaire %1 est déjà enregistrée dans la base maîtresse "
                        "(korven.annee_scolaire), probablement par un autre poste.\r\nRien n'a "
                        "été modifié.")
@@ -203,11 +220,12 @@ void TTransitionAnnee::Informer(const QString& texte) {
         Messages().Information(texte);
 }
 
-bool TTransitionAnnee::Executer(const TParametresTransition& p) {
+TIssueTransition TTransitionAnnee::Executer(const TParametresTransition& p) {
     apercu_ = false;
     bilan_ = TBilanTransition();
+    numeroJournal_ = 0;
     if (!Connecter(p))
-        return false;
+        return TIssueTransition::Echouee;
     for (int essai = 1;; ++essai) {
         try {
             OuvrirTransaction();
@@ -216,18 +234,29 @@ bool TTransitionAnnee::Executer(const TParametresTransition& p) {
             break;
         } catch (const std::exception& e) {
             const TSuiteEchec suite = SuiteEchec(e, essai, p);
-            if (suite == TSuiteEchec::Abandon)
-                return false;
+            if (suite == TSuiteEchec::Abandon) {
+                if (dynamic_cast<const EAnneeDejaEnregistree*>(&e) == nullptr)
+                    return TIssueTransition::Echouee;
+                FinApplication().Redemarrer();
+                return TIssueTransition::DejaFaite;
+            }
             if (suite == TSuiteEchec::ValideeMalgreTout)
                 break;
         }
     }
     Conclure(p);
-    return true;
+    return TIssueTransition::Validee;
 }
 
 TTransitionAnnee::TSuiteEchec TTransitionAnnee::SuiteEchec(const std::exception& e, int essai,
                                                            const TParametresTransition& p) {
+    if (dynamic_cast<const EValidationIncertaine*>(&e) != nullptr) {
+        // Never run again: the change may be there. What the database holds decides.
+        if (ValideeMalgreTout(p))
+            return TSuiteEchec::ValideeMalgreTout;
+        Echec(e);
+        return TSuiteEchec::Abandon;
+    }
     const QString raison = RaisonNouvelEssai(e);
     if (raison.isEmpty()) {
         Echec(e);
@@ -281,26 +310,36 @@ QString TTransitionAnnee::RaisonNouvelEssai(const std::exception& e) {
 }
 
 bool TTransitionAnnee::ValideeMalgreTout(const TParametresTransition& p) {
-    if (!debut_.isValid())
+    // Without its journal entry's number nothing tells this run's change from another's.
+    if (numeroJournal_ <= 0)
         return false;
     try {
         // A session of its own: the failed one may be gone with what the server knew of it.
         TSQLConnection* connexion = OBDataModule->OBSQLConnection;
         connexion->Close();
-        TRequete requete(connexion, QStringLiteral("ProviderDonneeValidationTransition"));
-        TClientDataSet& ds = requete.Ouvrir(
-            {QStringLiteral(
-                "SELECT (SELECT COUNT(*) FROM korven.annee_scolaire WHERE code = :code AND active = "
-                "'1') AS active, (SELECT COUNT(*) FROM journal WHERE utilisateur = :login AND "
-                "libelle = :libelle AND poste = :poste AND TIMESTAMP(`date`, heure) >= :debut) AS "
-                "entrees")},
-            {{QStringLiteral("code"), p.NouvelleAnnee},
-             {QStringLiteral("login"), p.Login},
-             {QStringLiteral("libelle"), LibelleJournal},
-             {QStringLiteral("poste"), TEcritureJournal::Poste()},
-             {QStringLiteral("debut"), debut_.toString(QStringLiteral("yyyy-MM-dd hh:mm:00"))}});
-        return ds.FieldByName(QStringLiteral("active")).AsInteger() > 0 &&
-               ds.FieldByName(QStringLiteral("entrees")).AsInteger() > 0;
+        // A commit still under way on the server (its answer lost on the way) holds the master table's new
+        // row: the read waits for it to end one way or the other.
+        TRequete annee(connexion, QStringLiteral("ProviderDonneeValidationTransition"));
+        const bool active =
+            annee
+                .Ouvrir({QStringLiteral("SELECT COUNT(*) AS active FROM korven.annee_scolaire "
+                                        "WHERE code = :code AND active = '1' LOCK IN SHARE MODE")},
+                        {{QStringLiteral("code"), p.NouvelleAnnee}})
+                .FieldByName(QStringLiteral("active"))
+                .AsInteger() > 0;
+        // The entry this run wrote, by the number the server gave it inside the transaction: no other run,
+        // on this server or another node of a cluster, has that number.
+        TRequete entree(connexion, QStringLiteral("ProviderDonneeEntreeTransition"));
+        return active &&
+               entree.Ouvrir({QStringLiteral("SELECT COUNT(*) AS entrees FROM journal WHERE numero = "
+                                             ":numero AND utilisateur = :login AND libelle = :libelle "
+                                             "AND poste = :poste")},
+                             {{QStringLiteral("numero"), numeroJournal_},
+                              {QStringLiteral("login"), p.Login},
+                              {QStringLiteral("libelle"), LibelleJournal},
+                              {QStringLiteral("poste"), TEcritureJournal::Poste()}})
+                       .FieldByName(QStringLiteral("entrees"))
+                       .AsInteger() > 0;
     } catch (const EKorven&) {
         // Unknown: the change runs again, and a year already there stops it with its own words.
         return false;
@@ -467,6 +506,19 @@ void TTransitionAnnee::Corps(const TParametresTransition& p) {
     TEcritureJournal journal;
     journal.UpdateJournal(p.Login, LibelleJournal, QStringLiteral("Ajout"),
                           QStringLiteral("Administration de la Base de donnees"));
+    numeroJournal_ = NumeroEntreeJournal(p);
+}
+
+qlonglong TTransitionAnnee::NumeroEntreeJournal(const TParametresTransition& p) {
+    // The number the server gave the entry just written, read back from the entry itself: the journal
+    // writer never fails toward its caller, and a number left by an earlier insert must not be taken for it.
+    // A failure here is one of the transaction's statements failing: the transaction's rules apply.
+    TRequete requete(OBDataModule->OBSQLConnection, QStringLiteral("ProviderDonneeNumeroJournal"));
+    TClientDataSet& ds = requete.Ouvrir(
+        {QStringLiteral("SELECT numero FROM journal WHERE numero = LAST_INSERT_ID() AND utilisateur = :login "
+                        "AND libelle = :libelle")},
+        {{QStringLiteral("login"), p.Login}, {QStringLiteral("libelle"), LibelleJournal}});
+    return ds.IsEmpty() ? 0 : ds.FieldByName(QStringLiteral("numero")).Valeur().toLongLong();
 }
 
 void TTransitionAnnee::Valider() {
@@ -482,7 +534,15 @@ void TTransitionAnnee::Valider() {
             QStringLiteral("Le serveur a annulé la transaction avant sa validation : un autre poste "
                            "modifiait les mêmes données en même temps."),
             Interblocage);
-    OBDataModule->CommitTransaction();
+    try {
+        OBDataModule->CommitTransaction();
+    } catch (const EKorven& e) {
+        // The commit may have reached the server and its answer been lost on the way back.
+        const int code = e.CodeServeur();
+        if (code == ServeurParti || code == ConnexionPerdue || code == ConnexionPerdueEnLecture)
+            throw EValidationIncertaine(e.Message(), code);
+        throw;
+    }
 }
 
 void TTransitionAnnee::Annuler() {

@@ -28,6 +28,17 @@ struct TParametresTransition {
     const TOrdreEleves* Ordre = nullptr;
 };
 
+// How a run of the change ended.
+enum class TIssueTransition {
+    // Committed: the report and the closing box shown, the program restarting.
+    Validee,
+    // Not made: the user was told why, nothing was kept; the wizard stays open to try again.
+    Echouee,
+    // The new year was already registered (another workstation, or an earlier run): the user was told, and
+    // the program restarts, since the year it was opened on is closed.
+    DejaFaite,
+};
+
 // The year transition: points the year connection at the new year's database, then, in one transaction,
 // closes the current year and registers the new one in korven.annee_scolaire, copies the closing year's
 // data into the new database, inserts the placed students, recomputes head-counts, instalments and
@@ -55,9 +66,10 @@ public:
     // node cut off from the cluster's majority) runs again before the user is told.
     static constexpr int NouveauxEssais = 2;
 
-    // Runs the whole transition. Returns true once committed (the closing message shown and a restart
-    // asked for); false when it stopped, after telling the user why.
-    bool Executer(const TParametresTransition& parametres);
+    // Runs the whole transition and says how it ended. A connection lost while the commit was under way is
+    // settled on a fresh session: the change is this run's when the new year is active with the journal
+    // entry this run wrote (found by the number the server gave it).
+    TIssueTransition Executer(const TParametresTransition& parametres);
 
     // The preview: the whole transition as Executer runs it, with the same values and statements, inside one
     // transaction that is always rolled back; no box, no journal entry kept, no restart. Gives what the
@@ -94,9 +106,11 @@ private:
     // Why a failed body may run again ("" when it may not).
     static QString RaisonNouvelEssai(const std::exception& e);
     // Whether the change was committed after all, which the server may not have been able to say (a node
-    // that lost the cluster's majority): read on a fresh session, the new year active in the master table
-    // with this run's journal entry.
+    // that lost the cluster's majority, an answer lost on the way): read on a fresh session, the new year
+    // active in the master table with this run's journal entry.
     bool ValideeMalgreTout(const TParametresTransition& p);
+    // The number of the journal entry the body just wrote; 0 when it was not written.
+    static qlonglong NumeroEntreeJournal(const TParametresTransition& p);
 
     void Etape(int numero, const QString& libelle, int dernier = 0);
     void Instruction(const QStringList& lignes, const TParams& parametres = {});
@@ -110,6 +124,7 @@ private:
     bool enBloc_ = false; // the preview fills empty tables in bulk
     QString ancienneBase_;
     QDateTime debut_;                             // the server's clock when the year was closed
+    qlonglong numeroJournal_ = 0;                 // this run's journal entry
     QList<QPair<QString, qulonglong>> compteurs_; // the preview puts these counters back
     TBilanTransition bilan_;
 };

@@ -356,7 +356,7 @@ void TFAssistantNouvelleAnnee::JvWizardNouvelleAnneeFinishButtonClick() {
     LabelVerification->clear();
     ArbreVerification->clear();
     ArbreVerification->setVisible(false);
-    const bool reussie = transition.Executer(parametres);
+    const bool reussie = transition.Executer(parametres) != TIssueTransition::Echouee;
     ligneEssai_.clear();
     NouvelleBD = transition.NouvelleBD;
     if (!reussie) {
