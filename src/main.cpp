@@ -19,6 +19,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -70,6 +71,10 @@ int Demarrer(int argc, char* argv[]) {
     CreerFenetres();
     Password->show();
     const int code = QApplication::exec();
+    // The user left while the start-up check still waited for a server that does not answer: the process
+    // ends without waiting for it (nothing has been written anywhere).
+    if (TVerificationDemarrage::EnCours() > 0)
+        std::_Exit(code);
     DetruireFenetres();
     InstallerSons(nullptr);
     InstallerMessages(nullptr);

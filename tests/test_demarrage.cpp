@@ -4,6 +4,7 @@
 #include "core/data/ConnexionSQL.h"
 #include "core/data/OBDataModuleU.h"
 #include "core/platform/FinApplication.h"
+#include "core/session/Demarrage.h"
 #include "gui/Fenetres.h"
 #include "gui/login/Upassword.h"
 #include "gui/wizard/UAssistantNouvelleAnnee.h"
@@ -13,7 +14,11 @@
 #include "support/RelaisTcp.h"
 #include "support/VerrouExterne.h"
 
+#include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,6 +26,7 @@
 
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -54,6 +60,9 @@ private slots:
     void verification();
     void minuterieUnique();
     void anneesVerrouillees();
+    void configurationModifiable_data();
+    void configurationModifiable();
+    void serveurMuetQuitter();
 };
 
 void TestDemarrage::verification_data() {
@@ -199,6 +208,7 @@ void TestDemarrage::verification() {
         if (fichier == Fichier::Illisible)
             sansDroit.emplace(dossier.filePath(QStringLiteral("config_korven.ini")));
         Password->Timer1Timer();
+        QVERIFY(QTest::qWaitFor([] { return !Password->VerificationEnCours(); }, 120000));
     }
 
     const QStringList messages = plateforme.Messages();
@@ -297,6 +307,7 @@ void TestDemarrage::anneesVerrouillees() {
         VerrouExterne autreSession(QStringLiteral("LOCK TABLES korven.annee_scolaire WRITE"));
         QVERIFY2(autreSession.Tenu(), qPrintable(autreSession.Erreurs()));
         Password->Timer1Timer();
+        QVERIFY(QTest::qWaitFor([] { return !Password->VerificationEnCours(); }, 120000));
     }
     TSQLConnection::AttenteVerrous = avant;
     QCOMPARE(plateforme.Messages().size(), 1);
@@ -307,6 +318,113 @@ void TestDemarrage::anneesVerrouillees() {
     QVERIFY(plateforme.Terminee);
     QCOMPARE(plateforme.CodeSortie, CodeEchec);
     QVERIFY(FAssistantNouvelleAnnee->AnneeCourante.isEmpty());
+    DetruireFenetres();
+}
+
+// A configuration that someone other than root and its owner may change, or put in the place of another, is
+// not read: it could point the program at a server of theirs, which would receive the typed password. Each
+// case changes one thing of a file that is read otherwise: the file's mode, its directory's, a symbolic link
+// to it from a directory anyone may write into; the sticky bit (no one may replace another's entries) and a
+// group that may only read are accepted.
+void TestDemarrage::configurationModifiable_data() {
+    QTest::addColumn<uint>("droitsFichier");
+    QTest::addColumn<uint>("droitsDossier");
+    QTest::addColumn<bool>("parUnLien"); // read through a link that lies in a directory anyone may write into
+    QTest::addColumn<QString>("coupable"); // the path the message names; empty: the file is read
+
+    QTest::newRow("owner only") << 0600u << 0700u << false << QString();
+    QTest::newRow("its group may read") << 0640u << 0750u << false << QString();
+    QTest::newRow("anyone may write the file")
+        << 0666u << 0755u << false << QStringLiteral("korven/config_korven.ini");
+    QTest::newRow("its group may write the file")
+        << 0620u << 0755u << false << QStringLiteral("korven/config_korven.ini");
+    QTest::newRow("anyone may write the directory") << 0600u << 0777u << false << QStringLiteral("korven");
+    QTest::newRow("its group may write the directory") << 0600u << 0770u << false << QStringLiteral("korven");
+    QTest::newRow("shared directory with the sticky bit") << 0600u << 01777u << false << QString();
+    QTest::newRow("a link in a directory anyone may write")
+        << 0600u << 0700u << true << QStringLiteral("partage");
+}
+
+void TestDemarrage::configurationModifiable() {
+    QFETCH(uint, droitsFichier);
+    QFETCH(uint, droitsDossier);
+    QFETCH(bool, parUnLien);
+    QFETCH(QString, coupable);
+
+    BaseDeTest base;
+    base.Executer(
+        QStringLiteral("INSERT INTO korven.annee_scolaire (code, active) VALUES ('2025/2026', '1')"));
+    QTemporaryDir racine;
+    QVERIFY(racine.isValid());
+    const QDir dossier(racine.path());
+    const QString korven = dossier.filePath(QStringLiteral("korven"));
+    BaseDeTest::EcrireConfigurationValide(korven);
+    QString chemin = QDir(korven).filePath(QStringLiteral("config_korven.ini"));
+    QCOMPARE(::chmod(QFile::encodeName(chemin).constData(), droitsFichier), 0);
+    QCOMPARE(::chmod(QFile::encodeName(korven).constData(), droitsDossier), 0);
+    if (parUnLien) {
+        const QString partage = dossier.filePath(QStringLiteral("partage"));
+        QVERIFY(dossier.mkdir(QStringLiteral("partage")));
+        QCOMPARE(::chmod(QFile::encodeName(partage).constData(), 0777), 0);
+        const QString lien = QDir(partage).filePath(QStringLiteral("config_korven.ini"));
+        QVERIFY(QFile::link(chemin, lien));
+        chemin = lien;
+    }
+
+    TOBDataModule module;
+    const TDemarrage d = VerifierDemarrage(module, chemin);
+    if (coupable.isEmpty()) {
+        QVERIFY2(d.Issue == TIssueDemarrage::Reussi, qPrintable(d.Message));
+        return;
+    }
+    QVERIFY(d.Issue == TIssueDemarrage::Fatal);
+    QVERIFY2(d.Message.startsWith(
+                 QStringLiteral("Le fichier de configuration « %1 » pourrait être remplacé").arg(chemin)),
+             qPrintable(d.Message));
+    QVERIFY2(d.Message.contains(QStringLiteral("« %1 »").arg(dossier.filePath(coupable))),
+             qPrintable(d.Message));
+    // Nothing was sent to the server.
+    QVERIFY(module.OBOrbelanSQLConnection->Params.isEmpty());
+}
+
+// The server accepts the sign-in, then never answers the reading of the master table: the login window is
+// shown, says what it waits for, keeps its fields closed, and "&Quitter" ends the program at once, without
+// waiting for the check (it used to stay unpainted until the server's answer bound had passed).
+void TestDemarrage::serveurMuetQuitter() {
+    BaseDeTest base;
+    base.Executer(
+        QStringLiteral("INSERT INTO korven.annee_scolaire (code, active) VALUES ('2025/2026', '1')"));
+    QTemporaryDir dossier;
+    qputenv("KORVEN_SYSTEM_DIR", dossier.path().toUtf8());
+    std::optional<RelaisTcp> relais(std::in_place, ServeurDeTest::Port().toInt());
+    relais->CommandesTransmises = 1;
+    BaseDeTest::EcrireConfiguration(dossier.path(), QStringLiteral("korven"), ServeurDeTest::Hote(),
+                                    relais->Port(), ServeurDeTest::Utilisateur(),
+                                    ServeurDeTest::MotDePasse());
+
+    PlateformeScriptee plateforme;
+    plateforme.Reponses = {true};
+    CreerFenetres();
+    Password->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Password));
+    QTRY_VERIFY(Password->VerificationEnCours());
+    QTest::qWait(300);
+    // Still waiting, and the window answers.
+    QVERIFY(Password->VerificationEnCours());
+    QCOMPARE(TVerificationDemarrage::EnCours(), 1);
+    QVERIFY(Password->LabelEtat->isVisible());
+    QVERIFY(!Password->EditLogin->isEnabled());
+    QVERIFY(!Password->BitBtn1->isEnabled());
+    QVERIFY(Password->BitBtn3->isEnabled());
+    QTest::mouseClick(Password->BitBtn3, Qt::LeftButton);
+    QVERIFY(plateforme.Terminee);
+    QCOMPARE(plateforme.CodeSortie, 0);
+    QVERIFY(plateforme.Messages().first().startsWith(QStringLiteral("Êtes-vous sûr")));
+    QCOMPARE(TVerificationDemarrage::EnCours(), 1);
+
+    // The relay gone, the check ends (its connection cut) before the windows go.
+    relais.reset();
+    QTRY_COMPARE_WITH_TIMEOUT(TVerificationDemarrage::EnCours(), 0, 30000);
     DetruireFenetres();
 }
 

@@ -127,6 +127,7 @@ void TestLogin::init() {
     remises_ = 0;
     Password->show();
     Password->Timer1Timer();
+    QVERIFY(QTest::qWaitFor([] { return !Password->VerificationEnCours(); }, 120000));
     QVERIFY(plateforme_->Evenements.isEmpty());
 }
 

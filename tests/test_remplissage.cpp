@@ -35,6 +35,8 @@ public:
         CreerFenetres();
         Password->show();
         Password->Timer1Timer();
+        if (!QTest::qWaitFor([] { return !Password->VerificationEnCours(); }, 120000))
+            qWarning("the start-up check did not end");
         Q_UNUSED(base);
     }
     ~Application() { DetruireFenetres(); }

@@ -4,11 +4,16 @@
 #include "core/platform/Messages.h"
 
 #include <QRandomGenerator>
-#include <QTime>
 
-TOBDataModule* OBDataModule = nullptr;
+#include <QTime>
+#include <atomic>
+
+thread_local TOBDataModule* OBDataModule = nullptr;
 
 namespace {
+
+// Each module's connections have names of their own in the process (Qt's connections are named globally).
+std::atomic<int> modules{0};
 
 TSQLQuery* Requete(TOBDataModule* module, const QString& nom, TSQLConnection* connexion) {
     auto* requete = new TSQLQuery(module, nom);
@@ -32,10 +37,11 @@ TClientDataSet* DataSet(TOBDataModule* module, const QString& nom, const QString
 
 TOBDataModule::TOBDataModule(QObject* parent) : QObject(parent) {
     setObjectName(QStringLiteral("OBDataModule"));
+    const QString numero = QString::number(++modules);
     OBSQLConnection =
-        new TSQLConnection(QStringLiteral("OBSQLConnection"), QStringLiteral("OBCONNECTION"), this);
+        new TSQLConnection(QStringLiteral("OBSQLConnection"), QStringLiteral("OBCONNECTION_") + numero, this);
     OBOrbelanSQLConnection = new TSQLConnection(QStringLiteral("OBOrbelanSQLConnection"),
-                                                QStringLiteral("OBORBELANCONNECTION"), this);
+                                                QStringLiteral("OBORBELANCONNECTION_") + numero, this);
 
     SQLQuery1 = Requete(this, QStringLiteral("SQLQuery1"), OBSQLConnection);
     SQLQuery2 = Requete(this, QStringLiteral("SQLQuery2"), OBSQLConnection);

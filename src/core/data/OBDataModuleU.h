@@ -6,7 +6,9 @@
 #include <QObject>
 
 // The data module: both connections, the statements and read chains that several windows share, and the
-// single transaction of the year transition. Made once at start-up; lives as long as the process.
+// single transaction of the year transition. The window's thread has one, made at start-up, that lives as
+// long as the process; a thread that works on the database on its own (the start-up check, the year change)
+// makes one of its own, which it alone uses.
 //
 // Members are children with unique object names, so that cleanComponentByName finds them (the per-call
 // objects of the query pattern included).
@@ -61,5 +63,5 @@ public:
     void cleanComponentByName(const QString& ComponentName, bool Free);
 };
 
-// The one data module of the process, set while it exists.
-extern TOBDataModule* OBDataModule;
+// The data module of the calling thread, set while it exists (the last one made on that thread).
+extern thread_local TOBDataModule* OBDataModule;

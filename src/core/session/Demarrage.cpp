@@ -1,5 +1,6 @@
 #include "core/session/Demarrage.h"
 
+#include "base/AccesAutrui.h"
 #include "base/Chiffrement.h"
 #include "base/FichierIni.h"
 #include "base/KORVENFonctionsU.h"
@@ -8,8 +9,10 @@
 #include "core/data/OBDataModuleU.h"
 
 #include <QDir>
+
 #include <QFile>
 #include <QFileInfo>
+#include <atomic>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -60,6 +63,33 @@ bool DossierInterdit(const QString& chemin) {
 #endif
 }
 
+// A configuration that others may replace is not read: it could point the program at a server of theirs,
+// where the typed password would go at the sign-in.
+QString MessageConfigurationModifiable(const QString& chemin, const TAccesAutrui& acces) {
+    const QString lieu = QDir::toNativeSeparators(acces.Chemin);
+    const bool fichier = QFileInfo(acces.Chemin).isFile();
+    QString raison;
+    if (acces.AutreProprietaire)
+        raison = (fichier ? QStringLiteral("il appartient à un autre utilisateur que root (« %1 »)")
+                          : QStringLiteral("le dossier « %1 » appartient à un autre utilisateur que root et "
+                                           "que le propriétaire du fichier"))
+                     .arg(lieu);
+    else
+        raison =
+            (fichier ? QStringLiteral("son groupe ou tous les utilisateurs peuvent le modifier (droits %2)")
+                     : QStringLiteral("son groupe ou tous les utilisateurs peuvent écrire dans le dossier "
+                                      "« %1 » (droits %2, sans le sticky bit)"))
+                .arg(lieu)
+                .arg(acces.Droits, 4, 8, QLatin1Char('0'));
+    return QStringLiteral(
+               "Le fichier de configuration « %1 » pourrait être remplacé par d'autres utilisateurs "
+               "que root et son propriétaire : %2.\r\nIls pourraient diriger le programme vers un "
+               "serveur à eux, qui recevrait le mot de passe saisi. Donnez « %3 » à root ou au "
+               "propriétaire du fichier et retirez le droit d'écriture aux autres (par exemple "
+               "chown root et chmod go-w), puis relancez le programme.")
+        .arg(QDir::toNativeSeparators(chemin), raison, lieu);
+}
+
 } // namespace
 
 TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfiguration) {
@@ -81,6 +111,12 @@ TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfigu
                              .arg(QDir::toNativeSeparators(info.absolutePath())));
     if (!info.exists() || info.isDir())
         return Fin(d, TIssueDemarrage::Fatal, QStringLiteral("Le fichier de configuration est introuvable."));
+    const TAccesAutrui acces = AccesAutruiFichier(cheminConfiguration);
+    if (!acces.Erreur.isEmpty())
+        return illisible(
+            QStringLiteral("« %1 » : %2").arg(QDir::toNativeSeparators(acces.Chemin), acces.Erreur));
+    if (!acces.Sur())
+        return Fin(d, TIssueDemarrage::Fatal, MessageConfigurationModifiable(cheminConfiguration, acces));
     QString tls, autorite;
     {
         const TFichierIni fichier(cheminConfiguration);
@@ -104,9 +140,9 @@ TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfigu
                    d.MotDePasseKorven);
         QString raison;
         try {
-            const TSecuriteConnexion securite = SecuriteConnexion(tls, autorite);
-            maitre->Securite = securite;
-            module.OBSQLConnection->Securite = securite;
+            d.Securite = SecuriteConnexion(tls, autorite);
+            maitre->Securite = d.Securite;
+            module.OBSQLConnection->Securite = d.Securite;
             raison = Tester(maitre);
         } catch (const EKorven& e) {
             raison = e.Message();
@@ -143,6 +179,34 @@ TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfigu
     if (!raison.isEmpty())
         return Fin(d, TIssueDemarrage::Fatal, MessageConnexionImpossible + raison);
     return d;
+}
+
+void AppliquerDemarrage(TOBDataModule& module, const TDemarrage& d) {
+    Configurer(module.OBOrbelanSQLConnection, d.ServeurKorven, d.BDKorven, d.UtilisateurKorven, d.PortKorven,
+               d.MotDePasseKorven);
+    Configurer(module.OBSQLConnection, d.Serveur, d.BaseDeDonnees, d.Utilisateur, d.Port, d.MotDePasse);
+    module.OBOrbelanSQLConnection->Securite = d.Securite;
+    module.OBSQLConnection->Securite = d.Securite;
+}
+
+namespace {
+std::atomic<int> verificationsEnCours{0};
+} // namespace
+
+TVerificationDemarrage::TVerificationDemarrage(const QString& cheminConfiguration)
+    : chemin_(cheminConfiguration) {
+    ++verificationsEnCours;
+    connect(this, &QThread::finished, this, [] { --verificationsEnCours; });
+    connect(this, &QThread::finished, this, &QObject::deleteLater);
+}
+
+int TVerificationDemarrage::EnCours() {
+    return verificationsEnCours;
+}
+
+void TVerificationDemarrage::run() {
+    TOBDataModule module;
+    resultat_ = VerifierDemarrage(module, chemin_);
 }
 
 QString ResumeDemarrage(const TDemarrage& d, const QString& cheminConfiguration) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "base/ValeursConnexion.h"
+
 #include <QString>
+#include <QThread>
 
 class TOBDataModule;
 
@@ -29,11 +32,38 @@ struct TDemarrage {
     QString AnneeCourante, NomEtablissement;
     // The year database: the same server and account as the master database.
     QString Serveur, Port, Utilisateur, MotDePasse, BaseDeDonnees;
+    // The encryption both connections ask for (the file's keys tls and tls_ca).
+    TSecuriteConnexion Securite;
 };
 
 // Runs the check on the data module's connections with the configuration file at cheminConfiguration. The
 // optional keys tls and tls_ca of the file set the encryption of both connections.
 TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfiguration);
+
+// Gives the data module's two connections the values a successful check found (run on another module, on
+// another thread): nothing is sent to the server; each opens with its first statement.
+void AppliquerDemarrage(TOBDataModule& module, const TDemarrage& demarrage);
+
+// The start-up check on a thread of its own, with a data module of its own, so that the window that waits
+// for it stays painted and can be closed while a server takes its time to answer (up to the bound on its
+// answers). Its result is read once it has finished (QThread::finished, delivered to the window's thread).
+// It must not be destroyed while it runs: made without a parent, it deletes itself once finished.
+class TVerificationDemarrage : public QThread {
+    Q_OBJECT
+public:
+    explicit TVerificationDemarrage(const QString& cheminConfiguration);
+    // Valid once finished.
+    const TDemarrage& Resultat() const { return resultat_; }
+    // How many checks of the process are still under way: the program's end does not wait for them.
+    static int EnCours();
+
+protected:
+    void run() override;
+
+private:
+    QString chemin_;
+    TDemarrage resultat_;
+};
 
 // What a successful check found, in a few lines for a person who set the workstation up (solvane --check):
 // the file read, the server and account, the active year and its school.

@@ -64,6 +64,11 @@ TPassword::TPassword(QWidget* parent) : QDialog(parent) {
     BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
     BitBtn3->setAutoDefault(false);
 
+    LabelEtat = new QLabel(QStringLiteral("Connexion au serveur de base de données..."), this);
+    LabelEtat->setObjectName(QStringLiteral("LabelEtat"));
+    LabelEtat->setAlignment(Qt::AlignCenter);
+    LabelEtat->setVisible(false);
+
     auto* entete = new QHBoxLayout;
     entete->addWidget(Label4, 1);
     entete->addWidget(Image2);
@@ -81,6 +86,7 @@ TPassword::TPassword(QWidget* parent) : QDialog(parent) {
     page->addLayout(entete);
     page->addStretch(1);
     page->addLayout(champs);
+    page->addWidget(LabelEtat);
     page->addStretch(1);
     page->addLayout(boutons);
 

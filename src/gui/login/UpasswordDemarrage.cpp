@@ -1,5 +1,7 @@
-// The start-up check, as the login window runs it: core's check does the work; the window keeps the values it
-// found in the wizard, shows its message and ends the application when it cannot go on.
+// The start-up check, as the login window runs it: core's check does the work on a thread of its own, so that
+// the window is painted, says what it waits for and can be left with "&Quitter" while a server takes its
+// time; then the window keeps the values it found, shows its message and ends the application when it
+// cannot go on.
 #include "gui/login/Upassword.h"
 
 #include "base/KORVENFonctionsU.h"
@@ -9,12 +11,38 @@
 #include "core/session/Demarrage.h"
 #include "gui/wizard/UAssistantNouvelleAnnee.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 
 void TPassword::Timer1Timer() {
     Timer1->stop();
+    MontrerVerification(true);
+    auto* verification = new TVerificationDemarrage(GetFichierConfiguration());
+    // A copy: the check deletes itself once finished, which may happen while a box of the handler waits.
+    connect(verification, &QThread::finished, this, [this, verification] {
+        const TDemarrage demarrage = verification->Resultat();
+        DemarrageTermine(demarrage);
+    });
+    verification->start();
+}
 
-    const TDemarrage d = VerifierDemarrage(*OBDataModule, GetFichierConfiguration());
+void TPassword::MontrerVerification(bool enCours) {
+    verificationEnCours_ = enCours;
+    LabelEtat->setVisible(enCours);
+    for (QWidget* w : std::initializer_list<QWidget*>{EditLogin, EditPassword, BitBtn1, BitBtn2})
+        w->setEnabled(!enCours);
+    if (enCours)
+        BitBtn3->setFocus();
+    else
+        EditLogin->setFocus();
+}
+
+void TPassword::DemarrageTermine(const TDemarrage& d) {
+    MontrerVerification(false);
+    if (d.Issue == TIssueDemarrage::Reussi)
+        AppliquerDemarrage(*OBDataModule, d);
 
     TFAssistantNouvelleAnnee* assistant = FAssistantNouvelleAnnee;
     assistant->BDKorven = d.BDKorven;
