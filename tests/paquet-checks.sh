@@ -256,7 +256,7 @@ else
   # /etc as an overlay in a mount namespace of its own, its upper layer on a tmpfs there: what postinst
   # writes lands in that layer, listed before the namespace goes, and the machine's /etc is never touched.
   # Run twice (installation, then an upgrade); then with /etc/korven already there under other modes.
-  inspect() { # inspect <shell commands run before postinst>
+  inspect() { # inspect <shell commands run before postinst> [<shell commands run after it>]
     unshare --mount --propagation private sh -c '
       t=$(mktemp -d) && mount -t tmpfs tmpfs "$t" && mkdir "$t/u" "$t/w" &&
         mount -t overlay overlay -o "lowerdir=/etc,upperdir=$t/u,workdir=$t/w" /etc || exit 1
@@ -264,10 +264,11 @@ else
       sh "$2" configure && sh "$2" configure 1.0.0 || { echo "postinst failed"; exit 1; }
       getent group korven >/dev/null && echo "group korven"
       stat -c "%a %U:%G" /etc/korven
+      eval "$3"
       echo "written: $(cd "$t/u" && find . -mindepth 1 | sed "s|^\./||" | sort | tr "\n" " ")"
       umount /etc "$t"
       rmdir "$t"
-    ' inspect "$1" "$postinst"
+    ' inspect "$1" "$postinst" "${2:-}"
   }
   out=$(inspect "" 2>&1)
   expected="group korven
@@ -279,6 +280,21 @@ written: .pwd.lock group group- gshadow gshadow- korven "
   out=$(inspect "mkdir -m 0755 /etc/korven" 2>&1)
   grep -qx "755 root:root" <<<"$out" && ok "postinst leaves an /etc/korven already there as it is" ||
     ko "postinst leaves an /etc/korven already there as it is" "$out"
+  # What an administrator may have left there: a link (to nowhere, or to a directory anyone may change), a
+  # directory anyone may change. The installation goes on, nothing is followed or changed, and the script
+  # says what it found and what to do.
+  for cas in "a dangling link|ln -s /etc/nulle-part/korven /etc/korven|lien symbolique|test ! -e /etc/nulle-part && echo unfollowed" \
+    "a link to a directory anyone may change|mkdir -m 0777 /etc/partage && ln -s /etc/partage /etc/korven|lien symbolique|stat -c %a /etc/partage" \
+    "a directory anyone may change|mkdir -m 0777 /etc/korven|chmod 0750|stat -c %a /etc/korven"; do
+    IFS='|' read -r nom avant dit apres <<<"$cas"
+    out=$(inspect "$avant" "$apres" 2>&1)
+    if ! grep -q "postinst failed" <<<"$out" && grep -q "solvane : .*$dit" <<<"$out" &&
+      grep -qx "unfollowed\|777" <<<"$out"; then
+      ok "postinst with $nom in /etc/korven: installs, changes nothing there, says what to do"
+    else
+      ko "postinst with $nom in /etc/korven: installs, changes nothing there, says what to do" "$out"
+    fi
+  done
 fi
 
 finish
