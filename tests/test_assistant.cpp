@@ -36,7 +36,9 @@ namespace {
 
 const QString Nouvelle = QStringLiteral("bd_2026_2027");
 const QString Donnees = QStringLiteral(SOLVANE_TEST_DATA "/transition.sql");
-const QStringList& BoitesCompletes = EnvironnementTransition::BoitesCompletes;
+QStringList BoitesCompletes() {
+    return EnvironnementTransition::BoitesCompletes();
+}
 const QString NonPlaces = QStringLiteral("Il y'a encore des élèves qui n'ont pas été affectés à une nouvelle "
                                          "classe.\r\nVoulez-vous ignorer ces élèves?");
 
@@ -612,16 +614,17 @@ void TestAssistant::boutonTerminer() {
     // The connection switch counts as the first five steps, and says so.
     QString pendantConnexion;
     env.Plateforme.PendantMessage = [&](const QString& texte) {
-        if (texte == QStringLiteral("Connexion réussie à la base de donnée."))
+        if (texte == BoiteConnexionReussie)
             pendantConnexion = assistant.LabelProgression->text();
     };
     QTest::mouseClick(terminer, Qt::LeftButton);
     const int etapes = NombreEtapesTransition();
     QCOMPARE(pendantConnexion,
-             QStringLiteral("Étapes 1 à 5 sur %1 : Connexion à la nouvelle base de données (encore %2)")
+             QStringLiteral("Étapes 1 à %1 sur %2 : Connexion à la nouvelle base de données (encore %3)")
+                 .arg(EtapesConnexion)
                  .arg(etapes)
-                 .arg(etapes - 5));
-    QCOMPARE(env.Boites(), BoitesCompletes);
+                 .arg(etapes - EtapesConnexion));
+    QCOMPARE(env.Boites(), BoitesCompletes());
     QVERIFY(assistant.LabelProgression->text().startsWith(QStringLiteral("Étape %1 sur %1").arg(etapes)));
     QCOMPARE(assistant.ProgressBarTransition->value(), etapes);
     QCOMPARE(env.Base.Lignes(QStringLiteral("SELECT mat, idclasse FROM eleve"), Nouvelle),

@@ -325,19 +325,14 @@ void TestVerification::raisonDeChaqueCopie() {
 // Every copy that can say why it leaves a row behind has its reasons tried above, each one.
 void TestVerification::chaqueRaisonEprouvee() {
     for (const TEtapeCopie& etape : EtapesCopie()) {
-        if (etape.Motif.isEmpty())
-            continue;
         QStringList eprouvees;
         for (const TRaison& r : Raisons)
             if (QString::fromUtf8(r.Table) == etape.Tables.value(0))
                 eprouvees << QString::fromUtf8(r.Exemple).section(QStringLiteral(" : "), -1);
-        // The reasons the step can give: the texts its CASE returns.
-        QRegularExpression texte(QStringLiteral("THEN '([^']+)'"));
-        for (auto it = texte.globalMatch(etape.Motif); it.hasNext();) {
-            const QString raison = it.next().captured(1);
-            QVERIFY2(eprouvees.contains(raison), qPrintable(etape.Tables.value(0) + QStringLiteral(": ") +
-                                                            raison + QStringLiteral(" untried")));
-        }
+        for (const TConditionCopie& condition : etape.Conditions)
+            QVERIFY2(condition.Motif.isEmpty() || eprouvees.contains(condition.Motif),
+                     qPrintable(etape.Tables.value(0) + QStringLiteral(": ") + condition.Motif +
+                                QStringLiteral(" untried")));
     }
 }
 

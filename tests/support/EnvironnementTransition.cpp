@@ -1,49 +1,17 @@
 #include "support/EnvironnementTransition.h"
 
 #include "core/data/OBDataModuleU.h"
+#include "core/transition/EtapesTransition.h"
 
-const QString EnvironnementTransition::Fin =
-    QStringLiteral("Le processus de changement d'année scolaire est à présent terminé.\r\n"
-                   "L'application va être redémarrée.");
+const QString EnvironnementTransition::Fin = BoiteFinTransition;
 
-// The boxes of a complete run with "Elèves" ticked, in order.
-const QStringList EnvironnementTransition::BoitesCompletes = {
-    QStringLiteral("Connexion réussie à la base de donnée."),
-    QStringLiteral("Configuration"),
-    QStringLiteral("Transfert des utilisateurs terminé."),
-    QStringLiteral("Transfert des droits des utilisateurs terminé."),
-    QStringLiteral("Transfert des plages horraires Terminé"),
-    QStringLiteral("Transfert des Séries Terminé"),
-    QStringLiteral("Transfert des Examens terminé"),
-    QStringLiteral("Transfert des Examens et Series terminé"),
-    QStringLiteral("Transfert des Langues terminé"),
-    QStringLiteral("Transfert des Sections terminé"),
-    QStringLiteral("Transfert des Niveaux terminé"),
-    QStringLiteral("Transfert des Salles terminé"),
-    QStringLiteral("Transfert des Appreciations terminé"),
-    QStringLiteral("Transfert des Format de matricule terminé"),
-    QStringLiteral("Transfert des Départements terminé"),
-    QStringLiteral("Transfert des Leçons terminé"),
-    QStringLiteral("Transfert des Grades terminé"),
-    QStringLiteral("Transfert des Fonctions OK"),
-    QStringLiteral("Transfert des Personnels terminé"),
-    QStringLiteral("Transfert des Classes terminé"),
-    QStringLiteral("Transfert des Matieres terminé"),
-    QStringLiteral("Transfert des Eleves terminé"),
-    QStringLiteral("Update photo"),
-    QStringLiteral("Update Classe"),
-    QStringLiteral("Transfert des Lecons par classe terminé"),
-    QStringLiteral("Transfert des Matières par classe terminé"),
-    QStringLiteral("Transfert des Frais terminé"),
-    QStringLiteral("Transfert des Frais par Niveau terminé"),
-    QStringLiteral("Transfert des Tranches par frais terminé"),
-    QStringLiteral("Transfert des banques terminé"),
-    QStringLiteral("Transfert des Tranche par élève terminé"),
-    QStringLiteral("Transfert des Catégories de charges et charges terminé"),
-    QStringLiteral("Transfert des Motifs de reduction terminés terminé"),
-    QStringLiteral("Transfert des Cotes terminé"),
-    QStringLiteral("Update Parameters"),
-    Fin};
+QStringList EnvironnementTransition::BoitesCompletes(bool eleves) {
+    QStringList boites{BoiteConnexionReussie};
+    for (const TEtapeCopie& etape : EtapesCopie())
+        if (!etape.Boite.isEmpty() && (eleves || etape.Nature != TNatureEtape::Eleves))
+            boites << etape.Boite;
+    return boites << BoiteFinTransition;
+}
 
 EnvironnementTransition::EnvironnementTransition(const QString& fichierDonnees) {
     if (!fichierDonnees.isEmpty())

@@ -38,9 +38,10 @@ public:
     // The information and error boxes shown, in order.
     QStringList Boites() const { return Plateforme.Messages(); }
 
-    // The closing box of a completed run, and every box of a complete run with "Elèves" ticked, in order.
+    // The closing box of a completed run, and every box of a complete run in order, as the steps' records
+    // give them (the students' box only when students are carried).
     static const QString Fin;
-    static const QStringList BoitesCompletes;
+    static QStringList BoitesCompletes(bool eleves = true);
 
     // Fingerprint of korven and the new year's database.
     QStringList Empreinte();

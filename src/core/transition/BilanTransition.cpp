@@ -54,23 +54,23 @@ QList<TLigneBilan> BilanTables(const QString& ancienneBase) {
         const QString absente = QStringLiteral("NOT EXISTS (SELECT 1 FROM `") + ligne.Table +
                                 QStringLiteral("` N WHERE ") + egalites.join(QStringLiteral(" AND ")) +
                                 QLatin1Char(')');
-        TClientDataSet& comptes =
-            requete.Ouvrir({QStringLiteral("SELECT COUNT(*) AS anciennes, COALESCE(SUM(") + absente +
-                            QStringLiteral("), 0) AS absentes FROM ") + source + QStringLiteral(" O") +
-                            Ou(filtreSource)});
+        TClientDataSet& comptes = requete.Ouvrir(
+            {QStringLiteral("SELECT COUNT(*) AS anciennes, COALESCE(SUM(") + absente +
+             QStringLiteral("), 0) AS absentes FROM ") + source + QStringLiteral(" O") + Ou(filtreSource)});
         ligne.Anciennes = Entier(comptes, "anciennes");
         ligne.NonReportees = Entier(comptes, "absentes");
         if (ligne.NonReportees > 0) {
             const QString condition =
                 filtreSource.isEmpty() ? absente : filtreSource + QStringLiteral(" AND ") + absente;
-            TClientDataSet& exemples = requete.Ouvrir(
-                {QStringLiteral("SELECT CONCAT_WS(' / ', ") + cles.join(QStringLiteral(", ")) +
-                 QStringLiteral(") AS cle, ") +
-                 (e.Etiquette.isEmpty() ? QStringLiteral("NULL") : texte(e.Etiquette)) +
-                 QStringLiteral(" AS etiquette, ") + (e.Motif.isEmpty() ? QStringLiteral("NULL") : texte(e.Motif)) +
-                 QStringLiteral(" AS motif FROM ") + source + QStringLiteral(" O WHERE ") + condition +
-                 QStringLiteral(" ORDER BY ") + cles.join(QStringLiteral(", ")) +
-                 QStringLiteral(" LIMIT %1").arg(NombreExemplesBilan)});
+            TClientDataSet& exemples =
+                requete.Ouvrir({QStringLiteral("SELECT CONCAT_WS(' / ', ") + cles.join(QStringLiteral(", ")) +
+                                QStringLiteral(") AS cle, ") +
+                                (e.Etiquette.isEmpty() ? QStringLiteral("NULL") : texte(e.Etiquette)) +
+                                QStringLiteral(" AS etiquette, ") +
+                                (e.Motif().isEmpty() ? QStringLiteral("NULL") : texte(e.Motif())) +
+                                QStringLiteral(" AS motif FROM ") + source + QStringLiteral(" O WHERE ") +
+                                condition + QStringLiteral(" ORDER BY ") + cles.join(QStringLiteral(", ")) +
+                                QStringLiteral(" LIMIT %1").arg(NombreExemplesBilan)});
             for (exemples.First(); !exemples.Eof(); exemples.Next()) {
                 QString texte = exemples.FieldByName(QStringLiteral("cle")).AsString();
                 const QString etiquette = exemples.FieldByName(QStringLiteral("etiquette")).AsString();

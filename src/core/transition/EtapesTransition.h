@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -37,30 +38,44 @@ enum class TNatureEtape {
 // Where the closing year's database goes in the texts of a step: Texte() puts its name there.
 inline const QString AncienneBase = QStringLiteral("{ancienne}");
 
+// A condition a row of the closing year must meet to be copied, on that row (O), and why a row that does not
+// is left behind, as the figures say it (empty: nothing is said, the row is simply not the copy's).
+struct TConditionCopie {
+    QString Expression{};
+    QString Motif{};
+};
+
 // One step of the change between the opening of the new year and the journal entry, everything about it in
-// one record: its number, what the progress display and the figures call it, its statement's lines, the
-// information box shown once it has run (none when empty), the new year's tables it writes, and for the
-// figures of "Vérifier" and of the report how its rows compare between the two years. Unqualified names in
-// its texts are the new year's tables; names qualified by AncienneBase the closing year's; the closing year's
-// row is O in the comparison's texts.
+// one record: its number, what the progress display and the figures call it, the information box shown once
+// it has run (none when empty), the new year's tables it writes, and what it does. Unqualified names in its
+// texts are the new year's tables; names qualified by AncienneBase the closing year's; the closing year's row
+// is O.
+//
+// A copy (Copie) is stated once, column by column: its statement and the comparison of "Vérifier" and of the
+// report both follow from it. It inserts into its table (the first of Tables) the columns of the closing
+// year's table Source, each as it is unless Valeurs gives it an expression, for the rows of Source that pass
+// FiltreSource, whose key (Cles) the new year does not hold yet, and that meet every condition. The
+// comparison counts the rows of Source that pass FiltreSource and those of the new table that pass
+// FiltreCible (empty: all), names a row by its key and Etiquette (empty: the key alone), and says why one is
+// left behind from the conditions' motifs, in their order.
+// The other steps run their statement's lines as they are (Lignes).
 struct TEtapeCopie {
     int Numero = 0;
     QString Libelle{};
-    QStringList Lignes{};
     QString Boite{};
     QStringList Tables{};
     TNatureEtape Nature = TNatureEtape::Copie;
 
-    // The comparison (Copie): the closing year's table, the columns that identify a row in both years, which
-    // of the closing year's rows the step takes and which of the new year's rows it fills (empty: all), what
-    // names a row besides its key (empty: the key alone), why a row is left behind when the statement's
-    // conditions say it (a CASE giving NULL otherwise; empty: never said).
     QString Source{};
+    QStringList Colonnes{};
+    QList<QPair<QString, QString>> Valeurs{};
     QStringList Cles{};
+    QList<TConditionCopie> Conditions{};
     QString FiltreSource{};
     QString FiltreCible{};
     QString Etiquette{};
-    QString Motif{};
+
+    QStringList Lignes{};
 
     // A text of the step with the closing year's database in it (its name written unquoted).
     static QString Texte(QString texte, const QString& ancienneBase) {
@@ -68,6 +83,9 @@ struct TEtapeCopie {
     }
     // The statement's lines, for the closing year's database ancienneBase.
     QStringList Instruction(const QString& ancienneBase) const;
+    // Why a row of the closing year is left behind: a CASE over the conditions' motifs, NULL when none
+    // applies (empty when no condition has a motif). Its texts hold AncienneBase.
+    QString Motif() const;
 };
 
 // The copy steps, in their order, numbered.

@@ -411,7 +411,7 @@ bool TTransitionAnnee::Connecter(const TParametresTransition& p) {
         Signaler(QStringLiteral("Impossible de se connecter à la base de données : \r\n") + e.Message());
         return false;
     }
-    Informer(QStringLiteral("Connexion réussie à la base de donnée."));
+    Informer(BoiteConnexionReussie);
 
     // Rows written to a table without transactions would survive a rollback: refuse before writing anything.
     compteurs_.clear();
@@ -587,9 +587,7 @@ void TTransitionAnnee::Conclure(const TParametresTransition& p) {
     }
 
     Etape(NumeroEtape(TEtapeFixe::Fin), QStringLiteral("Terminé"));
-    Messages().Information(
-        QStringLiteral("Le processus de changement d'année scolaire est à présent terminé.\r\n"
-                       "L'application va être redémarrée."));
+    Messages().Information(BoiteFinTransition);
     Etape(NumeroEtape(TEtapeFixe::Redemarrage), QStringLiteral("Redémarrage de l'application"));
     FinApplication().Redemarrer();
 }

@@ -129,6 +129,13 @@ private:
     TBilanTransition bilan_;
 };
 
+// The box that says the new year's database answered (after the connection switch), and the closing box of a
+// committed change.
+inline const QString BoiteConnexionReussie = QStringLiteral("Connexion réussie à la base de donnée.");
+inline const QString BoiteFinTransition =
+    QStringLiteral("Le processus de changement d'année scolaire est à présent terminé.\r\n"
+                   "L'application va être redémarrée.");
+
 // The tables the transition writes (in the new year's database, plus korven.annee_scolaire) that do not
 // support transactions, as "base.table"; a failure would leave their rows behind after the rollback.
 QStringList TablesNonTransactionnelles(const QString& nouvelleBase);
