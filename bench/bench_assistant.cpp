@@ -2,11 +2,11 @@
 //
 // The benchmarks' school of N students (default 20,000; EcoleGeneree.h) is generated in the closing year's
 // database bd_2025_2026, its first class (6E-1) holding 2,000 of them. Then, K times (default 5):
-//   - filling: everything the sign-in does to the wizard (configuration, lists, every student with its
-//   decision
-//     and series, the list of every student ticked), beside the time the mariadb command-line client takes to
-//     fetch the rows of the same student statement (its process start included, as the floor);
-//   - first display: the wizard shown with its student list, every student listed and ticked;
+//   - filling: everything an accepted sign-in does before the wizard shows (the change opened: configuration,
+//     every student with its decision and series; the wizard made and its lists filled, every student
+//     listed, ticked), beside the time the mariadb command-line client takes to fetch the rows of the same
+//     student statement (its process start included, as the floor);
+//   - first display: the student list, every student listed and ticked, laid out and painted;
 //   - a filter change on the students page (new classes read, the list refilled);
 //   - "&Valider" with 2,000 ticked students (the large class), the list refilled after it;
 //   - one press of "Proposer une répartition" over the whole school.
@@ -19,8 +19,9 @@
 #include "EcoleGeneree.h"
 #include "OutilsBench.h"
 #include "core/data/OBDataModuleU.h"
-#include "gui/login/RemplissageAssistant.h"
+#include "core/transition/ChangementAnnee.h"
 #include "gui/wizard/ListeCochee.h"
+#include "gui/wizard/PageEleves.h"
 #include "gui/wizard/UAssistantNouvelleAnnee.h"
 #include "support/BaseDeTest.h"
 #include "support/PlateformeScriptee.h"
@@ -120,28 +121,35 @@ int main(int argc, char* argv[]) {
 
     std::vector<double> remplissages, planchers, affichages, filtres, validations, propositions;
     for (int r = 0; r < repetitions; ++r) {
-        TFAssistantNouvelleAnnee assistant;
-        assistant.AnneeCourante = QStringLiteral("2025/2026");
+        TDemarrage demarrage;
+        demarrage.AnneeCourante = QStringLiteral("2025/2026");
         // Program and floor take turns at going first.
         if (r % 2 == 1)
             planchers.push_back(Plancher());
         QElapsedTimer t;
         t.start();
-        RemplirAssistant(&assistant);
+        std::unique_ptr<TChangementAnnee> changement;
+        std::unique_ptr<TFAssistantNouvelleAnnee> fenetre;
+        try {
+            changement = TChangementAnnee::Ouvrir(demarrage, QStringLiteral("admin"), QString());
+            fenetre = std::make_unique<TFAssistantNouvelleAnnee>(*changement);
+            fenetre->Remplir();
+        } catch (const EKorven& e) {
+            Arreter(e.Message());
+        }
         remplissages.push_back(Millisecondes(t.nsecsElapsed()));
         if (r % 2 == 0)
             planchers.push_back(Plancher());
+        TFAssistantNouvelleAnnee& assistant = *fenetre;
+        TPageEleves& page = *assistant.PageEleves();
 
-        // First display: the wizard on its students page would show the list as the sign-in left it; here
-        // the list itself, every student ticked, is laid out and painted.
+        // First display: the list as the sign-in left it, every student ticked, laid out and painted.
         t.start();
-        assistant.ListeEleves->show();
-        assistant.AfficherTousLesEleves();
-        assistant.ListeEleves->Liste->repaint();
+        page.ListeEleves->show();
+        page.ListeEleves->Liste->repaint();
         QCoreApplication::processEvents();
         affichages.push_back(Millisecondes(t.nsecsElapsed()));
-        if (assistant.ListeEleves->Modele->Nombre() != n ||
-            assistant.ListeEleves->Modele->NombreCoches() != n) {
+        if (page.ListeEleves->Modele->Nombre() != n || page.ListeEleves->Modele->NombreCoches() != n) {
             Arreter(QStringLiteral("the list does not hold every student ticked"));
         }
 
@@ -149,35 +157,34 @@ int main(int argc, char* argv[]) {
         assistant.show();
         assistant.next();
         assistant.next();
-        Choisir(assistant.ComboBoxElevesSection,
-                assistant.ComboBoxElevesSection->findText(QStringLiteral("Section francophone")));
-        Choisir(assistant.ComboBoxElevesNiveau,
-                assistant.ComboBoxElevesNiveau->findText(QStringLiteral("Sixième")));
-        Choisir(assistant.ComboBoxElevesAncienneClasse,
-                assistant.ComboBoxElevesAncienneClasse->findText(QStringLiteral("Classe 6E-1")));
+        Choisir(page.ComboBoxElevesSection,
+                page.ComboBoxElevesSection->findText(QStringLiteral("Section francophone")));
+        Choisir(page.ComboBoxElevesNiveau, page.ComboBoxElevesNiveau->findText(QStringLiteral("Sixième")));
+        Choisir(page.ComboBoxElevesAncienneClasse,
+                page.ComboBoxElevesAncienneClasse->findText(QStringLiteral("Classe 6E-1")));
         t.start();
-        Choisir(assistant.ComboBoxElevesPromusRedoublantsExclus, 0);
+        Choisir(page.ComboBoxElevesPromusRedoublantsExclus, 0);
         QCoreApplication::processEvents();
         filtres.push_back(Millisecondes(t.nsecsElapsed()));
-        const int lignes = assistant.ListeEleves->Modele->Nombre();
-        assistant.ListeEleves->Modele->CocherTout(true);
-        assistant.ListeEleves->MettreBoiteAJour();
+        const int lignes = page.ListeEleves->Modele->Nombre();
+        page.ListeEleves->Modele->CocherTout(true);
+        page.ListeEleves->MettreBoiteAJour();
         t.start();
-        emit assistant.ButtonElevesValider->clicked();
+        emit page.ButtonElevesValider->clicked();
         QCoreApplication::processEvents();
         validations.push_back(Millisecondes(t.nsecsElapsed()));
-        if (lignes != GrandeClasse || assistant.DictionnaireElevesNew.size() != GrandeClasse) {
+        if (lignes != GrandeClasse || changement->Placement().size() != GrandeClasse) {
             Arreter(QStringLiteral("the large class lists %1 students, %2 placed; expected %3")
                         .arg(lignes)
-                        .arg(assistant.DictionnaireElevesNew.size())
+                        .arg(changement->Placement().size())
                         .arg(GrandeClasse));
         }
         // One press of "Proposer une répartition" over the whole school.
-        const qsizetype avant = assistant.DictionnaireElevesNew.size();
+        const qsizetype avant = changement->Placement().size();
         t.start();
-        emit assistant.ButtonProposer->clicked();
+        emit page.ButtonProposer->clicked();
         propositions.push_back(Millisecondes(t.nsecsElapsed()));
-        if (assistant.DictionnaireElevesNew.size() <= avant) {
+        if (changement->Placement().size() <= avant) {
             Arreter(QStringLiteral("the proposal placed nobody"));
         }
         assistant.hide();

@@ -7,8 +7,8 @@
 #include "core/platform/FinApplication.h"
 #include "core/session/Demarrage.h"
 #include "gui/Fenetres.h"
-#include "gui/MessagesQt.h"
-#include "gui/SonsQt.h"
+#include "gui/commun/MessagesQt.h"
+#include "gui/commun/SonsQt.h"
 #include "gui/login/Upassword.h"
 
 #include <QApplication>
@@ -68,14 +68,16 @@ int Demarrer(int argc, char* argv[]) {
     SonsQt sons;
     InstallerSons(&sons);
 
-    CreerFenetres();
-    Password->show();
-    const int code = QApplication::exec();
-    // The user left while the start-up check still waited for a server that does not answer: the process
-    // ends without waiting for it (nothing has been written anywhere).
-    if (TVerificationDemarrage::EnCours() > 0)
-        std::_Exit(code);
-    DetruireFenetres();
+    int code = 0;
+    {
+        TFenetres fenetres;
+        fenetres.Login().show();
+        code = QApplication::exec();
+        // The user left while the start-up check still waited for a server that does not answer: the process
+        // ends without waiting for it (nothing has been written anywhere).
+        if (TVerificationDemarrage::EnCours() > 0)
+            std::_Exit(code);
+    }
     InstallerSons(nullptr);
     InstallerMessages(nullptr);
     return code;

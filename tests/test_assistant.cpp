@@ -2,11 +2,17 @@
 // its check lists, errors inside a handler, and how it ends (finish, cancel, close box).
 #include "base/TitreApplication.h"
 #include "core/model/UniteCNiveau.h"
+#include "core/transition/ChangementAnnee.h"
 #include "core/transition/EtapesTransition.h"
 #include "core/transition/RapportTransition.h"
 #include "gui/journal/JournalU.h"
 #include "gui/wizard/ListeCochee.h"
+#include "gui/wizard/PageAccueil.h"
 #include "gui/wizard/PageAssistant.h"
+#include "gui/wizard/PageElements.h"
+#include "gui/wizard/PageEleves.h"
+#include "gui/wizard/PageFin.h"
+#include "gui/wizard/PageListe.h"
 #include "gui/wizard/UAssistantNouvelleAnnee.h"
 #include "gui/wizard/dialogs/UniteNouveauDepartement.h"
 #include "gui/wizard/dialogs/UniteNouvelleMatiere.h"
@@ -97,7 +103,7 @@ private slots:
 
 // The ten pages in wizard order with their titles, subtitles and header heights; only four are enabled.
 void TestAssistant::pages() {
-    EnvironnementAssistant env(false);
+    EnvironnementAssistant env;
     Assistant& a = *env.Assistant;
     QCOMPARE(a.pageIds(), QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     const QStringList noms = {"Etape0Accueil",     "Etape1ElementAImporter", "Etape2Niveau",
@@ -135,9 +141,9 @@ void TestAssistant::pages() {
     QCOMPARE(boites.size(), 8);
     for (QCheckBox* boite : boites) {
         QVERIFY(boite->isChecked());
-        QCOMPARE(boite->isEnabled(), boite == a.CheckBoxEleve);
+        QCOMPARE(boite->isEnabled(), boite == a.PageElements()->CheckBoxEleve);
     }
-    QCOMPARE(a.CheckBoxEleve->text(), QStringLiteral("Elèves"));
+    QCOMPARE(a.PageElements()->CheckBoxEleve->text(), QStringLiteral("Elèves"));
 }
 
 // The pages the user sees for a series of moves: the six disabled pages never; the students page only while
@@ -182,7 +188,7 @@ void TestAssistant::parcours() {
     QFETCH(QList<int>, pages);
     EnvironnementAssistant env;
     Assistant& a = *env.Assistant;
-    a.DictionnaireElevesNew.insert(QStringLiteral("S01"), QStringLiteral("5A"));
+    env.Changement->Valider(false, {{QStringLiteral("S01"), true}}, QStringLiteral("5A"));
     env.Plateforme.Reponses = QList<bool>(10, true);
     QSignalSpy vues(&a, &QWizard::currentIdChanged);
     a.show();
@@ -192,7 +198,7 @@ void TestAssistant::parcours() {
         else if (gestes[i] == QStringLiteral("précédent"))
             Cliquer(a.button(QWizard::BackButton));
         else
-            Basculer(a.CheckBoxEleve, facon);
+            Basculer(a.PageElements()->CheckBoxEleve, facon);
         QCOMPARE(a.currentId(), pages[i]);
     }
     for (const QList<QVariant>& vue : std::as_const(vues))
@@ -313,21 +319,21 @@ void TestAssistant::toutSelectionner() {
 
 // The six list pages are built with their lists, boxes and "Ajouter" buttons, disabled.
 void TestAssistant::listesDesPagesDesactivees() {
-    EnvironnementAssistant env(false);
+    EnvironnementAssistant env;
     Assistant& a = *env.Assistant;
-    const QList<TListeCochee*> listes = {a.CheckListBoxNiveaux,     a.CheckListBoxClasses,
-                                         a.CheckListBoxMatieres,    a.CheckListBoxDepartements,
-                                         a.CheckListBoxEnseignants, a.CheckListBoxFrais};
+    QList<TListeCochee*> listes;
+    for (int id = Assistant::Etape2Niveau; id <= Assistant::Etape7FraisExigibles; ++id)
+        listes << a.PageListe(Assistant::Etape(id))->Liste;
     for (TListeCochee* liste : listes) {
         QCOMPARE(liste->Boite->text(), QStringLiteral("Tout selectionner"));
         QCOMPARE(liste->Boite->checkState(), Qt::Unchecked);
         QCOMPARE(liste->Modele->Nombre(), 0);
         QVERIFY(!liste->isEnabled());
     }
-    for (QPushButton* bouton :
-         {a.ButtonNiveauAjouter, a.ButtonClasseAjouter, a.ButtonMatiereAjouter, a.ButtonDepartementAjouter})
-        QCOMPARE(bouton->text(), QStringLiteral("Ajouter"));
-    QCOMPARE(a.CheckListBoxNiveaux->Liste->objectName(), QStringLiteral("CheckListBoxNiveaux"));
+    for (const char* nom :
+         {"ButtonNiveauAjouter", "ButtonClasseAjouter", "ButtonMatiereAjouter", "ButtonDepartementAjouter"})
+        QCOMPARE(a.findChild<QPushButton*>(QString::fromLatin1(nom))->text(), QStringLiteral("Ajouter"));
+    QCOMPARE(listes.first()->Liste->objectName(), QStringLiteral("CheckListBoxNiveaux"));
 }
 
 // The "Ajouter" buttons open a new window of their kind, modally; the level window shows the last level of
@@ -354,7 +360,7 @@ void TestAssistant::ouverturesDesDialogues() {
     QFETCH(int, niveaux);
     QFETCH(QString, titre);
     QFETCH(QString, precedent);
-    EnvironnementAssistant env(false);
+    EnvironnementAssistant env;
     Assistant& a = *env.Assistant;
     DefinirTitreApplication(QStringLiteral("Solvane"));
     TCNiveau sixieme(QStringLiteral("6E"), QStringLiteral("Sixième"), 1);
@@ -364,7 +370,7 @@ void TestAssistant::ouverturesDesDialogues() {
         lignes.push_back({QStringLiteral("Sixième"), QStringLiteral("6E"), &sixieme, false});
         lignes.push_back({QStringLiteral("Cinquième"), QStringLiteral("5E"), &cinquieme, false});
     }
-    a.CheckListBoxNiveaux->Modele->Remplacer(std::move(lignes));
+    a.PageListe(Assistant::Etape2Niveau)->Liste->Modele->Remplacer(std::move(lignes));
     a.show();
 
     QString titreVu, precedentVu;
@@ -393,7 +399,7 @@ void TestAssistant::ouverturesDesDialogues() {
     if (bouton == QLatin1String("ButtonNiveauAjouter")) {
         QVERIFY(appel);
         QCOMPARE(env.Plateforme.Evenements, QStringList{QStringLiteral("Son: son\\succes.wav")});
-        QCOMPARE(a.CheckListBoxNiveaux->Modele->NombreCoches(), niveaux);
+        QCOMPARE(a.PageListe(Assistant::Etape2Niveau)->Liste->Modele->NombreCoches(), niveaux);
         // Nothing is stored by the wizard's level window.
         QCOMPARE(env.Base
                      .Valeur(QStringLiteral("SELECT COUNT(*) FROM niveau WHERE code = '4E'"),
@@ -407,15 +413,17 @@ void TestAssistant::ouverturesDesDialogues() {
 // The welcome page opens the operations journal of the year being closed, for the current month.
 void TestAssistant::journalDesOperations() {
     EnvironnementAssistant env;
-    Assistant& a = *env.Assistant;
     env.Base.Executer(
         QStringLiteral("INSERT INTO journal (utilisateur, libelle, poste, operation, domaine, date, "
                        "heure) VALUES ('admin', 'Ouverture du mois', 'PC-1', 'Connexion', "
                        "'Administration de la Base de donnees', CURDATE(), '08:00')"),
         QStringLiteral("bd_2025_2026"));
     TJournal journal;
-    a.show();
-    QCOMPARE(a.ButtonJournal->text(), QStringLiteral("&Journal des opérations"));
+    TFAssistantNouvelleAnnee assistant(*env.Changement, &journal);
+    assistant.Remplir();
+    assistant.show();
+    QPushButton* bouton = assistant.PageAccueil()->ButtonJournal;
+    QCOMPARE(bouton->text(), QStringLiteral("&Journal des opérations"));
     QString annee;
     int lignes = -1;
     QTimer::singleShot(0, &journal, [&] {
@@ -425,11 +433,11 @@ void TestAssistant::journalDesOperations() {
         lignes = journal.DBGrid1->model()->rowCount();
         journal.close();
     });
-    QTest::mouseClick(a.ButtonJournal, Qt::LeftButton);
+    QTest::mouseClick(bouton, Qt::LeftButton);
     QCOMPARE(annee, QStringLiteral("2025/2026"));
     QCOMPARE(lignes, 1);
     QVERIFY(env.Plateforme.Messages().isEmpty());
-    QCOMPARE(a.currentId(), int(Assistant::Etape0Accueil));
+    QCOMPARE(assistant.currentId(), int(Assistant::Etape0Accueil));
 }
 
 // Leaving the students page with students not placed asks; Non keeps the page, Oui moves on. With every
@@ -453,10 +461,10 @@ void TestAssistant::elevesNonPlaces() {
     Assistant& a = *env.Assistant;
     env.AllerAuxEleves();
     if (tousPlaces)
-        for (const auto& [matricule, eleve] : a.DictionnaireEleves)
-            a.DictionnaireElevesNew.insert(matricule, QStringLiteral("5A"));
+        for (const auto& [matricule, eleve] : env.Changement->DictionnaireEleves())
+            env.Changement->Valider(false, {{matricule, true}}, QStringLiteral("5A"));
     else
-        a.DictionnaireElevesNew.insert(QStringLiteral("S01"), QStringLiteral("5A"));
+        env.Changement->Valider(false, {{QStringLiteral("S01"), true}}, QStringLiteral("5A"));
     env.Plateforme.Reponses = reponses;
     Cliquer(a.button(QWizard::NextButton));
     QCOMPARE(a.currentId(), page);
@@ -469,9 +477,10 @@ void TestAssistant::erreurDansUnGestionnaire() {
     EnvironnementAssistant env;
     Assistant& a = *env.Assistant;
     env.AllerAuxEleves();
-    a.DictionnaireElevesNew.insert(QStringLiteral("S31"), QStringLiteral("F2A"));
+    env.Changement->Valider(false, {{QStringLiteral("S31"), true}}, QStringLiteral("F2A"));
     env.Base.Executer(QStringLiteral("RENAME TABLE classe TO classe_cachee"), QStringLiteral("bd_2025_2026"));
-    EnvironnementAssistant::Choisir(a.ComboBoxElevesSection, QStringLiteral("Section francophone"));
+    EnvironnementAssistant::Choisir(a.PageEleves()->ComboBoxElevesSection,
+                                    QStringLiteral("Section francophone"));
     QCOMPARE(env.Plateforme.Messages().size(), 1);
     QVERIFY2(env.Plateforme.Messages().first().contains(QStringLiteral("classe")),
              qPrintable(env.Plateforme.Messages().first()));
@@ -480,10 +489,12 @@ void TestAssistant::erreurDansUnGestionnaire() {
 
     env.Base.Executer(QStringLiteral("RENAME TABLE classe_cachee TO classe"), QStringLiteral("bd_2025_2026"));
     env.Plateforme.Vider();
-    EnvironnementAssistant::Choisir(a.ComboBoxElevesSection, QStringLiteral("Anglophone section"));
-    EnvironnementAssistant::Choisir(a.ComboBoxElevesSection, QStringLiteral("Section francophone"));
+    EnvironnementAssistant::Choisir(a.PageEleves()->ComboBoxElevesSection,
+                                    QStringLiteral("Anglophone section"));
+    EnvironnementAssistant::Choisir(a.PageEleves()->ComboBoxElevesSection,
+                                    QStringLiteral("Section francophone"));
     QVERIFY(env.Plateforme.Messages().isEmpty());
-    QCOMPARE(a.ComboBoxElevesAncienneClasse->count(), 2);
+    QCOMPARE(a.PageEleves()->ComboBoxElevesAncienneClasse->count(), 2);
 
     // Leaving the elements page refreshes the students page: an error there keeps the wizard on the elements
     // page.
@@ -511,7 +522,7 @@ void TestAssistant::verifierPuisTerminer() {
     Assistant& a = *env.Assistant;
     env.Plateforme.Reponses = {true};
     env.AllerAuxEleves();
-    Cliquer(a.ButtonProposer);
+    Cliquer(a.PageEleves()->ButtonProposer);
     env.Plateforme.Vider();
     Cliquer(a.button(QWizard::NextButton));
     QCOMPARE(a.currentId(), int(Assistant::Etape8Fin));
@@ -522,36 +533,39 @@ void TestAssistant::verifierPuisTerminer() {
     };
     const QStringList avant = empreinte();
 
-    QVERIFY(!a.ArbreVerification->isVisible());
-    Cliquer(a.ButtonVerifier);
+    QVERIFY(!a.PageFin()->ArbreVerification->isVisible());
+    Cliquer(a.PageFin()->ButtonVerifier);
+    env.AttendreFinExecution();
     QVERIFY(env.Plateforme.Evenements.isEmpty());
     QCOMPARE(empreinte(), avant);
-    QVERIFY(a.ArbreVerification->isVisible());
-    QVERIFY2(a.LabelVerification->text().contains(QStringLiteral("9 élèves seront placés")),
-             qPrintable(a.LabelVerification->text()));
+    QVERIFY(a.PageFin()->ArbreVerification->isVisible());
+    QVERIFY2(a.PageFin()->LabelVerification->text().contains(QStringLiteral("9 élèves seront placés")),
+             qPrintable(a.PageFin()->LabelVerification->text()));
     QStringList tables;
-    for (int i = 0; i < a.ArbreVerification->topLevelItemCount(); ++i)
-        tables << a.ArbreVerification->topLevelItem(i)->text(0);
+    for (int i = 0; i < a.PageFin()->ArbreVerification->topLevelItemCount(); ++i)
+        tables << a.PageFin()->ArbreVerification->topLevelItem(i)->text(0);
     QVERIFY(tables.contains(QStringLiteral("Classes (classe)")));
     QCOMPARE(tables.constLast(), QStringLiteral("Élèves avec une décision mais sans classe"));
-    QCOMPARE(a.ArbreVerification->topLevelItem(tables.size() - 1)->text(3), QStringLiteral("3"));
+    QCOMPARE(a.PageFin()->ArbreVerification->topLevelItem(tables.size() - 1)->text(3), QStringLiteral("3"));
     QVERIFY(a.button(QWizard::FinishButton)->isEnabled());
 
     // The students page reads the closing year as before.
     a.back();
-    EnvironnementAssistant::Choisir(a.ComboBoxElevesSection, QStringLiteral("Section francophone"));
-    QCOMPARE(a.ComboBoxElevesNiveau->currentText(), QStringLiteral("Sixième"));
+    EnvironnementAssistant::Choisir(a.PageEleves()->ComboBoxElevesSection,
+                                    QStringLiteral("Section francophone"));
+    QCOMPARE(a.PageEleves()->ComboBoxElevesNiveau->currentText(), QStringLiteral("Sixième"));
     QVERIFY(env.Plateforme.Messages().isEmpty());
     env.Plateforme.Reponses = {true};
     Cliquer(a.button(QWizard::NextButton));
     env.Plateforme.Vider();
 
     QList<TRapportTransition> rapports;
-    a.MontrerRapportTransition = [&](const TRapportTransition& r) {
+    a.PageFin()->MontrerRapportTransition = [&](const TRapportTransition& r) {
         rapports << r;
         env.Plateforme.Evenements << QStringLiteral("Rapport");
     };
     Cliquer(a.button(QWizard::FinishButton));
+    env.AttendreFinExecution();
     QCOMPARE(rapports.size(), 1);
     const TRapportTransition& r = rapports.first();
     QCOMPARE(r.AncienneAnnee, QStringLiteral("2025/2026"));
@@ -573,25 +587,20 @@ void TestAssistant::verifierPuisTerminer() {
     QCOMPARE(env.Base.Valeur(QStringLiteral("SELECT COUNT(*) FROM eleve"), Nouvelle).toInt(), 9);
 }
 
-// "&Terminer" on the wizard's last page runs the transition with the wizard's values and shows the steps;
-// after a failure the wizard stays open with the button usable again.
+// "&Terminer" on the wizard's last page runs the transition with the change's values, on a thread of its own,
+// and shows the steps; after a failure the wizard stays open with the button usable again.
 void TestAssistant::boutonTerminer() {
     EnvironnementTransition env(Donnees);
-    TFAssistantNouvelleAnnee assistant;
-    assistant.AnneeCourante = QStringLiteral("2025/2026");
-    assistant.Serveur = ServeurDeTest::Hote();
-    assistant.Port = ServeurDeTest::Port();
-    assistant.Utilisateur = ServeurDeTest::Utilisateur();
-    assistant.MotDePasse = QStringLiteral("mauvais");
-    assistant.NomEtablissement = QStringLiteral("Collège d'Akwa");
-    assistant.Login = QStringLiteral("admin");
-    assistant.EditAnneeScolaire->setText(QStringLiteral("2026/2027"));
     env.AjouterEleve(QStringLiteral("E001"), QStringLiteral("Ndoumbè"), QStringLiteral("Éloïse"),
                      QStringLiteral("6A"));
-    assistant.DictionnaireEleves = std::move(env.Eleves);
-    assistant.DictionnaireElevesNew = env.Placement;
+    const std::unique_ptr<TChangementAnnee> changement = env.Changement();
+    TFAssistantNouvelleAnnee assistant(*changement);
+    TPageFin& fin = *assistant.PageFin();
     int rapports = 0;
-    assistant.MontrerRapportTransition = [&rapports](const TRapportTransition&) { ++rapports; };
+    fin.MontrerRapportTransition = [&rapports](const TRapportTransition&) { ++rapports; };
+    const auto attendre = [&fin] {
+        return QTest::qWaitFor([&fin] { return !fin.ExecutionEnCours(); }, 120000);
+    };
     assistant.show();
     // Welcome, elements, students (every student placed: no question), last page.
     assistant.next();
@@ -601,23 +610,31 @@ void TestAssistant::boutonTerminer() {
     QAbstractButton* terminer = assistant.button(QWizard::FinishButton);
     QCOMPARE(terminer->text(), QStringLiteral("&Terminer"));
 
+    env.Base.Executer(QStringLiteral("RENAME TABLE bd_2025_2026.heures TO bd_2025_2026.h"));
     QTest::mouseClick(terminer, Qt::LeftButton);
-    QCOMPARE(env.Boites().size(), 1);
-    QVERIFY(env.Boites().first().startsWith(
-        QStringLiteral("Impossible de se connecter à la base de données : \r\n")));
+    // Under way: nothing of the wizard can be pressed, and it cannot be closed.
+    QVERIFY(fin.ExecutionEnCours());
+    QVERIFY(!terminer->isEnabled());
+    QVERIFY(!assistant.button(QWizard::CancelButton)->isEnabled());
+    QVERIFY(!assistant.close());
+    QVERIFY(attendre());
+    QVERIFY2(env.Boites().constLast().startsWith(QStringLiteral("Une erreur est survenue : \r\n")),
+             qPrintable(env.Boites().constLast()));
+    QVERIFY(env.Boites().constLast().contains(QStringLiteral("heures")));
     QVERIFY(assistant.isVisible());
     QVERIFY(terminer->isEnabled());
-    QCOMPARE(assistant.NouvelleBD, Nouvelle);
+    QCOMPARE(fin.NouvelleBD(), Nouvelle);
 
-    assistant.MotDePasse = ServeurDeTest::MotDePasse();
+    env.Base.Executer(QStringLiteral("RENAME TABLE bd_2025_2026.h TO bd_2025_2026.heures"));
     env.Plateforme.Vider();
     // The connection switch counts as the first five steps, and says so.
     QString pendantConnexion;
     env.Plateforme.PendantMessage = [&](const QString& texte) {
         if (texte == BoiteConnexionReussie)
-            pendantConnexion = assistant.LabelProgression->text();
+            pendantConnexion = fin.LabelProgression->text();
     };
     QTest::mouseClick(terminer, Qt::LeftButton);
+    QVERIFY(attendre());
     const int etapes = NombreEtapesTransition();
     QCOMPARE(pendantConnexion,
              QStringLiteral("Étapes 1 à %1 sur %2 : Connexion à la nouvelle base de données (encore %3)")
@@ -625,8 +642,8 @@ void TestAssistant::boutonTerminer() {
                  .arg(etapes)
                  .arg(etapes - EtapesConnexion));
     QCOMPARE(env.Boites(), BoitesCompletes());
-    QVERIFY(assistant.LabelProgression->text().startsWith(QStringLiteral("Étape %1 sur %1").arg(etapes)));
-    QCOMPARE(assistant.ProgressBarTransition->value(), etapes);
+    QVERIFY(fin.LabelProgression->text().startsWith(QStringLiteral("Étape %1 sur %1").arg(etapes)));
+    QCOMPARE(fin.ProgressBarTransition->value(), etapes);
     QCOMPARE(env.Base.Lignes(QStringLiteral("SELECT mat, idclasse FROM eleve"), Nouvelle),
              QStringList{QStringLiteral("E001|6A")});
     QCOMPARE(env.Plateforme.Evenements.constLast(), QStringLiteral("Redémarrage"));
@@ -637,7 +654,8 @@ void TestAssistant::boutonTerminer() {
 void TestAssistant::boutonAnnuler() {
     EnvironnementTransition env(Donnees);
     const QStringList avant = env.Empreinte();
-    TFAssistantNouvelleAnnee assistant;
+    const std::unique_ptr<TChangementAnnee> changement = env.Changement();
+    TFAssistantNouvelleAnnee assistant(*changement);
     assistant.show();
     assistant.next();
     QTest::mouseClick(assistant.button(QWizard::CancelButton), Qt::LeftButton);
@@ -652,26 +670,25 @@ void TestAssistant::echap() {
     EnvironnementAssistant env;
     Assistant& a = *env.Assistant;
     env.AllerAuxEleves();
-    a.DictionnaireElevesNew.insert(QStringLiteral("S01"), QStringLiteral("5A"));
+    env.Changement->Valider(false, {{QStringLiteral("S01"), true}}, QStringLiteral("5A"));
     QTest::keyClick(&a, Qt::Key_Escape);
     QVERIFY(env.Plateforme.Terminee);
     QVERIFY(env.Plateforme.Messages().isEmpty());
     QVERIFY(!a.isVisible());
 }
 
-// The close box closes the shared result sets, releases the maps and ends the application as "Annuler" does.
+// The close box ends the application as "Annuler" does, nothing written.
 void TestAssistant::caseDeFermeture() {
     EnvironnementAssistant env;
     Assistant& a = *env.Assistant;
     env.AllerAuxEleves();
-    a.DictionnaireElevesNew.insert(QStringLiteral("S01"), QStringLiteral("5A"));
+    env.Changement->Valider(false, {{QStringLiteral("S01"), true}}, QStringLiteral("5A"));
+    const QStringList avant = env.Base.Empreinte(QStringLiteral("korven")) + env.Base.Empreinte(Nouvelle);
     QVERIFY(a.close());
     QVERIFY(env.Plateforme.Terminee);
-    QVERIFY(a.DictionnaireEleves.empty());
-    QVERIFY(a.DictionnaireDecisions.isEmpty());
-    QVERIFY(a.DictionnaireElevesNew.isEmpty());
-    QCOMPARE(a.CheckListBoxEleves->model()->rowCount(), 0);
+    QVERIFY(env.Plateforme.Messages().isEmpty());
     QVERIFY(!a.isVisible());
+    QCOMPARE(env.Base.Empreinte(QStringLiteral("korven")) + env.Base.Empreinte(Nouvelle), avant);
 }
 
 QTEST_MAIN(TestAssistant)

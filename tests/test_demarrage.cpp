@@ -202,13 +202,14 @@ void TestDemarrage::verification() {
     }
 
     PlateformeScriptee plateforme;
-    CreerFenetres();
+    auto fenetres = std::make_unique<TFenetres>();
+    TPassword* Password = &fenetres->Login();
     {
         std::optional<LectureInterdite> sansDroit;
         if (fichier == Fichier::Illisible)
             sansDroit.emplace(dossier.filePath(QStringLiteral("config_korven.ini")));
         Password->Timer1Timer();
-        QVERIFY(QTest::qWaitFor([] { return !Password->VerificationEnCours(); }, 120000));
+        QVERIFY(QTest::qWaitFor([Password] { return !Password->VerificationEnCours(); }, 120000));
     }
 
     const QStringList messages = plateforme.Messages();
@@ -229,7 +230,7 @@ void TestDemarrage::verification() {
     QCOMPARE(plateforme.Terminee, fin);
     // A fatal end is a failure for whoever started the program.
     QCOMPARE(plateforme.CodeSortie, fin ? CodeEchec : -1);
-    QCOMPARE(FAssistantNouvelleAnnee->AnneeCourante, anneeCourante);
+    QCOMPARE(Password->Demarrage().AnneeCourante, anneeCourante);
     QVERIFY(base.Lignes(QStringLiteral("SHOW DATABASES LIKE 'bd\\_injection'")).isEmpty());
 
     if (fichier == Fichier::Absent) {
@@ -242,7 +243,7 @@ void TestDemarrage::verification() {
         QVERIFY(OBDataModule->OBSQLConnection->Params.isEmpty());
     }
     if (anneeCourante == QLatin1String("2025/2026")) {
-        TFAssistantNouvelleAnnee* a = FAssistantNouvelleAnnee;
+        const TDemarrage* a = &Password->Demarrage();
         QCOMPARE(a->BDKorven, QStringLiteral("korven"));
         QCOMPARE(a->ServeurKorven, hote);
         QCOMPARE(a->PortKorven, port);
@@ -262,7 +263,7 @@ void TestDemarrage::verification() {
         // The year connection was tested and closed again; the first statement opens it.
         QVERIFY(!OBDataModule->OBSQLConnection->Connected());
     }
-    DetruireFenetres();
+    fenetres.reset();
 }
 
 // The check runs once, from the window's own 10 ms timer, when the event loop runs.
@@ -275,7 +276,8 @@ void TestDemarrage::minuterieUnique() {
     BaseDeTest::EcrireConfigurationValide(dossier.path());
 
     PlateformeScriptee plateforme;
-    CreerFenetres();
+    auto fenetres = std::make_unique<TFenetres>();
+    TPassword* Password = &fenetres->Login();
     QVERIFY(Password->Timer1->isActive());
     QCOMPARE(Password->Timer1->interval(), 10);
     QTRY_COMPARE(plateforme.Messages().size(), 1);
@@ -284,8 +286,8 @@ void TestDemarrage::minuterieUnique() {
              QStringList{QStringLiteral("Aucune année n'est active, l'application va se terminer")});
     QVERIFY(!Password->Timer1->isActive());
     // Only the login window is shown.
-    QVERIFY(!FAssistantNouvelleAnnee->isVisible());
-    DetruireFenetres();
+    QVERIFY(fenetres->Assistant() == nullptr);
+    fenetres.reset();
 }
 
 // The table of years locked by another session (a maintenance that locks the tables): the check fails with
@@ -300,14 +302,15 @@ void TestDemarrage::anneesVerrouillees() {
     BaseDeTest::EcrireConfigurationValide(dossier.path());
 
     PlateformeScriptee plateforme;
-    CreerFenetres();
+    auto fenetres = std::make_unique<TFenetres>();
+    TPassword* Password = &fenetres->Login();
     const int avant = TSQLConnection::AttenteVerrous;
     TSQLConnection::AttenteVerrous = 1;
     {
         VerrouExterne autreSession(QStringLiteral("LOCK TABLES korven.annee_scolaire WRITE"));
         QVERIFY2(autreSession.Tenu(), qPrintable(autreSession.Erreurs()));
         Password->Timer1Timer();
-        QVERIFY(QTest::qWaitFor([] { return !Password->VerificationEnCours(); }, 120000));
+        QVERIFY(QTest::qWaitFor([Password] { return !Password->VerificationEnCours(); }, 120000));
     }
     TSQLConnection::AttenteVerrous = avant;
     QCOMPARE(plateforme.Messages().size(), 1);
@@ -317,8 +320,8 @@ void TestDemarrage::anneesVerrouillees() {
              qPrintable(plateforme.Messages().first()));
     QVERIFY(plateforme.Terminee);
     QCOMPARE(plateforme.CodeSortie, CodeEchec);
-    QVERIFY(FAssistantNouvelleAnnee->AnneeCourante.isEmpty());
-    DetruireFenetres();
+    QVERIFY(Password->Demarrage().AnneeCourante.isEmpty());
+    fenetres.reset();
 }
 
 // A configuration that someone other than root and its owner may change, or put in the place of another, is
@@ -404,7 +407,8 @@ void TestDemarrage::serveurMuetQuitter() {
 
     PlateformeScriptee plateforme;
     plateforme.Reponses = {true};
-    CreerFenetres();
+    auto fenetres = std::make_unique<TFenetres>();
+    TPassword* Password = &fenetres->Login();
     Password->show();
     QVERIFY(QTest::qWaitForWindowExposed(Password));
     QTRY_VERIFY(Password->VerificationEnCours());
@@ -425,7 +429,7 @@ void TestDemarrage::serveurMuetQuitter() {
     // The relay gone, the check ends (its connection cut) before the windows go.
     relais.reset();
     QTRY_COMPARE_WITH_TIMEOUT(TVerificationDemarrage::EnCours(), 0, 30000);
-    DetruireFenetres();
+    fenetres.reset();
 }
 
 QTEST_MAIN(TestDemarrage)

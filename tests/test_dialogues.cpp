@@ -109,8 +109,6 @@ private slots:
     void clavier();
     void fermeture_data();
     void fermeture();
-    void fenetresDeDemarrage_data();
-    void fenetresDeDemarrage();
     void listesTriees();
     void ouvertureParLAssistant();
 
@@ -441,44 +439,6 @@ void TestDialogues::fermeture() {
         QCOMPARE(niveau->EditNiveauPrecedent->text(), QStringLiteral("Aucun"));
     QVERIFY(plateforme_->Evenements.isEmpty());
     QVERIFY(requetes_.isEmpty());
-}
-
-void TestDialogues::fenetresDeDemarrage_data() {
-    QTest::addColumn<QString>("fenetre");
-    QTest::newRow("niveau") << "niveau";
-    QTest::newRow("matière") << "matiere";
-    QTest::newRow("département") << "departement";
-    QTest::newRow("classe") << "classe";
-}
-
-// The window made at start-up stays the program's one; those made later by the wizard come and go without
-// taking its place.
-void TestDialogues::fenetresDeDemarrage() {
-    QFETCH(QString, fenetre);
-    const auto globale = [&]() -> QDialog* {
-        if (fenetre == QLatin1String("niveau"))
-            return EnregNive;
-        if (fenetre == QLatin1String("matiere"))
-            return FormNouvelleMatiere;
-        if (fenetre == QLatin1String("departement"))
-            return FormNouveauDepartement;
-        return FormNouvelleClasse;
-    };
-    QCOMPARE(globale(), nullptr);
-    QDialog* demarrage = Creer(fenetre);
-    QCOMPARE(globale(), demarrage);
-    {
-        QWidget assistant;
-        QPointer<QDialog> autre(Creer(fenetre, &assistant));
-        QCOMPARE(globale(), demarrage);
-        autre->show();
-        autre->close();
-        RetourBoucle();
-        QCOMPARE(globale(), demarrage);
-    }
-    QCOMPARE(globale(), demarrage);
-    delete demarrage;
-    QCOMPARE(globale(), nullptr);
 }
 
 // The class window's lists keep their items sorted as the user's language sorts them, whichever way they are

@@ -4,9 +4,9 @@
 #include "core/data/OBDataModuleU.h"
 #include "core/platform/FinApplication.h"
 #include "core/platform/Poste.h"
+#include "core/transition/ChangementAnnee.h"
 #include "gui/Fenetres.h"
 #include "gui/login/Upassword.h"
-#include "gui/wizard/UAssistantNouvelleAnnee.h"
 #include "support/BaseDeTest.h"
 #include "support/PlateformeScriptee.h"
 #include "support/VerrouExterne.h"
@@ -81,7 +81,10 @@ private:
     BaseDeTest* base_ = nullptr;
     PlateformeScriptee* plateforme_ = nullptr;
     QTemporaryDir* dossier_ = nullptr;
-    int remises_ = 0; // hand-overs to the wizard
+    int remises_ = 0;                              // hand-overs to the wizard
+    std::unique_ptr<TChangementAnnee> changement_; // the last one handed over
+    std::unique_ptr<TFenetres> fenetres_;
+    TPassword* Password = nullptr;
 
     void Valider(const QString& login, const QString& motDePasse) {
         Taper(Password->EditLogin, login);
@@ -122,17 +125,22 @@ void TestLogin::init() {
 
     plateforme_ = new PlateformeScriptee;
     DefinirTitreApplication(QStringLiteral("Solvane"));
-    CreerFenetres();
-    Password->RemplirAssistant = [this] { ++remises_; };
+    fenetres_ = std::make_unique<TFenetres>();
+    Password = &fenetres_->Login();
+    Password->SessionOuverte = [this](std::unique_ptr<TChangementAnnee> changement) {
+        ++remises_;
+        changement_ = std::move(changement);
+    };
     remises_ = 0;
     Password->show();
     Password->Timer1Timer();
-    QVERIFY(QTest::qWaitFor([] { return !Password->VerificationEnCours(); }, 120000));
+    QVERIFY(QTest::qWaitFor([this] { return !Password->VerificationEnCours(); }, 120000));
     QVERIFY(plateforme_->Evenements.isEmpty());
 }
 
 void TestLogin::cleanup() {
-    DetruireFenetres();
+    changement_.reset();
+    fenetres_.reset();
     delete plateforme_;
     delete dossier_;
     delete base_;
@@ -219,13 +227,18 @@ void TestLogin::sequences() {
         QCOMPARE(Password->EditPassword->text(), QStringLiteral("Ancien2026"));
 }
 
-// An accepted sign-in hands its values to the wizard and names the school in the title.
+// An accepted sign-in hands the year change it opens over (the account, the start-up's values), keeps the
+// typed password nowhere, and names the school in the title.
 void TestLogin::connexionAcceptee() {
     Valider(QStringLiteral("O'Neil"), QStringLiteral("shamrock"));
     QCOMPARE(remises_, 1);
-    QCOMPARE(FAssistantNouvelleAnnee->Login, QStringLiteral("O'Neil"));
-    QCOMPARE(FAssistantNouvelleAnnee->Password, QStringLiteral("shamrock"));
-    QCOMPARE(FAssistantNouvelleAnnee->Name, QStringLiteral("Seán O'Neil"));
+    QVERIFY(changement_ != nullptr);
+    QCOMPARE(changement_->Login(), QStringLiteral("O'Neil"));
+    QCOMPARE(changement_->NomUtilisateur(), QStringLiteral("Seán O'Neil"));
+    QCOMPARE(changement_->AnneeCourante(), QStringLiteral("2025/2026"));
+    QCOMPARE(changement_->NouvelleAnnee(), QStringLiteral("2026/2027"));
+    QCOMPARE(changement_->Demarrage().Serveur, ServeurDeTest::Hote());
+    QVERIFY(Password->EditPassword->text().isEmpty());
     QCOMPARE(TitreApplication(), QStringLiteral("Solvane - Lycée bilingue de Bépanda"));
     QVERIFY(!OBDataModule->ClientDataSetDonnees1->Active());
     QVERIFY(plateforme_->Evenements.isEmpty());

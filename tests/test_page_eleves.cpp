@@ -1,6 +1,8 @@
 // The students page driven through its controls, on the school of tests/data/assistant.sql: the lists each
 // choice offers, the students listed, placing and un-placing, the page's messages.
+#include "core/transition/ChangementAnnee.h"
 #include "gui/wizard/ListeCochee.h"
+#include "gui/wizard/PageEleves.h"
 #include "gui/wizard/UAssistantNouvelleAnnee.h"
 #include "support/Basculer.h"
 #include "support/EnvironnementAssistant.h"
@@ -40,7 +42,7 @@ QStringList Codes(const QComboBox* boite) {
 // them.
 void Classe(Env& env, const QString& section, const QString& niveau, const QString& ancienne,
             const QString& filtre = QStringLiteral("Ignorer")) {
-    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    TPageEleves& a = env.Eleves();
     if (a.ComboBoxElevesSection->currentText() != section)
         Env::Choisir(a.ComboBoxElevesSection, section);
     if (a.ComboBoxElevesNiveau->currentText() != niveau)
@@ -73,12 +75,13 @@ private slots:
     void validerSansCoche();
     void sectionSansNiveaux();
     void proposerUneRepartition();
+    void pageSeule();
 };
 
 // As the sign-in leaves it, then as leaving the elements page shows it.
 void TestPageEleves::etatInitial() {
     Env env;
-    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    TPageEleves& a = env.Eleves();
     QCOMPARE(Env::Textes(a.ComboBoxElevesSection),
              QStringList({"Anglophone section", "Section francophone", "Section vide"}));
     QCOMPARE(a.ComboBoxElevesSection->currentIndex(), 0);
@@ -99,7 +102,7 @@ void TestPageEleves::etatInitial() {
     QCOMPARE(a.CheckBoxElevesSelectionner->checkState(), Qt::Checked);
     QVERIFY(!a.CheckBoxSelectionBas->isChecked());
     QVERIFY(!a.CheckBoxTenirCompteOrientation->isChecked());
-    QCOMPARE(a.EditAnneeScolaire->text(), QStringLiteral("2026/2027"));
+    QCOMPARE(env.Changement->NouvelleAnnee(), QStringLiteral("2026/2027"));
 
     env.AllerAuxEleves();
     QCOMPARE(env.Lignes(), QStringList{"[S31] - Ashu Joy"});
@@ -155,8 +158,8 @@ void TestPageEleves::nouvellesClasses() {
     env.AllerAuxEleves();
     Classe(env, QStringLiteral("Section francophone"), niveau, ancienne, filtre);
     // By level, then by code.
-    QCOMPARE(Codes(env.Assistant->ComboBoxElevesNouvelleClasse), classes);
-    QCOMPARE(env.Assistant->ComboBoxElevesNouvelleClasse->currentIndex(), classes.isEmpty() ? -1 : 0);
+    QCOMPARE(Codes(env.Eleves().ComboBoxElevesNouvelleClasse), classes);
+    QCOMPARE(env.Eleves().ComboBoxElevesNouvelleClasse->currentIndex(), classes.isEmpty() ? -1 : 0);
     QVERIFY(env.Plateforme.Messages().isEmpty());
 }
 
@@ -171,9 +174,9 @@ void TestPageEleves::classesDUnNiveauParCode() {
     env.Remplir();
     env.AllerAuxEleves();
     Classe(env, QStringLiteral("Anglophone section"), QStringLiteral("Form 1"), QStringLiteral("Form 1 A"));
-    QCOMPARE(Env::Textes(env.Assistant->ComboBoxElevesAncienneClasse),
+    QCOMPARE(Env::Textes(env.Eleves().ComboBoxElevesAncienneClasse),
              QStringList({"Form 1 A", "Form 1 00", "Form 1 0"}));
-    QCOMPARE(Codes(env.Assistant->ComboBoxElevesNouvelleClasse), QStringList({"F1A", "F1B", "F1C", "F2A"}));
+    QCOMPARE(Codes(env.Eleves().ComboBoxElevesNouvelleClasse), QStringList({"F1A", "F1B", "F1C", "F2A"}));
 }
 
 // Each filter lists its own decisions; "Redouble et Exclu" is a repeater.
@@ -201,7 +204,7 @@ void TestPageEleves::decisions() {
 // No class to go to: the list is emptied, the box keeps its state, and "&Valider" says why it cannot place.
 void TestPageEleves::derniereClasseDUneSection() {
     Env env;
-    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    TPageEleves& a = env.Eleves();
     env.AllerAuxEleves();
     Classe(env, QStringLiteral("Section francophone"), QStringLiteral("Terminale"),
            QStringLiteral("Terminale A"));
@@ -220,7 +223,7 @@ void TestPageEleves::derniereClasseDUneSection() {
     env.Plateforme.Vider();
     env.Valider();
     QCOMPARE(env.Plateforme.Messages(), QStringList{SansCoche});
-    QVERIFY(a.DictionnaireElevesNew.isEmpty());
+    QVERIFY(env.Changement->Placement().isEmpty());
 }
 
 // With orientation asked for, a student oriented to another series than the new class's is hidden; a student
@@ -254,7 +257,7 @@ void TestPageEleves::orientation() {
     QFETCH(QStringList, eleves);
     QFETCH(Geste, facon);
     Env env;
-    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    TPageEleves& a = env.Eleves();
     env.AllerAuxEleves();
     Classe(env, QStringLiteral("Section francophone"), QStringLiteral("Troisième"),
            QStringLiteral("Troisième A"), QStringLiteral("Promus"));
@@ -269,7 +272,7 @@ void TestPageEleves::orientation() {
 // not; un-ticking two of the three and validating takes them out again.
 void TestPageEleves::placerPuisRetirer() {
     Env env;
-    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    TPageEleves& a = env.Eleves();
     env.AllerAuxEleves();
     Classe(env, QStringLiteral("Section francophone"), QStringLiteral("Sixième"), QStringLiteral("Sixième A"),
            QStringLiteral("Promus"));
@@ -299,7 +302,7 @@ void TestPageEleves::placerPuisRetirer() {
 // elsewhere is taken out.
 void TestPageEleves::deplacerUnEleve() {
     Env env;
-    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    TPageEleves& a = env.Eleves();
     env.AllerAuxEleves();
     Classe(env, QStringLiteral("Section francophone"), QStringLiteral("Sixième"), QStringLiteral("Sixième A"),
            QStringLiteral("Promus"));
@@ -330,7 +333,7 @@ void TestPageEleves::masquerLesElevesPlaces_data() {
 void TestPageEleves::masquerLesElevesPlaces() {
     QFETCH(Geste, facon);
     Env env;
-    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    TPageEleves& a = env.Eleves();
     env.AllerAuxEleves();
     Classe(env, QStringLiteral("Section francophone"), QStringLiteral("Sixième"), QStringLiteral("Sixième A"),
            QStringLiteral("Redoublants"));
@@ -351,9 +354,9 @@ void TestPageEleves::masquerLesElevesPlaces() {
 // Nothing ticked: "&Valider" says so and changes nothing.
 void TestPageEleves::validerSansCoche() {
     Env env;
-    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    TPageEleves& a = env.Eleves();
     env.AllerAuxEleves();
-    a.DictionnaireElevesNew.insert(QStringLiteral("S31"), QStringLiteral("F2A"));
+    env.Changement->Valider(false, {{QStringLiteral("S31"), true}}, QStringLiteral("F2A"));
     Env::Choisir(a.ComboBoxElevesNouvelleClasse, QStringLiteral("[F2A] - Form 2 A"));
     QCOMPARE(env.Coches(), QList<bool>{true});
     env.Cocher(0, false);
@@ -366,7 +369,7 @@ void TestPageEleves::validerSansCoche() {
 // A section without levels empties the level, old-class and new-class lists; the student list stays.
 void TestPageEleves::sectionSansNiveaux() {
     Env env;
-    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    TPageEleves& a = env.Eleves();
     env.AllerAuxEleves();
     Env::Choisir(a.ComboBoxElevesSection, QStringLiteral("Section francophone"));
     const QStringList avant = env.Lignes();
@@ -384,7 +387,7 @@ void TestPageEleves::sectionSansNiveaux() {
 // placements, not those the user changed since.
 void TestPageEleves::proposerUneRepartition() {
     Env env;
-    TFAssistantNouvelleAnnee& a = *env.Assistant;
+    TPageEleves& a = env.Eleves();
     env.AllerAuxEleves();
     QVERIFY(!a.ButtonAnnulerProposition->isEnabled());
     // By hand first: the Terminale student, whom no proposal would place.
@@ -397,7 +400,7 @@ void TestPageEleves::proposerUneRepartition() {
 
     // Alt+P is the proposal's on this page, "< &Précédent"'s on the others.
     QCOMPARE(a.ButtonProposer->shortcut(), QKeySequence(QStringLiteral("Alt+P")));
-    QVERIFY(a.button(QWizard::BackButton)->shortcut().isEmpty());
+    QVERIFY(env.Assistant->button(QWizard::BackButton)->shortcut().isEmpty());
     QTest::mouseClick(a.ButtonProposer, Qt::LeftButton);
     QCOMPARE(env.Plateforme.Messages().size(), 1);
     const QString resume = env.Plateforme.Messages().first();
@@ -430,8 +433,31 @@ void TestPageEleves::proposerUneRepartition() {
     QCOMPARE(env.Placement(), QStringList({"S01:5B", "S21:TLED"}));
     QVERIFY(!a.ButtonAnnulerProposition->isEnabled());
     QCOMPARE(env.Lignes(), QStringList({S01 + " - 5B", S07, S02}));
-    a.back();
-    QCOMPARE(a.button(QWizard::BackButton)->shortcut(), QKeySequence(QStringLiteral("Alt+P")));
+    env.Assistant->back();
+    QCOMPARE(env.Assistant->button(QWizard::BackButton)->shortcut(), QKeySequence(QStringLiteral("Alt+P")));
+}
+
+// The page alone, without a wizard around it: filled from the change, it lists and places as in the wizard,
+// and asks before leaving students without a class.
+void TestPageEleves::pageSeule() {
+    Env env;
+    TPageEleves page(*env.Changement);
+    page.Remplir();
+    page.show();
+    QCOMPARE(page.ListeEleves->Modele->Nombre(), 12);
+    QCOMPARE(page.ListeEleves->Modele->NombreCoches(), 12);
+    Env::Choisir(page.ComboBoxElevesSection, QStringLiteral("Section francophone"));
+    Env::Choisir(page.ComboBoxElevesPromusRedoublantsExclus, QStringLiteral("Redoublants"));
+    QCOMPARE(Codes(page.ComboBoxElevesNouvelleClasse), QStringList({"6A", "6B"}));
+    QCOMPARE(page.ListeEleves->Modele->Nombre(), 2);
+    page.ListeEleves->Modele->CocherTout(true);
+    page.ListeEleves->MettreBoiteAJour();
+    QTest::mouseClick(page.ButtonElevesValider, Qt::LeftButton);
+    QCOMPARE(env.Placement(), QStringList({"S03:6A", "S06:6A"}));
+    env.Plateforme.Reponses = {false};
+    QVERIFY(!page.validatePage());
+    QCOMPARE(env.Plateforme.Messages(), QStringList{QuestionElevesNonPlaces});
+    QCOMPARE(page.nextId(), int(TFAssistantNouvelleAnnee::Etape8Fin));
 }
 
 QTEST_MAIN(TestPageEleves)

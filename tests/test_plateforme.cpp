@@ -3,7 +3,7 @@
 #include "core/platform/FinApplication.h"
 #include "core/platform/Poste.h"
 #include "core/platform/Sons.h"
-#include "gui/SonsQt.h"
+#include "gui/commun/SonsQt.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,10 +2,12 @@
 // states it must cope with, every failure (the login window stays usable and the attempt counts), and the
 // whole road through the windows: sign in, place students, "&Terminer", the new year.
 #include "base/TitreApplication.h"
-#include "core/model/UniteCConfiguration.h"
+#include "core/transition/ChangementAnnee.h"
 #include "gui/Fenetres.h"
 #include "gui/login/Upassword.h"
 #include "gui/wizard/ListeCochee.h"
+#include "gui/wizard/PageEleves.h"
+#include "gui/wizard/PageFin.h"
 #include "gui/wizard/UAssistantNouvelleAnnee.h"
 #include "support/EnvironnementAssistant.h"
 
@@ -32,23 +34,25 @@ public:
         qputenv("KORVEN_SYSTEM_DIR", dossier_.path().toUtf8());
         BaseDeTest::EcrireConfigurationValide(dossier_.path());
         DefinirTitreApplication(QStringLiteral("Solvane"));
-        CreerFenetres();
-        Password->show();
-        Password->Timer1Timer();
-        if (!QTest::qWaitFor([] { return !Password->VerificationEnCours(); }, 120000))
+        Login().show();
+        Login().Timer1Timer();
+        if (!QTest::qWaitFor([this] { return !Login().VerificationEnCours(); }, 120000))
             qWarning("the start-up check did not end");
         Q_UNUSED(base);
     }
-    ~Application() { DetruireFenetres(); }
+
+    TPassword& Login() { return fenetres_.Login(); }
+    TFAssistantNouvelleAnnee* Assistant() { return fenetres_.Assistant(); }
 
     void Valider(const QString& login, const QString& motDePasse) {
-        Password->EditLogin->setText(login);
-        Password->EditPassword->setText(motDePasse);
-        QTest::mouseClick(Password->BitBtn1, Qt::LeftButton);
+        Login().EditLogin->setText(login);
+        Login().EditPassword->setText(motDePasse);
+        QTest::mouseClick(Login().BitBtn1, Qt::LeftButton);
     }
 
 private:
     QTemporaryDir dossier_;
+    TFenetres fenetres_;
 };
 
 } // namespace
@@ -65,23 +69,21 @@ private slots:
     void deBoutEnBout();
 };
 
-// The wizard after the sign-in: configuration, maps, list, new year, caption; the placement map is new.
+// The change a sign-in opens and the wizard made on it: maps, list, new year, caption; nothing placed.
 void TestRemplissage::ecoleComplete() {
     Env env(false);
-    TFAssistantNouvelleAnnee& a = *env.Assistant;
-    a.DictionnaireElevesNew.insert(QStringLiteral("X"), QStringLiteral("6A"));
     DefinirTitreApplication(QStringLiteral("Solvane - Lycée d'Essos"));
     env.Remplir();
-    QCOMPARE(a.CConfiguration->GetNomFr(), QStringLiteral("Lycée d'Essos"));
-    QCOMPARE(a.DictionnaireEleves.size(), size_t(12));
-    QCOMPARE(a.DictionnaireDecisions.size(), 12);
-    QVERIFY(a.DictionnaireElevesNew.isEmpty());
-    QCOMPARE(a.OrdreEleves.size(), 12);
+    const TChangementAnnee& c = *env.Changement;
+    QCOMPARE(c.DictionnaireEleves().size(), size_t(12));
+    QCOMPARE(c.Decisions().size(), 12);
+    QVERIFY(c.Placement().isEmpty());
+    QCOMPARE(c.Ordre().size(), 12);
     QCOMPARE(env.Lignes().size(), 12);
     QCOMPARE(env.Lignes().at(8), QStringLiteral("[S02] - N'Guessan Éloïse"));
-    QCOMPARE(a.CheckBoxElevesSelectionner->checkState(), Qt::Checked);
-    QCOMPARE(a.EditAnneeScolaire->text(), QStringLiteral("2026/2027"));
-    QCOMPARE(a.windowTitle(), QStringLiteral("Solvane - Lycée d'Essos") + Legende);
+    QCOMPARE(env.Eleves().CheckBoxElevesSelectionner->checkState(), Qt::Checked);
+    QCOMPARE(c.NouvelleAnnee(), QStringLiteral("2026/2027"));
+    QCOMPARE(env.Assistant->windowTitle(), QStringLiteral("Solvane - Lycée d'Essos") + Legende);
     QVERIFY(env.Plateforme.Evenements.isEmpty());
 }
 
@@ -90,35 +92,29 @@ void TestRemplissage::etatsDeLEcole_data() {
     QTest::addColumn<QString>("preparation");
     QTest::addColumn<int>("eleves");
     QTest::addColumn<int>("sections");
-    QTest::addColumn<QString>("ecole");
-    QTest::newRow("aucun élève") << QStringLiteral("DELETE FROM decision") << 0 << 3
-                                 << QStringLiteral("Lycée d'Essos");
-    QTest::newRow("aucune section") << QStringLiteral("DELETE FROM section") << 12 << 0
-                                    << QStringLiteral("Lycée d'Essos");
-    QTest::newRow("configuration vide")
-        << QStringLiteral("DELETE FROM configuration") << 12 << 3 << QString();
+    QTest::newRow("aucun élève") << QStringLiteral("DELETE FROM decision") << 0 << 3;
+    QTest::newRow("aucune section") << QStringLiteral("DELETE FROM section") << 12 << 0;
+    QTest::newRow("configuration vide") << QStringLiteral("DELETE FROM configuration") << 12 << 3;
 }
 
 void TestRemplissage::etatsDeLEcole() {
     QFETCH(QString, preparation);
     QFETCH(int, eleves);
     QFETCH(int, sections);
-    QFETCH(QString, ecole);
     Env env(false);
     env.Base.Executer(preparation, Ancienne);
     env.Remplir();
-    TFAssistantNouvelleAnnee& a = *env.Assistant;
-    QCOMPARE(int(a.DictionnaireEleves.size()), eleves);
+    const TPageEleves& e = env.Eleves();
+    QCOMPARE(int(env.Changement->DictionnaireEleves().size()), eleves);
     QCOMPARE(env.Lignes().size(), eleves);
-    QCOMPARE(a.CheckBoxElevesSelectionner->checkState(), eleves > 0 ? Qt::Checked : Qt::Unchecked);
-    QCOMPARE(a.ComboBoxElevesSection->count(), sections);
+    QCOMPARE(e.CheckBoxElevesSelectionner->checkState(), eleves > 0 ? Qt::Checked : Qt::Unchecked);
+    QCOMPARE(e.ComboBoxElevesSection->count(), sections);
     if (sections == 0) {
-        QCOMPARE(a.ComboBoxElevesNiveau->count(), 0);
-        QCOMPARE(a.ComboBoxElevesAncienneClasse->count(), 0);
-        QCOMPARE(a.ComboBoxElevesNouvelleClasse->count(), 0);
+        QCOMPARE(e.ComboBoxElevesNiveau->count(), 0);
+        QCOMPARE(e.ComboBoxElevesAncienneClasse->count(), 0);
+        QCOMPARE(e.ComboBoxElevesNouvelleClasse->count(), 0);
     }
-    QCOMPARE(a.CConfiguration->GetNomFr(), ecole);
-    QCOMPARE(a.EditAnneeScolaire->text(), QStringLiteral("2026/2027"));
+    QCOMPARE(env.Changement->NouvelleAnnee(), QStringLiteral("2026/2027"));
     // The wizard goes on to its students page.
     env.AllerAuxEleves();
     QVERIFY(env.Plateforme.Messages().isEmpty());
@@ -167,15 +163,15 @@ void TestRemplissage::echecs() {
     QVERIFY2(messages.first().startsWith(message) || messages.first().contains(message),
              qPrintable(messages.first()));
     QVERIFY(!plateforme.Terminee);
-    QVERIFY(Password->isVisible());
-    QVERIFY(Password->EditLogin->isEnabled());
-    QVERIFY(!FAssistantNouvelleAnnee->isVisible());
-    QCOMPARE(Password->NombreEssais, 1);
+    QVERIFY(application.Login().isVisible());
+    QVERIFY(application.Login().EditLogin->isEnabled());
+    QVERIFY(application.Assistant() == nullptr);
+    QCOMPARE(application.Login().NombreEssais, 1);
 
     application.Valider(QStringLiteral("admin"), QStringLiteral("Admin2026"));
-    QCOMPARE(Password->NombreEssais, 2);
+    QCOMPARE(application.Login().NombreEssais, 2);
     QCOMPARE(plateforme.Messages().size(), 2);
-    QVERIFY(!FAssistantNouvelleAnnee->isVisible());
+    QVERIFY(application.Assistant() == nullptr);
 }
 
 // The whole road through the windows: sign in, place the students of two classes with different decisions,
@@ -190,10 +186,12 @@ void TestRemplissage::deBoutEnBout() {
 
     bool parcouru = false;
     QString apercu;
-    QTimer::singleShot(0, FAssistantNouvelleAnnee, [&parcouru, &apercu] {
-        TFAssistantNouvelleAnnee& a = *FAssistantNouvelleAnnee;
+    QTimer::singleShot(0, &application.Login(), [&application, &parcouru, &apercu] {
+        QVERIFY(application.Assistant() != nullptr);
+        TFAssistantNouvelleAnnee& a = *application.Assistant();
+        TPageEleves& e = *a.PageEleves();
         QVERIFY(a.isVisible());
-        QVERIFY(!Password->isVisible());
+        QVERIFY(!application.Login().isVisible());
         QTest::mouseClick(a.button(QWizard::NextButton), Qt::LeftButton);
         QTest::mouseClick(a.button(QWizard::NextButton), Qt::LeftButton);
         QCOMPARE(a.currentId(), int(TFAssistantNouvelleAnnee::Etape8Eleves));
@@ -202,22 +200,22 @@ void TestRemplissage::deBoutEnBout() {
             QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
         };
         // 6A: the promoted go to 5B, the repeaters stay in 6A.
-        Env::Choisir(a.ComboBoxElevesSection, QStringLiteral("Section francophone"));
-        Env::Choisir(a.ComboBoxElevesPromusRedoublantsExclus, QStringLiteral("Promus"));
-        Env::Choisir(a.ComboBoxElevesNouvelleClasse, QStringLiteral("[5B] - Cinquième B"));
-        cliquer(a.CheckBoxElevesSelectionner);
-        cliquer(a.ButtonElevesValider);
-        Env::Choisir(a.ComboBoxElevesPromusRedoublantsExclus, QStringLiteral("Redoublants"));
-        Env::Choisir(a.ComboBoxElevesNouvelleClasse, QStringLiteral("[6A] - Sixième A"));
-        cliquer(a.CheckBoxElevesSelectionner);
-        cliquer(a.ButtonElevesValider);
+        Env::Choisir(e.ComboBoxElevesSection, QStringLiteral("Section francophone"));
+        Env::Choisir(e.ComboBoxElevesPromusRedoublantsExclus, QStringLiteral("Promus"));
+        Env::Choisir(e.ComboBoxElevesNouvelleClasse, QStringLiteral("[5B] - Cinquième B"));
+        cliquer(e.CheckBoxElevesSelectionner);
+        cliquer(e.ButtonElevesValider);
+        Env::Choisir(e.ComboBoxElevesPromusRedoublantsExclus, QStringLiteral("Redoublants"));
+        Env::Choisir(e.ComboBoxElevesNouvelleClasse, QStringLiteral("[6A] - Sixième A"));
+        cliquer(e.CheckBoxElevesSelectionner);
+        cliquer(e.ButtonElevesValider);
         // 3A, an examination level: everyone to 2NDC.
-        Env::Choisir(a.ComboBoxElevesNiveau, QStringLiteral("Troisième"));
-        Env::Choisir(a.ComboBoxElevesPromusRedoublantsExclus, QStringLiteral("Ignorer"));
-        Env::Choisir(a.ComboBoxElevesNouvelleClasse, QStringLiteral("[2NDC] - Seconde C"));
-        cliquer(a.CheckBoxElevesSelectionner);
-        cliquer(a.ButtonElevesValider);
-        QCOMPARE(a.DictionnaireElevesNew.size(), 8);
+        Env::Choisir(e.ComboBoxElevesNiveau, QStringLiteral("Troisième"));
+        Env::Choisir(e.ComboBoxElevesPromusRedoublantsExclus, QStringLiteral("Ignorer"));
+        Env::Choisir(e.ComboBoxElevesNouvelleClasse, QStringLiteral("[2NDC] - Seconde C"));
+        cliquer(e.CheckBoxElevesSelectionner);
+        cliquer(e.ButtonElevesValider);
+        QCOMPARE(application.Assistant()->PageFin() != nullptr, true);
 
         cliquer(a.button(QWizard::NextButton));
         QCOMPARE(a.currentId(), int(TFAssistantNouvelleAnnee::Etape8Fin));
@@ -234,6 +232,7 @@ void TestRemplissage::deBoutEnBout() {
         });
         guet->start();
         cliquer(a.button(QWizard::FinishButton));
+        QVERIFY(QTest::qWaitFor([&a] { return !a.PageFin()->ExecutionEnCours(); }, 120000));
         // The transition has run; the wizard is closed as the restart would.
         QTest::keyClick(&a, Qt::Key_Escape);
         parcouru = true;

@@ -1,8 +1,10 @@
 #include "support/EnvironnementAssistant.h"
 
 #include "core/data/OBDataModuleU.h"
-#include "gui/login/RemplissageAssistant.h"
+#include "core/transition/ChangementAnnee.h"
 #include "gui/wizard/ListeCochee.h"
+#include "gui/wizard/PageEleves.h"
+#include "gui/wizard/PageFin.h"
 #include "gui/wizard/UAssistantNouvelleAnnee.h"
 
 #include <QComboBox>
@@ -16,27 +18,42 @@ EnvironnementAssistant::EnvironnementAssistant(bool remplir) {
     Module = std::make_unique<TOBDataModule>();
     ServeurDeTest::Configurer(Module->OBSQLConnection, QStringLiteral("bd_2025_2026"));
     ServeurDeTest::Configurer(Module->OBOrbelanSQLConnection, QStringLiteral("korven"));
-    Assistant = std::make_unique<TFAssistantNouvelleAnnee>();
-    TFAssistantNouvelleAnnee& a = *Assistant;
-    a.AnneeCourante = QStringLiteral("2025/2026");
-    a.BaseDeDonnees = QStringLiteral("bd_2025_2026");
-    a.Serveur = ServeurDeTest::Hote();
-    a.Port = ServeurDeTest::Port();
-    a.Utilisateur = ServeurDeTest::Utilisateur();
-    a.MotDePasse = ServeurDeTest::MotDePasse();
-    a.NomEtablissement = QStringLiteral("Lycée d'Essos");
-    a.Login = QStringLiteral("admin");
+    Demarrage.BDKorven = QStringLiteral("korven");
+    Demarrage.ServeurKorven = Demarrage.Serveur = ServeurDeTest::Hote();
+    Demarrage.PortKorven = Demarrage.Port = ServeurDeTest::Port();
+    Demarrage.UtilisateurKorven = Demarrage.Utilisateur = ServeurDeTest::Utilisateur();
+    Demarrage.MotDePasseKorven = Demarrage.MotDePasse = ServeurDeTest::MotDePasse();
+    Demarrage.AnneeCourante = QStringLiteral("2025/2026");
+    Demarrage.BaseDeDonnees = QStringLiteral("bd_2025_2026");
+    Demarrage.NomEtablissement = QStringLiteral("Lycée d'Essos");
     if (remplir)
         Remplir();
 }
 
 EnvironnementAssistant::~EnvironnementAssistant() {
     Assistant.reset();
+    Changement.reset();
     Module.reset();
 }
 
 void EnvironnementAssistant::Remplir() {
-    RemplirAssistant(Assistant.get());
+    Assistant.reset();
+    Changement.reset();
+    try {
+        Changement = TChangementAnnee::Ouvrir(Demarrage, QStringLiteral("admin"), QString());
+        Assistant = std::make_unique<TFAssistantNouvelleAnnee>(*Changement);
+        Assistant->Remplir();
+    } catch (const EKorven& e) {
+        QFAIL(qPrintable(e.Message()));
+    }
+}
+
+TPageEleves& EnvironnementAssistant::Eleves() const {
+    return *Assistant->PageEleves();
+}
+
+void EnvironnementAssistant::AttendreFinExecution() {
+    QVERIFY(QTest::qWaitFor([this] { return !Assistant->PageFin()->ExecutionEnCours(); }, 120000));
 }
 
 void EnvironnementAssistant::AllerAuxEleves() {
@@ -69,7 +86,7 @@ QStringList EnvironnementAssistant::Textes(const QComboBox* boite) {
 
 QStringList EnvironnementAssistant::Lignes() const {
     QStringList textes;
-    const TModeleCoches& modele = *Assistant->ListeEleves->Modele;
+    const TModeleCoches& modele = *Eleves().ListeEleves->Modele;
     for (int i = 0; i < modele.Nombre(); ++i)
         textes << modele.At(i).Texte;
     return textes;
@@ -77,32 +94,32 @@ QStringList EnvironnementAssistant::Lignes() const {
 
 QList<bool> EnvironnementAssistant::Coches() const {
     QList<bool> coches;
-    const TModeleCoches& modele = *Assistant->ListeEleves->Modele;
+    const TModeleCoches& modele = *Eleves().ListeEleves->Modele;
     for (int i = 0; i < modele.Nombre(); ++i)
         coches << modele.Coche(i);
     return coches;
 }
 
 void EnvironnementAssistant::Cocher(int i, bool coche) {
-    QAbstractItemModel* modele = Assistant->CheckListBoxEleves->model();
+    QAbstractItemModel* modele = Eleves().CheckListBoxEleves->model();
     QVERIFY(modele->setData(modele->index(i, 0), coche ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole));
 }
 
 void EnvironnementAssistant::CliquerToutSelectionner() {
-    QWidget* boite = Assistant->CheckBoxElevesSelectionner;
+    QWidget* boite = Eleves().CheckBoxElevesSelectionner;
     QCoreApplication::processEvents();
     QTest::mouseClick(boite, Qt::LeftButton, {}, QPoint(6, boite->height() / 2));
 }
 
 void EnvironnementAssistant::Valider() {
     QCoreApplication::processEvents();
-    QTest::mouseClick(Assistant->ButtonElevesValider, Qt::LeftButton);
+    QTest::mouseClick(Eleves().ButtonElevesValider, Qt::LeftButton);
 }
 
 QStringList EnvironnementAssistant::Placement() const {
     QStringList placement;
-    for (auto it = Assistant->DictionnaireElevesNew.cbegin(); it != Assistant->DictionnaireElevesNew.cend();
-         ++it)
+    const TDictionnairePlacement& places = Changement->Placement();
+    for (auto it = places.cbegin(); it != places.cend(); ++it)
         placement << it.key() + QLatin1Char(':') + it.value();
     return placement;
 }

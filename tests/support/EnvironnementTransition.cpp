@@ -1,6 +1,8 @@
 #include "support/EnvironnementTransition.h"
 
 #include "core/data/OBDataModuleU.h"
+#include "core/session/Demarrage.h"
+#include "core/transition/ChangementAnnee.h"
 #include "core/transition/EtapesTransition.h"
 
 const QString EnvironnementTransition::Fin = BoiteFinTransition;
@@ -72,4 +74,32 @@ bool EnvironnementTransition::Executer() {
 
 QStringList EnvironnementTransition::Empreinte() {
     return Base.Empreinte(QStringLiteral("korven")) + Base.Empreinte(QStringLiteral("bd_2026_2027"));
+}
+
+TDemarrage EnvironnementTransition::Demarrage() const {
+    TDemarrage d;
+    d.BDKorven = QStringLiteral("korven");
+    d.ServeurKorven = d.Serveur = Parametres.Serveur;
+    d.PortKorven = d.Port = Parametres.Port;
+    d.UtilisateurKorven = d.Utilisateur = Parametres.Utilisateur;
+    d.MotDePasseKorven = d.MotDePasse = Parametres.MotDePasse;
+    d.AnneeCourante = Parametres.AnneeCourante;
+    d.BaseDeDonnees = QStringLiteral("bd_2025_2026");
+    d.NomEtablissement = Parametres.NomEtablissement;
+    return d;
+}
+
+std::unique_ptr<TChangementAnnee> EnvironnementTransition::Changement() {
+    TElevesCharges charges;
+    for (auto& [matricule, eleve] : Eleves) {
+        charges.Ordre.push_back(eleve.get());
+        charges.Decisions.insert(matricule, QStringLiteral("P"));
+    }
+    charges.Eleves = std::move(Eleves);
+    Eleves.clear();
+    auto changement = std::make_unique<TChangementAnnee>(Demarrage(), Parametres.Login,
+                                                         Parametres.NomUtilisateur, std::move(charges));
+    for (auto it = Placement.cbegin(); it != Placement.cend(); ++it)
+        changement->Valider(false, {{it.key(), true}}, it.value());
+    return changement;
 }

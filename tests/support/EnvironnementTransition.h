@@ -6,7 +6,9 @@
 
 #include <memory>
 
+class TChangementAnnee;
 class TOBDataModule;
+struct TDemarrage;
 
 // What a year transition needs around it in a test: fresh databases (closing year 2025/2026, new year
 // 2026/2027), scripted message boxes, the data module with its master connection,
@@ -35,6 +37,11 @@ public:
     static TParametresTransition ParametresDeTest();
     // Runs the transition with Parametres (maps attached).
     bool Executer();
+    // What the start-up would find for Parametres' server, account and years (the master database korven).
+    TDemarrage Demarrage() const;
+    // The change a sign-in of Parametres' account would open: the students added (moved out of Eleves, each
+    // with decision "P"), placed as Placement says.
+    std::unique_ptr<TChangementAnnee> Changement();
     // The information and error boxes shown, in order.
     QStringList Boites() const { return Plateforme.Messages(); }
 

@@ -95,6 +95,14 @@ public:
 
 private:
     void Ouvrir(quint64 selection);
+    // What the reading of a selection needs to know of the table (whether an index starts with the date,
+    // and then its first and last dates), in the selection's snapshot. False when the selection is no longer
+    // the current one; a server error is raised.
+    bool LireTable(QSqlQuery& q, quint64 selection, TTableJournal& table);
+    // The selection's first rows (at most nombre) into lignes: the first group of the order when that is
+    // cheaper, else the period by slices. False when the selection is no longer the current one.
+    bool LirePremieres(QSqlQuery& q, quint64 selection, const TFiltreJournal& filtre,
+                       const TTableJournal& table, int nombre, QList<TEntreeJournal>& lignes);
     void Suite(quint64 selection);
     void LireSuite(quint64 selection, int debut, int nombre);
     // Ends the snapshot; the rest read stays.
@@ -255,59 +263,8 @@ void TTravailLecteur::Ouvrir(quint64 selection) {
         if (!Executer(q, QStringLiteral("ROLLBACK"), selection) ||
             !Executer(q, QStringLiteral("START TRANSACTION WITH CONSISTENT SNAPSHOT, READ ONLY"), selection))
             return LacherSelection();
-        if (!indexDate_.has_value()) {
-            if (!Executer(
-                    q,
-                    QStringLiteral("SHOW INDEX FROM journal WHERE Seq_in_index = 1 AND Column_name = 'date'"),
-                    selection))
-                return LacherSelection();
-            indexDate_ = q.next();
-        }
-        table.IndexDate = *indexDate_;
-        if (table.IndexDate) {
-            // Both ends of the index.
-            if (!Executer(q, QStringLiteral("SELECT MIN(date), MAX(date) FROM journal"), selection))
-                return LacherSelection();
-            if (q.next()) {
-                table.Premier = q.value(0).toDate();
-                table.Dernier = q.value(1).toDate();
-            }
-        }
-        const QList<TTrancheJournal> tranches =
-            table.IndexDate ? TranchesJournal(filtre) : QList<TTrancheJournal>();
-        const auto lire = [&](const QDate& debut, const QDate& fin) {
-            if (!Executer(q,
-                          TexteLectureJournal(filtre, debut, fin, ParcoursJournal(table, debut, fin), 0,
-                                              nombre - lignes.size()),
-                          selection))
-                return false;
-            while (q.next())
-                lignes.append(Entree(q));
-            return true;
-        };
-        if (tranches.isEmpty()) {
-            const QString groupe = ParcoursJournal(table, filtre.Debut, filtre.Fin)
-                                       ? TextePremierGroupeJournal(filtre, nombre)
-                                       : QString();
-            if (!groupe.isEmpty()) {
-                if (!Executer(q, groupe, selection))
-                    return LacherSelection();
-                while (q.next())
-                    lignes.append(Entree(q));
-                // A first group too small: the whole period sorted for its first rows.
-                if (lignes.size() < nombre)
-                    lignes.clear();
-            }
-            if (lignes.isEmpty() && !lire(filtre.Debut, filtre.Fin))
-                return LacherSelection();
-        } else {
-            for (const TTrancheJournal& tranche : tranches) {
-                if (!lire(tranche.Debut, tranche.Fin))
-                    return LacherSelection();
-                if (lignes.size() >= nombre)
-                    break;
-            }
-        }
+        if (!LireTable(q, selection, table) || !LirePremieres(q, selection, filtre, table, nombre, lignes))
+            return LacherSelection();
     } catch (const EKorven& e) {
         LacherSelection();
         return Repondre(selection, {}, e.Message(), EtatSuite::Aucune);
@@ -332,6 +289,65 @@ void TTravailLecteur::Ouvrir(quint64 selection) {
     // The rest of the previous selection goes once the window has its new rows (the window asks for no row
     // of the new rest before it is read).
     suite_ = QSqlQuery();
+}
+
+bool TTravailLecteur::LireTable(QSqlQuery& q, quint64 selection, TTableJournal& table) {
+    if (!indexDate_.has_value()) {
+        if (!Executer(
+                q, QStringLiteral("SHOW INDEX FROM journal WHERE Seq_in_index = 1 AND Column_name = 'date'"),
+                selection))
+            return false;
+        indexDate_ = q.next();
+    }
+    table.IndexDate = *indexDate_;
+    if (table.IndexDate) {
+        // Both ends of the index.
+        if (!Executer(q, QStringLiteral("SELECT MIN(date), MAX(date) FROM journal"), selection))
+            return false;
+        if (q.next()) {
+            table.Premier = q.value(0).toDate();
+            table.Dernier = q.value(1).toDate();
+        }
+    }
+    return true;
+}
+
+bool TTravailLecteur::LirePremieres(QSqlQuery& q, quint64 selection, const TFiltreJournal& filtre,
+                                    const TTableJournal& table, int nombre, QList<TEntreeJournal>& lignes) {
+    const QList<TTrancheJournal> tranches =
+        table.IndexDate ? TranchesJournal(filtre) : QList<TTrancheJournal>();
+    const auto lire = [&](const QDate& debut, const QDate& fin) {
+        if (!Executer(q,
+                      TexteLectureJournal(filtre, debut, fin, ParcoursJournal(table, debut, fin), 0,
+                                          nombre - lignes.size()),
+                      selection))
+            return false;
+        while (q.next())
+            lignes.append(Entree(q));
+        return true;
+    };
+    if (!tranches.isEmpty()) {
+        for (const TTrancheJournal& tranche : tranches) {
+            if (!lire(tranche.Debut, tranche.Fin))
+                return false;
+            if (lignes.size() >= nombre)
+                break;
+        }
+        return true;
+    }
+    const QString groupe = ParcoursJournal(table, filtre.Debut, filtre.Fin)
+                               ? TextePremierGroupeJournal(filtre, nombre)
+                               : QString();
+    if (!groupe.isEmpty()) {
+        if (!Executer(q, groupe, selection))
+            return false;
+        while (q.next())
+            lignes.append(Entree(q));
+        // A first group too small: the whole period sorted for its first rows.
+        if (lignes.size() < nombre)
+            lignes.clear();
+    }
+    return !lignes.isEmpty() || lire(filtre.Debut, filtre.Fin);
 }
 
 void TTravailLecteur::Suite(quint64 selection) {

@@ -1,5 +1,7 @@
 #include "core/platform/FinApplication.h"
 
+#include "core/platform/FilPrincipal.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
@@ -22,10 +24,31 @@ public:
 FinQt parDefaut;
 IFinApplication* courant = nullptr;
 
+IFinApplication& Cible() {
+    return courant ? *courant : parDefaut;
+}
+
+// The end is the main thread's business: a year change that ends the program from its own thread has the
+// main thread do it, and waits until it is done.
+class FinDuFilPrincipal : public IFinApplication {
+public:
+    void Terminer() override {
+        SurFilPrincipal([] { Cible().Terminer(); });
+    }
+    void TerminerEnEchec() override {
+        SurFilPrincipal([] { Cible().TerminerEnEchec(); });
+    }
+    void Redemarrer() override {
+        SurFilPrincipal([] { Cible().Redemarrer(); });
+    }
+};
+
+FinDuFilPrincipal fin;
+
 } // namespace
 
 IFinApplication& FinApplication() {
-    return courant ? *courant : parDefaut;
+    return fin;
 }
 
 void InstallerFinApplication(IFinApplication* fin) {

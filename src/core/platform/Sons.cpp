@@ -1,5 +1,7 @@
 #include "core/platform/Sons.h"
 
+#include "core/platform/FilPrincipal.h"
+
 #include <QDir>
 
 namespace {
@@ -13,10 +15,20 @@ public:
 SonsMuets parDefaut;
 ISons* courant = nullptr;
 
+// The player is the main thread's, as the windows are.
+class SonsDuFilPrincipal : public ISons {
+public:
+    void Jouer(const QString& chemin) override {
+        SurFilPrincipal([&chemin] { (courant ? *courant : parDefaut).Jouer(chemin); });
+    }
+};
+
+SonsDuFilPrincipal sons;
+
 } // namespace
 
 ISons& Sons() {
-    return courant ? *courant : parDefaut;
+    return sons;
 }
 
 void InstallerSons(ISons* sons) {

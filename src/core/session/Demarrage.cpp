@@ -92,48 +92,49 @@ QString MessageConfigurationModifiable(const QString& chemin, const TAccesAutrui
 
 } // namespace
 
-TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfiguration) {
-    TDemarrage d;
+namespace {
 
+// The configuration file: whether it can be read and who may change it, then its values decrypted into d and
+// its encryption keys. The fatal message, empty once it is read.
+QString LireFichier(const QString& cheminConfiguration, TDemarrage& d, QString& tls, QString& autorite) {
     // A directory of that name is no configuration file; anything else that is there but cannot be read (no
     // right to read it, not a regular file, too large) is said as such, and so is a file in a directory the
     // account may not search.
     const QFileInfo info(cheminConfiguration);
     const auto illisible = [&](const QString& raison) {
-        return Fin(
-            d, TIssueDemarrage::Fatal,
-            QStringLiteral("Le fichier de configuration « %1 » existe mais ne peut pas être lu : %2.\r\n"
-                           "Il doit être lisible par le compte qui lance le programme.")
-                .arg(QDir::toNativeSeparators(cheminConfiguration), raison));
+        return QStringLiteral("Le fichier de configuration « %1 » existe mais ne peut pas être lu : %2.\r\n"
+                              "Il doit être lisible par le compte qui lance le programme.")
+            .arg(QDir::toNativeSeparators(cheminConfiguration), raison);
     };
     if (!info.exists() && DossierInterdit(cheminConfiguration))
         return illisible(QStringLiteral("ce compte n'a pas accès au répertoire « %1 »")
                              .arg(QDir::toNativeSeparators(info.absolutePath())));
     if (!info.exists() || info.isDir())
-        return Fin(d, TIssueDemarrage::Fatal, QStringLiteral("Le fichier de configuration est introuvable."));
+        return QStringLiteral("Le fichier de configuration est introuvable.");
     const TAccesAutrui acces = AccesAutruiFichier(cheminConfiguration);
     if (!acces.Erreur.isEmpty())
         return illisible(
             QStringLiteral("« %1 » : %2").arg(QDir::toNativeSeparators(acces.Chemin), acces.Erreur));
     if (!acces.Sur())
-        return Fin(d, TIssueDemarrage::Fatal, MessageConfigurationModifiable(cheminConfiguration, acces));
-    QString tls, autorite;
-    {
-        const TFichierIni fichier(cheminConfiguration);
-        if (!fichier.Erreur().isEmpty())
-            return illisible(fichier.Erreur());
-        const auto lire = [&fichier](const QString& cle) {
-            return DecrypterTexte(fichier.LireChaine(Section, cle), PhraseSecrete);
-        };
-        d.BDKorven = lire(QStringLiteral("name"));
-        d.ServeurKorven = lire(QStringLiteral("server"));
-        d.PortKorven = lire(QStringLiteral("port"));
-        d.UtilisateurKorven = lire(QStringLiteral("user"));
-        d.MotDePasseKorven = lire(QStringLiteral("password"));
-        tls = lire(CleTls);
-        autorite = lire(CleTlsAutorite);
-    }
+        return MessageConfigurationModifiable(cheminConfiguration, acces);
+    const TFichierIni fichier(cheminConfiguration);
+    if (!fichier.Erreur().isEmpty())
+        return illisible(fichier.Erreur());
+    const auto lire = [&fichier](const QString& cle) {
+        return DecrypterTexte(fichier.LireChaine(Section, cle), PhraseSecrete);
+    };
+    d.BDKorven = lire(QStringLiteral("name"));
+    d.ServeurKorven = lire(QStringLiteral("server"));
+    d.PortKorven = lire(QStringLiteral("port"));
+    d.UtilisateurKorven = lire(QStringLiteral("user"));
+    d.MotDePasseKorven = lire(QStringLiteral("password"));
+    tls = lire(CleTls);
+    autorite = lire(CleTlsAutorite);
+    return QString();
+}
 
+// The master connection tested, then the one active year read into d. The fatal message, empty once read.
+QString LireAnneeActive(TOBDataModule& module, TDemarrage& d, const QString& tls, const QString& autorite) {
     try {
         TSQLConnection* maitre = module.OBOrbelanSQLConnection;
         Configurer(maitre, d.ServeurKorven, d.BDKorven, d.UtilisateurKorven, d.PortKorven,
@@ -148,7 +149,7 @@ TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfigu
             raison = e.Message();
         }
         if (!raison.isEmpty())
-            return Fin(d, TIssueDemarrage::Fatal, MessageConnexionImpossible + raison);
+            return MessageConnexionImpossible + raison;
 
         module.OrbelanSQLQueryDonnee->Preparer({QStringLiteral(
             "SELECT code, active, nom_etablissement FROM annee_scolaire WHERE active = '1'")});
@@ -156,11 +157,9 @@ TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfigu
         annees->Close();
         annees->Open();
         if (annees->IsEmpty())
-            return Fin(d, TIssueDemarrage::Fatal,
-                       QStringLiteral("Aucune année n'est active, l'application va se terminer"));
+            return QStringLiteral("Aucune année n'est active, l'application va se terminer");
         if (annees->RecordCount() > 1)
-            return Fin(d, TIssueDemarrage::Fatal,
-                       QStringLiteral("Il y a plus d'une année, l'application va se terminer."));
+            return QStringLiteral("Il y a plus d'une année, l'application va se terminer.");
         d.AnneeCourante = annees->FieldByName(QStringLiteral("code")).AsString();
         d.Serveur = d.ServeurKorven;
         d.Utilisateur = d.UtilisateurKorven;
@@ -169,10 +168,23 @@ TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfigu
         d.Port = d.PortKorven;
         d.NomEtablissement = annees->FieldByName(QStringLiteral("nom_etablissement")).AsString();
         module.CloseAllDataSet();
+        return QString();
     } catch (const EKorven& e) {
         // Without the active year nothing can follow: every sign-in would fail for want of a server.
-        return Fin(d, TIssueDemarrage::Fatal, QStringLiteral("Une erreur est survenue : \r\n") + e.Message());
+        return QStringLiteral("Une erreur est survenue : \r\n") + e.Message();
     }
+}
+
+} // namespace
+
+TDemarrage VerifierDemarrage(TOBDataModule& module, const QString& cheminConfiguration) {
+    TDemarrage d;
+    QString tls, autorite;
+    QString message = LireFichier(cheminConfiguration, d, tls, autorite);
+    if (message.isEmpty())
+        message = LireAnneeActive(module, d, tls, autorite);
+    if (!message.isEmpty())
+        return Fin(d, TIssueDemarrage::Fatal, message);
 
     Configurer(module.OBSQLConnection, d.Serveur, d.BaseDeDonnees, d.Utilisateur, d.Port, d.MotDePasse);
     const QString raison = Tester(module.OBSQLConnection);

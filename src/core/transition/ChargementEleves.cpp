@@ -58,6 +58,21 @@ bool MemeNom(const TCEleve& a, const TCEleve& b) {
     return EgauxSansCasse(a.GetNom(), b.GetNom()) && EgauxSansCasse(a.GetPrenom(), b.GetPrenom());
 }
 
+// The list's order from the statement's (surname, first name): among students of the same name, by
+// matricule.
+TOrdreEleves OrdreDeLaListe(TOrdreEleves ordre) {
+    for (size_t debut = 0; debut < ordre.size();) {
+        size_t fin = debut + 1;
+        while (fin < ordre.size() && MemeNom(*ordre[debut], *ordre[fin]))
+            ++fin;
+        std::sort(ordre.begin() + static_cast<std::ptrdiff_t>(debut),
+                  ordre.begin() + static_cast<std::ptrdiff_t>(fin),
+                  [](const TCEleve* x, const TCEleve* y) { return x->GetMatricule() < y->GetMatricule(); });
+        debut = fin;
+    }
+    return ordre;
+}
+
 } // namespace
 
 QString TexteEleve(const TCEleve& Eleve) {
@@ -175,17 +190,6 @@ TElevesCharges ChargerEleves(const QString& AnneeCourante) {
     if (q.lastError().isValid())
         throw EKorven(TexteErreur(q.lastError()));
 
-    // The list's order: the statement's (surname, first name); among students of the same name, by matricule.
-    charges.Ordre.reserve(ordreLecture.size());
-    for (size_t debut = 0; debut < ordreLecture.size();) {
-        size_t fin = debut + 1;
-        while (fin < ordreLecture.size() && MemeNom(*ordreLecture[debut], *ordreLecture[fin]))
-            ++fin;
-        std::sort(ordreLecture.begin() + static_cast<std::ptrdiff_t>(debut),
-                  ordreLecture.begin() + static_cast<std::ptrdiff_t>(fin),
-                  [](const TCEleve* x, const TCEleve* y) { return x->GetMatricule() < y->GetMatricule(); });
-        debut = fin;
-    }
-    charges.Ordre = std::move(ordreLecture);
+    charges.Ordre = OrdreDeLaListe(std::move(ordreLecture));
     return charges;
 }

@@ -88,6 +88,40 @@ std::optional<QString> Suffixe(const TClasseAnnee& classe) {
     return classe.Code.mid(classe.CodeNiveau.size());
 }
 
+// A carried class of the current year, with the count of students placed there so far.
+struct TCandidate {
+    const TClasseAnnee* Classe;
+    int* Effectif;
+};
+
+// The class of the next level a promoted student goes to, among the candidates: the preferences, in their
+// order, are the student's series, the code that continues the current one, the fewest placed, the code.
+const TClasseAnnee* Meilleure(const std::vector<TCandidate>& candidates, const TCEleve& eleve,
+                              const TClasseAnnee& actuelle) {
+    const int serie = eleve.GetOrientationSerie() != nullptr ? eleve.GetOrientationSerie()->GetNum() : 0;
+    const std::optional<QString> suffixe = Suffixe(actuelle);
+    const auto cle = [&](const TCandidate& c) {
+        const bool memeSerie = serie != 0 && c.Classe->NumSerie == serie;
+        // The code is the level's code followed by the same suffix (compared without making it).
+        const QString& code = c.Classe->Code;
+        const bool continue_ = suffixe.has_value() &&
+                               code.size() == c.Classe->CodeNiveau.size() + suffixe->size() &&
+                               code.startsWith(c.Classe->CodeNiveau) && code.endsWith(*suffixe);
+        return std::make_tuple(!memeSerie, !continue_, *c.Effectif);
+    };
+    const TCandidate* meilleure = nullptr;
+    std::tuple<bool, bool, int> cleMeilleure;
+    for (const TCandidate& c : candidates) {
+        const auto cleC = cle(c);
+        if (meilleure == nullptr || cleC < cleMeilleure ||
+            (cleC == cleMeilleure && c.Classe->Code < meilleure->Classe->Code)) {
+            meilleure = &c;
+            cleMeilleure = cleC;
+        }
+    }
+    return meilleure->Classe;
+}
+
 } // namespace
 
 TProposition Proposer(const TOrdreEleves& Ordre, const TDictionnaireDecisions& Decisions,
@@ -99,10 +133,6 @@ TProposition Proposer(const TOrdreEleves& Ordre, const TDictionnaireDecisions& D
     for (const QString& classe : Placement)
         ++effectifs[classe];
     // The carried classes of each (section, level rank), each with its count.
-    struct TCandidate {
-        const TClasseAnnee* Classe;
-        int* Effectif;
-    };
     QHash<QPair<int, int>, std::vector<TCandidate>> parNiveau;
     for (const TClasseAnnee& classe : Classes.Classes)
         if (classe.Reconduite)
@@ -141,30 +171,7 @@ TProposition Proposer(const TOrdreEleves& Ordre, const TDictionnaireDecisions& D
                 laisser(MotifNonPropose::AucuneClasseNiveauSuivant);
                 continue;
             }
-            const int serie =
-                eleve->GetOrientationSerie() != nullptr ? eleve->GetOrientationSerie()->GetNum() : 0;
-            const std::optional<QString> suffixe = Suffixe(*actuelle);
-            // The preferences, in their order: series, code that continues, fewest placed, code.
-            const auto cle = [&](const TCandidate& c) {
-                const bool memeSerie = serie != 0 && c.Classe->NumSerie == serie;
-                // The code is the level's code followed by the same suffix (compared without making it).
-                const QString& code = c.Classe->Code;
-                const bool continue_ = suffixe.has_value() &&
-                                       code.size() == c.Classe->CodeNiveau.size() + suffixe->size() &&
-                                       code.startsWith(c.Classe->CodeNiveau) && code.endsWith(*suffixe);
-                return std::make_tuple(!memeSerie, !continue_, *c.Effectif);
-            };
-            const TCandidate* meilleure = nullptr;
-            std::tuple<bool, bool, int> cleMeilleure;
-            for (const TCandidate& c : *candidates) {
-                const auto cleC = cle(c);
-                if (meilleure == nullptr || cleC < cleMeilleure ||
-                    (cleC == cleMeilleure && c.Classe->Code < meilleure->Classe->Code)) {
-                    meilleure = &c;
-                    cleMeilleure = cleC;
-                }
-            }
-            choisie = meilleure->Classe;
+            choisie = Meilleure(*candidates, *eleve, *actuelle);
         }
         proposition.Placements.insert(matricule, choisie->Code);
         ++effectifs[choisie->Code];

@@ -4,8 +4,8 @@
 #include "core/data/HeureServeur.h"
 #include "core/data/OBDataModuleU.h"
 #include "core/data/RequeteSQL.h"
-#include "core/journal/EcritureJournal.h"
 #include "core/document/EnteteDocument.h"
+#include "core/journal/EcritureJournal.h"
 #include "core/journal/ModeleJournal.h"
 #include "core/journal/RapportJournal.h"
 #include "core/model/UniteCUtilisateur.h"
@@ -29,8 +29,6 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 #include <QValidator>
-
-TJournal* Journal = nullptr;
 
 namespace {
 
@@ -71,8 +69,14 @@ TJournal::TJournal(QWidget* parent) : QDialog(parent) {
     SQLQueryJournalInsert = Ecriture->SQLQueryJournalInsert;
     ClientDataSet1 = new TModeleJournal(this);
     ClientDataSet1->setObjectName(QStringLiteral("ClientDataSet1"));
+    CreerFiltres();
+    CreerListe();
+    Disposer();
+    Connecter();
+}
 
-    // Filters: the three lists on the first line, dates, times and contained text on the second.
+// Filters: the three lists on the first line, dates, times and contained text on the second.
+void TJournal::CreerFiltres() {
     ComboBoxUtilisateur = Nomme(new QComboBox, "ComboBoxUtilisateur");
     ComboBoxDomaine = Nomme(new QComboBox, "ComboBoxDomaine");
     ComboBoxOperation = Nomme(new QComboBox, "ComboBoxOperation");
@@ -110,7 +114,10 @@ TJournal::TJournal(QWidget* parent) : QDialog(parent) {
     }
     EditContenant = Nomme(new QLineEdit, "EditContenant");
     EditContenant->setValidator(new TMajuscules(EditContenant));
+}
 
+// The grid of entries, the description of the current one, the buttons.
+void TJournal::CreerListe() {
     DBGrid1 = Nomme(new QTableView, "DBGrid1");
     DBGrid1->setModel(ClientDataSet1);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -136,7 +143,9 @@ TJournal::TJournal(QWidget* parent) : QDialog(parent) {
     BitBtn4 = Nomme(new QPushButton(QStringLiteral("&Fermer")), "BitBtn4");
     BitBtnImprimer->setAutoDefault(false);
     BitBtn4->setAutoDefault(false);
+}
 
+void TJournal::Disposer() {
     auto* groupeUtilisateur = Nomme(Groupe(QStringLiteral("Utilisateur"), this), "GroupBoxUtilisateur");
     (new QVBoxLayout(groupeUtilisateur))->addWidget(ComboBoxUtilisateur);
     auto* groupeDomaine = Nomme(Groupe(QStringLiteral("Domaine"), this), "GroupBoxDomaine");
@@ -185,7 +194,9 @@ TJournal::TJournal(QWidget* parent) : QDialog(parent) {
     fenetre->addWidget(DBGrid1, 1);
     fenetre->addWidget(Memo1);
     fenetre->addLayout(boutons);
+}
 
+void TJournal::Connecter() {
     // Every change of a filter runs the selection again. Changes made by the window itself (filling the
     // lists, setting the dates) are made with the signals blocked.
     for (QComboBox* liste : {ComboBoxUtilisateur, ComboBoxDomaine, ComboBoxOperation})
@@ -210,13 +221,9 @@ TJournal::TJournal(QWidget* parent) : QDialog(parent) {
             [](const QString& texte) { Messages().Erreur(PrefixeErreur + texte); });
     connect(BitBtnImprimer, &QPushButton::clicked, this, &TJournal::BitBtnImprimerClick);
     connect(BitBtn4, &QPushButton::clicked, this, &TJournal::reject);
-
-    Journal = this;
 }
 
 TJournal::~TJournal() {
-    if (Journal == this)
-        Journal = nullptr;
     // The rows go before the statement that read them.
     ClientDataSet1->Fermer();
 }

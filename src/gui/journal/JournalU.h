@@ -90,9 +90,11 @@ public:
     QPointer<TImprimeJournal> ImprimeCourant;
 
 private:
+    void CreerFiltres();
+    void CreerListe();
+    void Disposer();
+    void Connecter();
     // A filter changed: the selection runs again; an error is shown.
     void FiltreModifie();
     void AfficherTri();
 };
-
-extern TJournal* Journal;

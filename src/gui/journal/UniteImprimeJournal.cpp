@@ -1,13 +1,11 @@
 #include "gui/journal/UniteImprimeJournal.h"
 
-#include "gui/ApercuImpression.h"
+#include "gui/commun/ApercuImpression.h"
 
 #include <QFileDialog>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-
-TImprimeJournal* ImprimeJournal = nullptr;
 
 namespace {
 
@@ -18,15 +16,9 @@ const QString TitreDocument = QStringLiteral("Journal des opérations");
 TImprimeJournal::TImprimeJournal(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("ImprimeJournal"));
     setWindowTitle(TitreDocument);
-    // The start-up report is the global one; the journal window keeps track of those it makes.
-    if (parent == nullptr)
-        ImprimeJournal = this;
 }
 
-TImprimeJournal::~TImprimeJournal() {
-    if (ImprimeJournal == this)
-        ImprimeJournal = nullptr;
-}
+TImprimeJournal::~TImprimeJournal() {}
 
 int TImprimeJournal::Imprimer(QPrinter& Imprimante) {
     Rapport.DateImpression = DateImpression();

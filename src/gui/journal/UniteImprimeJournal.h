@@ -34,6 +34,3 @@ private:
 
     QPrintPreviewDialog* apercu_ = nullptr;
 };
-
-// The report made at start-up.
-extern TImprimeJournal* ImprimeJournal;

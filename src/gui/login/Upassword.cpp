@@ -1,6 +1,7 @@
 #include "gui/login/Upassword.h"
 
-#include "gui/login/RemplissageAssistant.h"
+#include "core/journal/EcritureJournal.h"
+#include "core/transition/ChangementAnnee.h"
 #include "gui/login/StyleLogin.h"
 
 #include <QCloseEvent>
@@ -13,15 +14,31 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TPassword* Password = nullptr;
-
 TPassword::TPassword(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Password"));
     setWindowTitle(QStringLiteral("Connexion"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setFixedSize(350, 240);
     AppliquerStyleLogin(this);
+    CreerControles();
+    Disposer();
 
+    connect(BitBtn1, &QPushButton::clicked, this, &TPassword::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TPassword::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TPassword::BitBtn3Click);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(10);
+    connect(Timer1, &QTimer::timeout, this, &TPassword::Timer1Timer);
+    Timer1->start();
+
+    ecriture_ = new TEcritureJournal(this);
+}
+
+TPassword::~TPassword() = default;
+
+void TPassword::CreerControles() {
     Label4 = new QLabel(QStringLiteral("Entrer votre identifiant..."), this);
     Label4->setObjectName(QStringLiteral("Label4"));
     QFont titre = Label4->font();
@@ -68,7 +85,9 @@ TPassword::TPassword(QWidget* parent) : QDialog(parent) {
     LabelEtat->setObjectName(QStringLiteral("LabelEtat"));
     LabelEtat->setAlignment(Qt::AlignCenter);
     LabelEtat->setVisible(false);
+}
 
+void TPassword::Disposer() {
     auto* entete = new QHBoxLayout;
     entete->addWidget(Label4, 1);
     entete->addWidget(Image2);
@@ -94,25 +113,6 @@ TPassword::TPassword(QWidget* parent) : QDialog(parent) {
     setTabOrder(EditPassword, BitBtn1);
     setTabOrder(BitBtn1, BitBtn2);
     setTabOrder(BitBtn2, BitBtn3);
-
-    connect(BitBtn1, &QPushButton::clicked, this, &TPassword::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TPassword::BitBtn2Click);
-    connect(BitBtn3, &QPushButton::clicked, this, &TPassword::BitBtn3Click);
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(10);
-    connect(Timer1, &QTimer::timeout, this, &TPassword::Timer1Timer);
-    Timer1->start();
-
-    RemplirAssistant = [this] { RemplirEtOuvrirAssistant(this); };
-
-    Password = this;
-}
-
-TPassword::~TPassword() {
-    if (Password == this)
-        Password = nullptr;
 }
 
 void TPassword::showEvent(QShowEvent* event) {

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "core/session/Demarrage.h"
+
 #include <QDialog>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
-struct TDemarrage;
+class TChangementAnnee;
+class TEcritureJournal;
 
 // The login window, the application's main window. Its one-shot timer runs the start-up check once the event
 // loop runs; then it waits for the user's sign-in.
@@ -37,10 +41,12 @@ public:
     // The start-up check is under way (on a thread of its own): the window is painted and "&Quitter" works,
     // the sign-in waits.
     bool VerificationEnCours() const { return verificationEnCours_; }
+    // What the start-up check found, as far as it went.
+    const TDemarrage& Demarrage() const { return demarrage_; }
 
-    // After an accepted sign-in with the right: fill the wizard and show it. Replaceable, so that a test of
-    // the sign-in can see the hand-over without a modal wizard.
-    std::function<void()> RemplirAssistant;
+    // After an accepted sign-in with the right: the year change it opens, for whoever shows the wizard (the
+    // window stays as it is until then; it is hidden by whoever takes the change over).
+    std::function<void(std::unique_ptr<TChangementAnnee> changement)> SessionOuverte;
 
 public slots:
     // The start-up check: started on a thread of its own; its result comes back to DemarrageTermine.
@@ -50,7 +56,12 @@ public slots:
     void BitBtn3Click();
 
 private:
+    void CreerControles();
+    void Disposer();
     void DemarrageTermine(const TDemarrage& demarrage);
+    // The values the start-up check found, for the change a sign-in opens.
+    TDemarrage demarrage_;
+    TEcritureJournal* ecriture_;
     void MontrerVerification(bool enCours);
     bool verificationEnCours_ = false;
 
@@ -59,5 +70,3 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 };
-
-extern TPassword* Password;

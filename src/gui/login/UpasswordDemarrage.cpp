@@ -1,7 +1,7 @@
 // The start-up check, as the login window runs it: core's check does the work on a thread of its own, so that
 // the window is painted, says what it waits for and can be left with "&Quitter" while a server takes its
-// time; then the window keeps the values it found, shows its message and ends the application when it
-// cannot go on.
+// time; then the window keeps the values it found (for the change a sign-in opens), shows its message and
+// ends the application when it cannot go on.
 #include "gui/login/Upassword.h"
 
 #include "base/KORVENFonctionsU.h"
@@ -9,7 +9,6 @@
 #include "core/platform/FinApplication.h"
 #include "core/platform/Messages.h"
 #include "core/session/Demarrage.h"
-#include "gui/wizard/UAssistantNouvelleAnnee.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -41,22 +40,9 @@ void TPassword::MontrerVerification(bool enCours) {
 
 void TPassword::DemarrageTermine(const TDemarrage& d) {
     MontrerVerification(false);
+    demarrage_ = d;
     if (d.Issue == TIssueDemarrage::Reussi)
         AppliquerDemarrage(*OBDataModule, d);
-
-    TFAssistantNouvelleAnnee* assistant = FAssistantNouvelleAnnee;
-    assistant->BDKorven = d.BDKorven;
-    assistant->ServeurKorven = d.ServeurKorven;
-    assistant->PortKorven = d.PortKorven;
-    assistant->UtilisateurKorven = d.UtilisateurKorven;
-    assistant->MotDePasseKorven = d.MotDePasseKorven;
-    assistant->AnneeCourante = d.AnneeCourante;
-    assistant->NomEtablissement = d.NomEtablissement;
-    assistant->Serveur = d.Serveur;
-    assistant->Port = d.Port;
-    assistant->Utilisateur = d.Utilisateur;
-    assistant->MotDePasse = d.MotDePasse;
-    assistant->BaseDeDonnees = d.BaseDeDonnees;
 
     if (!d.Message.isEmpty())
         Messages().Erreur(d.Message);

@@ -5,20 +5,18 @@
 
 #include "base/KORVENTypesU.h"
 #include "base/TitreApplication.h"
+#include "core/journal/EcritureJournal.h"
 #include "core/platform/FinApplication.h"
 #include "core/platform/Messages.h"
 #include "core/platform/Sons.h"
 #include "core/session/Identification.h"
-#include "gui/journal/JournalU.h"
-#include "gui/wizard/UAssistantNouvelleAnnee.h"
+#include "core/transition/ChangementAnnee.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
 
 void TPassword::BitBtn1Click() {
-    TFAssistantNouvelleAnnee* assistant = FAssistantNouvelleAnnee;
     const QString login = EditLogin->text();
-    assistant->Login = login;
 
     TCompte compte;
     try {
@@ -31,7 +29,7 @@ void TPassword::BitBtn1Click() {
 
     const int n = ++NombreEssais;
     const TIssueTentative issue = EvaluerTentative(compte, login, n);
-    Journal->UpdateJournal(login, issue.LibelleJournal, OperationConnexion, DomaineConnexion);
+    ecriture_->UpdateJournal(login, issue.LibelleJournal, OperationConnexion, DomaineConnexion);
     if (issue.Issue != TIssueTentative::Acceptee) {
         Sons().Jouer(SonEchec);
         if (issue.Fin) {
@@ -46,24 +44,24 @@ void TPassword::BitBtn1Click() {
         return;
     }
 
-    assistant->Login = login;
-    assistant->Password = EditPassword->text();
-    assistant->Name = compte.Nom;
-
+    std::unique_ptr<TChangementAnnee> changement;
     try {
         DefinirTitreApplication(TitreApplication() + QStringLiteral(" - ") + NomEtablissementConfiguration());
-        if (!PossedeDroitActivation(assistant->Login)) {
+        if (!PossedeDroitActivation(login)) {
             Messages().Erreur(MessageSansDroit);
             FinApplication().TerminerEnEchec();
             return;
         }
         FermerLectureConnexion();
+        changement = TChangementAnnee::Ouvrir(demarrage_, login, compte.Nom);
     } catch (const EKorven& e) {
         Messages().Erreur(e.Message());
         return;
     }
-
-    RemplirAssistant();
+    // The typed password has done its work: it is kept nowhere, not even in its field.
+    EditPassword->clear();
+    if (SessionOuverte)
+        SessionOuverte(std::move(changement));
 }
 
 void TPassword::BitBtn2Click() {

@@ -1,6 +1,6 @@
 #include "gui/wizard/ApercuRapportTransition.h"
 
-#include "gui/ApercuImpression.h"
+#include "gui/commun/ApercuImpression.h"
 
 #include <QFileDialog>
 #include <QPdfWriter>

@@ -1,6 +1,13 @@
 #include "gui/wizard/PageEleves.h"
 
+#include "core/model/UniteCClasse.h"
+#include "core/model/UniteCNiveau.h"
+#include "core/model/UniteCSection.h"
+#include "core/platform/Messages.h"
+#include "core/transition/ChangementAnnee.h"
+#include "gui/wizard/Garde.h"
 #include "gui/wizard/ListeCochee.h"
+#include "gui/wizard/UAssistantNouvelleAnnee.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,11 +37,17 @@ QLabel* Libelle(QWidget* parent, const QString& texte, QWidget* pour) {
 
 } // namespace
 
-TPageEleves::TPageEleves(QWidget* parent)
+TPageEleves::TPageEleves(TChangementAnnee& changement, QWidget* parent)
     : TPageAssistant(
           QStringLiteral("Etape8Eleves"),
           {QStringLiteral("Elèves"), QStringLiteral("Répartissez vos élèves dans vos différentes classes")},
-          parent) {
+          parent),
+      changement_(changement) {
+    Construire();
+    Connecter();
+}
+
+void TPageEleves::Construire() {
     ComboBoxElevesSection = Liste(this, "ComboBoxElevesSection");
     ComboBoxElevesNiveau = Liste(this, "ComboBoxElevesNiveau");
     ComboBoxElevesPromusRedoublantsExclus = Liste(this, "ComboBoxElevesPromusRedoublantsExclus");
@@ -101,4 +114,203 @@ TPageEleves::TPageEleves(QWidget* parent)
     bas->addStretch(1);
     bas->addLayout(filtres);
     Contenu->addLayout(bas);
+}
+
+void TPageEleves::Connecter() {
+    // Only the user's choice in a list runs its change event (activated), not the program's selections.
+    connect(ComboBoxElevesSection, &QComboBox::activated, this, &TPageEleves::ComboBoxElevesSectionChange);
+    connect(ComboBoxElevesNiveau, &QComboBox::activated, this, &TPageEleves::ComboBoxElevesNiveauChange);
+    connect(ComboBoxElevesAncienneClasse, &QComboBox::activated, this,
+            &TPageEleves::ComboBoxElevesAncienneClasseChange);
+    connect(ComboBoxElevesNouvelleClasse, &QComboBox::activated, this,
+            &TPageEleves::ComboBoxElevesNouvelleClasseChange);
+    connect(ComboBoxElevesPromusRedoublantsExclus, &QComboBox::activated, this,
+            &TPageEleves::ComboBoxElevesPromusRedoublantsExclusChange);
+    // The boxes act on their state, however it changes: a click, the keyboard, a screen reader's toggle
+    // action (which does not click) or the program.
+    connect(CheckBoxSelectionBas, &QCheckBox::toggled, this, &TPageEleves::CheckBoxSelectionBasClick);
+    connect(CheckBoxTenirCompteOrientation, &QCheckBox::toggled, this,
+            &TPageEleves::CheckBoxTenirCompteOrientationClick);
+    connect(ButtonElevesValider, &QPushButton::clicked, this, &TPageEleves::ButtonElevesValiderClick);
+    connect(ButtonProposer, &QPushButton::clicked, this, &TPageEleves::ButtonProposerClick);
+    connect(ButtonAnnulerProposition, &QPushButton::clicked, this,
+            &TPageEleves::ButtonAnnulerPropositionClick);
+}
+
+namespace {
+
+void SelectionnerPremier(QComboBox* boite) {
+    boite->setCurrentIndex(boite->count() > 0 ? 0 : -1);
+}
+
+} // namespace
+
+void TPageEleves::Remplir() {
+    const QString& annee = changement_.AnneeCourante();
+    // Selecting from the program runs none of the lists' change events.
+    TCSection::LoadCombobox(ComboBoxElevesSection, annee, false);
+    SelectionnerPremier(ComboBoxElevesSection);
+    if (const TCSection* section = ObjetSelectionne<TCSection>(ComboBoxElevesSection))
+        TCNiveau::LoadComboboxNiveau(ComboBoxElevesNiveau, annee, section->GetId(), false);
+    else
+        FreeComboboxObjects(ComboBoxElevesNiveau);
+    SelectionnerPremier(ComboBoxElevesNiveau);
+    if (const TCNiveau* niveau = ObjetSelectionne<TCNiveau>(ComboBoxElevesNiveau))
+        TCClasse::LoadComboboxClasse(ComboBoxElevesAncienneClasse, annee, niveau->GetCode(), false);
+    else
+        FreeComboboxObjects(ComboBoxElevesAncienneClasse);
+    SelectionnerPremier(ComboBoxElevesAncienneClasse);
+    ComboBoxElevesPromusRedoublantsExclus->setCurrentIndex(0);
+    RefreshComboBoxEleveNouvelleClasse();
+
+    // Every student, ticked.
+    std::vector<TModeleCoches::Ligne> lignes;
+    for (TEleveListe& eleve : changement_.TousLesEleves())
+        lignes.push_back({std::move(eleve.Texte), eleve.Eleve->GetMatricule(), eleve.Eleve, true});
+    ListeEleves->Modele->Remplacer(std::move(lignes));
+    ListeEleves->MettreBoiteAJour();
+    ButtonAnnulerProposition->setEnabled(changement_.PropositionEnCours());
+}
+
+void TPageEleves::Rafraichir() {
+    RefreshComboBoxEleveNouvelleClasse();
+    RefreshCheckListBoxEleves();
+}
+
+bool TPageEleves::validatePage() {
+    return changement_.TousPlaces() || Messages().Confirmation(QuestionElevesNonPlaces);
+}
+
+int TPageEleves::nextId() const {
+    return TFAssistantNouvelleAnnee::Etape8Fin;
+}
+
+void TPageEleves::RefreshComboBoxEleveNouvelleClasse() {
+    const TCNiveau* niveau = ComboBoxElevesAncienneClasse->count() == 0
+                                 ? nullptr
+                                 : ObjetSelectionne<TCNiveau>(ComboBoxElevesNiveau);
+    if (niveau == nullptr) {
+        FreeComboboxObjects(ComboBoxElevesNouvelleClasse);
+    } else {
+        const QString& annee = changement_.AnneeCourante();
+        const TCSection* section = ObjetSelectionne<TCSection>(ComboBoxElevesSection);
+        const int idSection = section != nullptr ? section->GetId() : -1;
+        const bool examen = TCNiveau::ExamenRequisPourPrommotion(niveau->GetCode(), annee);
+        const QString ordres = ListeOrdresNiveaux(niveau->GetOrdre(), examen,
+                                                  ComboBoxElevesPromusRedoublantsExclus->currentIndex());
+        TCClasse::LoadComboboxClasseByListeOrdreNiveauIdSection(ComboBoxElevesNouvelleClasse, annee, ordres,
+                                                                idSection, false);
+    }
+    SelectionnerPremier(ComboBoxElevesNouvelleClasse);
+}
+
+void TPageEleves::RefreshCheckListBoxEleves() {
+    if (ComboBoxElevesAncienneClasse->count() == 0)
+        return;
+    if (ComboBoxElevesNouvelleClasse->count() == 0) {
+        // The list is emptied; the box keeps its state.
+        const QSignalBlocker bloque(CheckBoxElevesSelectionner);
+        ListeEleves->Modele->Vider();
+        return;
+    }
+    const TCClasse* ancienne = ObjetSelectionne<TCClasse>(ComboBoxElevesAncienneClasse);
+    const TCClasse* nouvelle = ObjetSelectionne<TCClasse>(ComboBoxElevesNouvelleClasse);
+    TCriteresListe criteres;
+    criteres.CodeAncienneClasse = ancienne != nullptr ? ancienne->GetCode() : QString();
+    criteres.SerieNouvelleClasse = nouvelle != nullptr ? nouvelle->GetSerie() : nullptr;
+    criteres.TenirCompteOrientation = CheckBoxTenirCompteOrientation->isChecked();
+    criteres.Filtre = ComboBoxElevesPromusRedoublantsExclus->currentIndex();
+    criteres.SeulementNonPlaces = CheckBoxSelectionBas->isChecked();
+    // A placed student's line is ticked.
+    std::vector<TModeleCoches::Ligne> lignes;
+    for (TEleveListe& eleve : changement_.Lister(criteres))
+        lignes.push_back({std::move(eleve.Texte), eleve.Eleve->GetMatricule(), eleve.Eleve, eleve.Place});
+    ListeEleves->Modele->Remplacer(std::move(lignes));
+    ListeEleves->MettreBoiteAJour();
+}
+
+void TPageEleves::ComboBoxElevesSectionChange() {
+    Garder([this] {
+        const TCSection* section = ObjetSelectionne<TCSection>(ComboBoxElevesSection);
+        if (section == nullptr)
+            FreeComboboxObjects(ComboBoxElevesNiveau);
+        else
+            TCNiveau::LoadComboboxNiveau(ComboBoxElevesNiveau, changement_.AnneeCourante(), section->GetId(),
+                                         false);
+        SelectionnerPremier(ComboBoxElevesNiveau);
+        ComboBoxElevesNiveauChange();
+    });
+}
+
+void TPageEleves::ComboBoxElevesNiveauChange() {
+    Garder([this] {
+        const TCNiveau* niveau = ObjetSelectionne<TCNiveau>(ComboBoxElevesNiveau);
+        if (niveau == nullptr)
+            FreeComboboxObjects(ComboBoxElevesAncienneClasse);
+        else
+            TCClasse::LoadComboboxClasse(ComboBoxElevesAncienneClasse, changement_.AnneeCourante(),
+                                         niveau->GetCode(), false);
+        SelectionnerPremier(ComboBoxElevesAncienneClasse);
+        Rafraichir();
+    });
+}
+
+void TPageEleves::ComboBoxElevesAncienneClasseChange() {
+    Garder([this] { RefreshCheckListBoxEleves(); });
+}
+
+void TPageEleves::ComboBoxElevesNouvelleClasseChange() {
+    Garder([this] { RefreshCheckListBoxEleves(); });
+}
+
+void TPageEleves::ComboBoxElevesPromusRedoublantsExclusChange() {
+    Garder([this] { Rafraichir(); });
+}
+
+void TPageEleves::CheckBoxSelectionBasClick() {
+    Garder([this] { RefreshCheckListBoxEleves(); });
+}
+
+void TPageEleves::CheckBoxTenirCompteOrientationClick() {
+    Garder([this] { RefreshCheckListBoxEleves(); });
+}
+
+std::vector<std::pair<QString, bool>> TPageEleves::CochesEleves() const {
+    const TModeleCoches& modele = *ListeEleves->Modele;
+    std::vector<std::pair<QString, bool>> coches;
+    coches.reserve(static_cast<size_t>(modele.Nombre()));
+    for (int i = 0; i < modele.Nombre(); ++i)
+        coches.emplace_back(modele.At(i).Cle, modele.At(i).Coche);
+    return coches;
+}
+
+void TPageEleves::ButtonElevesValiderClick() {
+    Garder([this] {
+        const bool aucunCoche = CheckBoxElevesSelectionner->checkState() == Qt::Unchecked;
+        const bool classeOfferte = ComboBoxElevesNouvelleClasse->count() > 0;
+        const TCClasse* nouvelle = ObjetSelectionne<TCClasse>(ComboBoxElevesNouvelleClasse);
+        // A class offered but none chosen: nothing to do.
+        if (!aucunCoche && classeOfferte && nouvelle == nullptr)
+            return;
+        changement_.Valider(aucunCoche, CochesEleves(), classeOfferte ? nouvelle->GetCode() : QString());
+        ButtonAnnulerProposition->setEnabled(changement_.PropositionEnCours());
+        RefreshCheckListBoxEleves();
+    });
+}
+
+void TPageEleves::ButtonProposerClick() {
+    Garder([this] {
+        const TProposition proposition = changement_.Proposer();
+        ButtonAnnulerProposition->setEnabled(changement_.PropositionEnCours());
+        RefreshCheckListBoxEleves();
+        Messages().Information(ResumeProposition(proposition));
+    });
+}
+
+void TPageEleves::ButtonAnnulerPropositionClick() {
+    Garder([this] {
+        changement_.AnnulerProposition();
+        ButtonAnnulerProposition->setEnabled(false);
+        RefreshCheckListBoxEleves();
+    });
 }

@@ -2,17 +2,26 @@
 
 #include "gui/wizard/PageAssistant.h"
 
+#include <functional>
+
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTreeWidget;
+class TChangementAnnee;
+class TExecutionTransition;
+struct TBilanTransition;
+struct TRapportTransition;
 
 // The last page: "&Terminer" runs the year's change; the page shows which step runs and how far it has gone.
-// "Vérifier" runs it without keeping anything and shows, table by table, what the change would carry.
+// "Vérifier" runs it without keeping anything and shows, table by table, what the change would carry. Both
+// run on a thread of their own: the window stays painted and answers meanwhile, but nothing of the wizard
+// can be pressed, nor can it be closed, until the run ends.
 class TPageFin : public TPageAssistant {
     Q_OBJECT
 public:
-    explicit TPageFin(QWidget* parent = nullptr);
+    TPageFin(TChangementAnnee& changement, QWidget* parent = nullptr);
+    ~TPageFin() override;
 
     QLabel* LabelProgression;
     QProgressBar* ProgressBarTransition;
@@ -22,4 +31,36 @@ public:
     // Per table: rows of the closing year, of the new year, not carried (with the first of them); the
     // students per new class and those left without one.
     QTreeWidget* ArbreVerification;
+
+    int nextId() const override;
+
+    // Runs the change ("&Terminer"). On failure the page says so and the wizard's buttons come back for
+    // another try; once the change is made, or found made already, the program restarts.
+    void LancerChangement();
+    // A run (the change or its preview) is under way.
+    bool ExecutionEnCours() const;
+    // The new year's database the last run pointed at.
+    const QString& NouvelleBD() const { return nouvelleBD_; }
+    // Shows the report of a committed change: in a modal print preview, from which it is printed or saved as
+    // a PDF file. Replaceable.
+    std::function<void(const TRapportTransition& rapport)> MontrerRapportTransition;
+
+public slots:
+    // "Vérifier": the change run without keeping anything; its figures shown on the page.
+    void ButtonVerifierClick();
+
+private:
+    // The wizard's buttons and "Vérifier" during a run.
+    void Bloquer(bool bloque);
+    void AfficherVerification(const TBilanTransition& bilan);
+    void AfficherTableVerification(const TBilanTransition& bilan, int& nonReportees);
+    int AfficherElevesVerification(const TBilanTransition& bilan);
+    // The progress bar at that step, and the text under it (with the line saying why the change runs again,
+    // when it does).
+    void MontrerProgression(int numero, const QString& texte);
+
+    TChangementAnnee& changement_;
+    TExecutionTransition* execution_;
+    QString ligneEssai_;
+    QString nouvelleBD_;
 };

@@ -5,8 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TFormNouveauDepartement* FormNouveauDepartement = nullptr;
-
 TFormNouveauDepartement::TFormNouveauDepartement(QWidget* parent) : TDialogueAjout(parent) {
     setObjectName(QStringLiteral("FormNouveauDepartement"));
     setWindowTitle(Titre());
@@ -19,14 +17,9 @@ TFormNouveauDepartement::TFormNouveauDepartement(QWidget* parent) : TDialogueAjo
     connect(BitBtnValider, &QPushButton::clicked, this, &TFormNouveauDepartement::BitBtnValiderClick);
     connect(BitBtnAnnuler, &QPushButton::clicked, this, &TFormNouveauDepartement::BitBtnAnnulerClick);
 
-    // Only the window made at start-up is the global one; those the wizard makes leave it alone.
-    if (FormNouveauDepartement == nullptr)
-        FormNouveauDepartement = this;
 }
 
 TFormNouveauDepartement::~TFormNouveauDepartement() {
-    if (FormNouveauDepartement == this)
-        FormNouveauDepartement = nullptr;
 }
 
 QString TFormNouveauDepartement::Titre() {

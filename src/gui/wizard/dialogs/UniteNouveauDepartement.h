@@ -28,5 +28,3 @@ public slots:
     void BitBtnAnnulerClick();
 };
 
-// The window made at start-up.
-extern TFormNouveauDepartement* FormNouveauDepartement;

@@ -4,8 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TFormNouvelleClasse* FormNouvelleClasse = nullptr;
-
 TFormNouvelleClasse::TFormNouvelleClasse(QWidget* parent) : TDialogueAjout(parent) {
     setObjectName(QStringLiteral("FormNouvelleClasse"));
     setWindowTitle(QStringLiteral("FormNouvelleClasse"));
@@ -28,14 +26,9 @@ TFormNouvelleClasse::TFormNouvelleClasse(QWidget* parent) : TDialogueAjout(paren
     connect(BitBtnValider, &QPushButton::clicked, this, &TFormNouvelleClasse::BitBtnValiderClick);
     connect(BitBtnAnnuler, &QPushButton::clicked, this, &TFormNouvelleClasse::BitBtnAnnulerClick);
 
-    // Only the window made at start-up is the global one; those the wizard makes leave it alone.
-    if (FormNouvelleClasse == nullptr)
-        FormNouvelleClasse = this;
 }
 
 TFormNouvelleClasse::~TFormNouvelleClasse() {
-    if (FormNouvelleClasse == this)
-        FormNouvelleClasse = nullptr;
 }
 
 void TFormNouvelleClasse::BitBtnValiderClick() {

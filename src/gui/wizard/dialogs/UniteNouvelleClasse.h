@@ -38,5 +38,3 @@ protected:
     void done(int resultat) override;
 };
 
-// The window made at start-up.
-extern TFormNouvelleClasse* FormNouvelleClasse;

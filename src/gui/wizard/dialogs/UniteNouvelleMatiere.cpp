@@ -5,8 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TFormNouvelleMatiere* FormNouvelleMatiere = nullptr;
-
 TFormNouvelleMatiere::TFormNouvelleMatiere(QWidget* parent) : TDialogueAjout(parent) {
     setObjectName(QStringLiteral("FormNouvelleMatiere"));
     setWindowTitle(Titre());
@@ -22,14 +20,9 @@ TFormNouvelleMatiere::TFormNouvelleMatiere(QWidget* parent) : TDialogueAjout(par
     connect(BitBtnValider, &QPushButton::clicked, this, &TFormNouvelleMatiere::BitBtnValiderClick);
     connect(BitBtnAnnuler, &QPushButton::clicked, this, &TFormNouvelleMatiere::BitBtnAnnulerClick);
 
-    // Only the window made at start-up is the global one; those the wizard makes leave it alone.
-    if (FormNouvelleMatiere == nullptr)
-        FormNouvelleMatiere = this;
 }
 
 TFormNouvelleMatiere::~TFormNouvelleMatiere() {
-    if (FormNouvelleMatiere == this)
-        FormNouvelleMatiere = nullptr;
 }
 
 QString TFormNouvelleMatiere::Titre() {

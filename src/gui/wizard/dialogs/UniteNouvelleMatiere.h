@@ -34,5 +34,3 @@ protected:
     void done(int resultat) override;
 };
 
-// The window made at start-up.
-extern TFormNouvelleMatiere* FormNouvelleMatiere;

@@ -9,8 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TEnregNive* EnregNive = nullptr;
-
 TEnregNive::TEnregNive(QWidget* parent) : TDialogueAjout(parent) {
     setObjectName(QStringLiteral("EnregNive"));
     setWindowTitle(QStringLiteral("EnregNive"));
@@ -29,14 +27,9 @@ TEnregNive::TEnregNive(QWidget* parent) : TDialogueAjout(parent) {
     connect(BitBtn1, &QPushButton::clicked, this, &TEnregNive::BitBtn1Click);
     connect(BitBtn7, &QPushButton::clicked, this, &TEnregNive::BitBtn7Click);
 
-    // Only the window made at start-up is the global one; those the wizard makes leave it alone.
-    if (EnregNive == nullptr)
-        EnregNive = this;
 }
 
 TEnregNive::~TEnregNive() {
-    if (EnregNive == this)
-        EnregNive = nullptr;
 }
 
 void TEnregNive::AfficherNiveauPrecedent(const TCNiveau* Dernier) {

@@ -45,5 +45,3 @@ protected:
     void done(int resultat) override;
 };
 
-// The window made at start-up.
-extern TEnregNive* EnregNive;

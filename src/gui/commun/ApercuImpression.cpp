@@ -1,4 +1,4 @@
-#include "gui/ApercuImpression.h"
+#include "gui/commun/ApercuImpression.h"
 
 #include "core/platform/Messages.h"
 

@@ -1,4 +1,4 @@
-#include "gui/MessagesQt.h"
+#include "gui/commun/MessagesQt.h"
 #include "base/TitreApplication.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "gui/SonsQt.h"
+#include "gui/commun/SonsQt.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/session/Demarrage.h"
+#include "core/transition/BilanTransition.h"
+#include "core/transition/TransitionAnnee.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QThread;
+struct TRapportTransition;
+
+// A year change, or its preview, run on a thread of its own with a data module of its own (its connections as
+// the start-up found them), so that the window that asked for it stays painted and answers while the server
+// works. Nothing of the change's rules differs from a run on the window's thread. Its boxes are shown by the
+// main thread, in order, the run waiting for each answer (core/platform); its progress, its retry lines and
+// its report reach the thread that made this object: progress and lines as they come, the report before the
+// closing box (the run waits until it has been shown). One run at a time.
+class TExecutionTransition : public QObject {
+    Q_OBJECT
+public:
+    explicit TExecutionTransition(QObject* parent = nullptr);
+    // Waits for a run under way to end.
+    ~TExecutionTransition() override;
+
+    std::function<void(int premier, int dernier, const QString& libelle, int restantes)> Progression;
+    std::function<void(const QString& texte)> NouvelEssai;
+    std::function<void(const TRapportTransition& rapport)> ApresValidation;
+    // When a change ends, with its outcome and the new year's database it pointed at.
+    std::function<void(TIssueTransition issue, const QString& nouvelleBD)> ChangementTermine;
+    // When a preview ends, with its figures (or what stops the change).
+    std::function<void(const TBilanTransition& bilan)> VerificationTerminee;
+
+    bool EnCours() const { return fil_ != nullptr; }
+    // Start the change or its preview with these values, on connections made from connexions. What the values
+    // point to (the students, the placement) must stay as it is until the run ends. false, and nothing
+    // started, when a run is under way.
+    bool Executer(const TParametresTransition& parametres, const TDemarrage& connexions);
+    bool Verifier(const TParametresTransition& parametres, const TDemarrage& connexions);
+
+private:
+    bool Lancer(const TDemarrage& connexions, std::function<void(TTransitionAnnee&)> travail,
+                std::function<void()> fin);
+    QThread* fil_ = nullptr;
+    TIssueTransition issue_ = TIssueTransition::Echouee;
+    QString nouvelleBD_;
+    TBilanTransition bilan_;
+};
