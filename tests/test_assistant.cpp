@@ -29,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QMap>
 #include <QProgressBar>
 #include <QPushButton>
@@ -96,6 +97,7 @@ private slots:
     void erreurDansUnGestionnaire();
     void verifierPuisTerminer();
     void boutonTerminer();
+    void terminerSansBoites();
     void boutonAnnuler();
     void echap();
     void caseDeFermeture();
@@ -648,6 +650,44 @@ void TestAssistant::boutonTerminer() {
              QStringList{QStringLiteral("E001|6A")});
     QCOMPARE(env.Plateforme.Evenements.constLast(), QStringLiteral("Redémarrage"));
     QCOMPARE(rapports, 1);
+}
+
+// "Confirmer chaque étape par un message" unticked: the change runs in one press, its steps' messages listed
+// under the progress and in the report instead of boxes; the new year is there as after a run with boxes.
+void TestAssistant::terminerSansBoites() {
+    EnvironnementTransition env(Donnees);
+    env.AjouterEleve(QStringLiteral("E001"), QStringLiteral("N'Guessan"), QStringLiteral("Éloïse"),
+                     QStringLiteral("6A"));
+    const std::unique_ptr<TChangementAnnee> changement = env.Changement();
+    TFAssistantNouvelleAnnee assistant(*changement);
+    TPageFin& fin = *assistant.PageFin();
+    QStringList etapesDuRapport;
+    fin.MontrerRapportTransition = [&etapesDuRapport](const TRapportTransition& r) {
+        etapesDuRapport = r.Etapes;
+    };
+    assistant.show();
+    assistant.next();
+    assistant.next();
+    assistant.next();
+    QVERIFY(fin.CheckBoxConfirmerEtapes->isChecked());
+    QTest::keyClick(fin.CheckBoxConfirmerEtapes, Qt::Key_Space);
+    QVERIFY(!fin.CheckBoxConfirmerEtapes->isChecked());
+    QTest::mouseClick(assistant.button(QWizard::FinishButton), Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([&fin] { return !fin.ExecutionEnCours(); }, 120000));
+    QCOMPARE(env.Boites(), QStringList());
+    QStringList listees;
+    for (int i = 0; i < fin.ListeEtapes->count(); ++i)
+        listees << fin.ListeEtapes->item(i)->text();
+    QStringList attendues = BoitesCompletes();
+    for (QString& texte : attendues)
+        texte.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    QCOMPARE(listees, attendues);
+    QVERIFY(fin.ListeEtapes->isVisible());
+    // The report lists every step's message that came before it (the closing one comes after).
+    QCOMPARE(etapesDuRapport, BoitesCompletes().mid(0, BoitesCompletes().size() - 1));
+    QCOMPARE(env.Plateforme.Evenements.constLast(), QStringLiteral("Redémarrage"));
+    QCOMPARE(env.Base.Lignes(QStringLiteral("SELECT mat, idclasse FROM eleve"), Nouvelle),
+             QStringList{QStringLiteral("E001|6A")});
 }
 
 // "Annuler" ends the application and writes nothing.

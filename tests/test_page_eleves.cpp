@@ -382,7 +382,7 @@ void TestPageEleves::sectionSansNiveaux() {
     QVERIFY(env.Plateforme.Messages().isEmpty());
 }
 
-// "Proposer une répartition" (Alt+P) places every promoted and repeating student not yet placed, keeps the
+// "Proposer une répartition" (Alt+R) places every promoted and repeating student not yet placed, keeps the
 // hand-made placements, says what it did in one box; "Annuler la proposition" takes back exactly its own
 // placements, not those the user changed since.
 void TestPageEleves::proposerUneRepartition() {
@@ -398,9 +398,9 @@ void TestPageEleves::proposerUneRepartition() {
     env.Valider();
     QCOMPARE(env.Placement(), QStringList{"S21:TLED"});
 
-    // Alt+P is the proposal's on this page, "< &Précédent"'s on the others.
-    QCOMPARE(a.ButtonProposer->shortcut(), QKeySequence(QStringLiteral("Alt+P")));
-    QVERIFY(env.Assistant->button(QWizard::BackButton)->shortcut().isEmpty());
+    // Alt+R is the proposal's; Alt+P stays "< &Précédent"'s on this page as on the others.
+    QCOMPARE(a.ButtonProposer->shortcut(), QKeySequence(QStringLiteral("Alt+R")));
+    QCOMPARE(env.Assistant->button(QWizard::BackButton)->shortcut(), QKeySequence(QStringLiteral("Alt+P")));
     QTest::mouseClick(a.ButtonProposer, Qt::LeftButton);
     QCOMPARE(env.Plateforme.Messages().size(), 1);
     const QString resume = env.Plateforme.Messages().first();

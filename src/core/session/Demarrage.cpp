@@ -209,7 +209,6 @@ TVerificationDemarrage::TVerificationDemarrage(const QString& cheminConfiguratio
     : chemin_(cheminConfiguration) {
     ++verificationsEnCours;
     connect(this, &QThread::finished, this, [] { --verificationsEnCours; });
-    connect(this, &QThread::finished, this, &QObject::deleteLater);
 }
 
 int TVerificationDemarrage::EnCours() {

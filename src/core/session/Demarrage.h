@@ -46,8 +46,8 @@ void AppliquerDemarrage(TOBDataModule& module, const TDemarrage& demarrage);
 
 // The start-up check on a thread of its own, with a data module of its own, so that the window that waits
 // for it stays painted and can be closed while a server takes its time to answer (up to the bound on its
-// answers). Its result is read once it has finished (QThread::finished, delivered to the window's thread).
-// It must not be destroyed while it runs: made without a parent, it deletes itself once finished.
+// answers). Its result is read once it has finished (QThread::finished, delivered to the window's thread);
+// whoever reads it then deletes it (deleteLater). It must not be destroyed while it runs.
 class TVerificationDemarrage : public QThread {
     Q_OBJECT
 public:

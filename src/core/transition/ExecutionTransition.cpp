@@ -39,7 +39,8 @@ bool TExecutionTransition::Lancer(const TDemarrage& connexions,
                                   std::function<void(TTransitionAnnee&)> travail, std::function<void()> fin) {
     if (fil_ != nullptr)
         return false;
-    fil_ = QThread::create([this, connexions, travail] {
+    const bool listerEtapes = static_cast<bool>(InformationEtape);
+    fil_ = QThread::create([this, connexions, travail, listerEtapes] {
         TOBDataModule module;
         AppliquerDemarrage(module, connexions);
         TTransitionAnnee transition;
@@ -55,6 +56,13 @@ bool TExecutionTransition::Lancer(const TDemarrage& connexions,
                     NouvelEssai(texte);
             });
         };
+        if (listerEtapes)
+            transition.InformationEtape = [this](const QString& texte) {
+                QMetaObject::invokeMethod(this, [this, texte] {
+                    if (InformationEtape)
+                        InformationEtape(texte);
+                });
+            };
         transition.ApresValidation = [this](const TRapportTransition& rapport) {
             QMetaObject::invokeMethod(
                 this,

@@ -26,6 +26,8 @@ public:
 
     std::function<void(int premier, int dernier, const QString& libelle, int restantes)> Progression;
     std::function<void(const QString& texte)> NouvelEssai;
+    // When set, the steps' messages come here, as they come, instead of in boxes (the change only).
+    std::function<void(const QString& texte)> InformationEtape;
     std::function<void(const TRapportTransition& rapport)> ApresValidation;
     // When a change ends, with its outcome and the new year's database it pointed at.
     std::function<void(TIssueTransition issue, const QString& nouvelleBD)> ChangementTermine;

@@ -99,6 +99,7 @@ public:
         Blocage();
         Tables();
         Eleves();
+        Etapes();
         FinDuRapport();
         return flux_.Terminer();
     }
@@ -275,6 +276,18 @@ private:
         SectionTableau(QStringLiteral("Élèves avec une décision non placés"), tableau, lignes.first());
         for (const QList<TCelluleTableau>& ligne : std::as_const(lignes))
             tableau.Ligne(ligne);
+    }
+
+    // The steps' messages, in their order, when the change listed them instead of showing boxes.
+    void Etapes() {
+        if (r_.Etapes.isEmpty())
+            return;
+        TTableauDocument tableau(flux_, Colonnes({{100, Qt::AlignLeft}}, {QStringLiteral("Message")}),
+                                 style_);
+        const QList<TCelluleTableau> premiere{{r_.Etapes.first()}};
+        SectionTableau(QStringLiteral("Messages des étapes"), tableau, premiere);
+        for (const QString& texte : r_.Etapes)
+            tableau.Ligne({{QString(texte).replace(QStringLiteral("\r\n"), QStringLiteral(" "))}});
     }
 
     // "Fait à", the signature's title and the room to sign under it, on one page.

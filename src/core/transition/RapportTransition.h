@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 class QPagedPaintDevice;
 
@@ -19,6 +20,7 @@ struct TRapportTransition {
     QString AncienneAnnee;  // "2025/2026"
     QString NouvelleAnnee;  // "2026/2027"
     TBilanTransition Bilan; // the figures of the real run
+    QStringList Etapes;     // the steps' messages, when they were listed instead of confirmed one by one
     QString DateImpression; // date and time of printing, as printed
 };
 
@@ -32,6 +34,7 @@ void PreparerPageRapportTransition(QPagedPaintDevice& Support);
 // the first page the school's bilingual header and the title; who ran the change, from which workstation,
 // when it started and ended, the closing and new year; the figures of every table (with the first rows not
 // carried and why); the students placed per new class; the students with a decision who were not placed
-// (matricule, name, old class, decision); a place to sign. A footer on every page with the print date and the
-// page number. Returns the number of pages. Raises EKorven when the device cannot be drawn on.
+// (matricule, name, old class, decision); the steps' messages when they were listed; a place to sign. A
+// footer on every page with the print date and the page number. Returns the number of pages. Raises EKorven
+// when the device cannot be drawn on.
 int DessinerRapportTransition(QPagedPaintDevice& Support, const TRapportTransition& Rapport);

@@ -216,14 +216,21 @@ void TTransitionAnnee::Signaler(const QString& texte) {
 }
 
 void TTransitionAnnee::Informer(const QString& texte) {
-    if (!apercu_ && !texte.isEmpty())
+    if (apercu_ || texte.isEmpty())
+        return;
+    if (!InformationEtape) {
         Messages().Information(texte);
+        return;
+    }
+    etapes_ << texte;
+    InformationEtape(texte);
 }
 
 TIssueTransition TTransitionAnnee::Executer(const TParametresTransition& p) {
     apercu_ = false;
     bilan_ = TBilanTransition();
     numeroJournal_ = 0;
+    etapes_.clear();
     if (!Connecter(p))
         return TIssueTransition::Echouee;
     for (int essai = 1;; ++essai) {
@@ -578,7 +585,9 @@ void TTransitionAnnee::Conclure(const TParametresTransition& p) {
         // as it is.
         try {
             bilan_ = BilanApresValidation(p);
-            ApresValidation(RapportDuChangement(p, bilan_, debut_, GetDateHeureServeur()));
+            TRapportTransition rapport = RapportDuChangement(p, bilan_, debut_, GetDateHeureServeur());
+            rapport.Etapes = etapes_;
+            ApresValidation(rapport);
         } catch (const EKorven& e) {
             Messages().Erreur(
                 QStringLiteral("Le rapport du changement d'année ne peut pas être établi : \r\n") +
@@ -587,8 +596,10 @@ void TTransitionAnnee::Conclure(const TParametresTransition& p) {
     }
 
     Etape(NumeroEtape(TEtapeFixe::Fin), QStringLiteral("Terminé"));
-    Messages().Information(BoiteFinTransition);
+    // The last step is reported before the closing box: the progress reads its last step while the box
+    // waits, not the one before.
     Etape(NumeroEtape(TEtapeFixe::Redemarrage), QStringLiteral("Redémarrage de l'application"));
+    Informer(BoiteFinTransition);
     FinApplication().Redemarrer();
 }
 

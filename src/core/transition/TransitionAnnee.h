@@ -62,6 +62,10 @@ public:
     // Called when the transaction's body runs again from a fresh transaction, with the line that says why.
     std::function<void(const QString& texte)> NouvelEssai;
 
+    // When set, every message of a step (and the closing one) comes here instead of in a box, and the report
+    // lists them: the whole change is then one press. Errors still come in boxes.
+    std::function<void(const QString& texte)> InformationEtape;
+
     // How many times a body that failed for want of a turn (a deadlock, a cluster's certification failure, a
     // node cut off from the cluster's majority) runs again before the user is told.
     static constexpr int NouveauxEssais = 2;
@@ -127,6 +131,7 @@ private:
     qlonglong numeroJournal_ = 0;                 // this run's journal entry
     QList<QPair<QString, qulonglong>> compteurs_; // the preview puts these counters back
     TBilanTransition bilan_;
+    QStringList etapes_; // the steps' messages, when listed instead of shown
 };
 
 // The box that says the new year's database answered (after the connection switch), and the closing box of a

@@ -27,8 +27,10 @@ template <typename F> void SansException(F&& Action) {
     }
 }
 
-// Gives a preview its "Enregistrer en PDF" action, which calls Enregistrer, and makes it maximised (as large
-// as the screen where no window manager maximises it).
+// Gives a preview its "Enregistrer en PDF" action, which calls Enregistrer, keyboard shortcuts for its main
+// actions (Ctrl+P print, Ctrl+S save as PDF, Ctrl+PgUp and Ctrl+PgDown the previous and next page, Ctrl+Home
+// and Ctrl+End the first and last, Ctrl++ and Ctrl+- zoom), said in their tool tips, and makes it maximised
+// (as large as the screen where no window manager maximises it).
 void PreparerApercu(QPrintPreviewDialog& Apercu, QWidget* Parent, const std::function<void()>& Enregistrer);
 
 // A file name without suffix gets ".pdf".

@@ -10,6 +10,7 @@
 #include "core/journal/RapportJournal.h"
 #include "core/model/UniteCUtilisateur.h"
 #include "core/platform/Messages.h"
+#include "gui/commun/Accessibilite.h"
 #include "gui/journal/UniteImprimeJournal.h"
 
 #include <QCheckBox>
@@ -99,15 +100,16 @@ void TJournal::CreerFiltres() {
 
     const QString formatDate = QStringLiteral("dd/MM/yyyy");
     const QString formatHeure = QStringLiteral("HH:mm");
-    DateTimePickerDateDebut = Nomme(new QDateEdit(QDate::currentDate()), "DateTimePickerDateDebut");
-    DateTimePicker2 = Nomme(new QDateEdit(QDate::currentDate()), "DateTimePicker2");
+    DateTimePickerDateDebut =
+        Nomme(new TChampSansSections<QDateEdit>(QDate::currentDate()), "DateTimePickerDateDebut");
+    DateTimePicker2 = Nomme(new TChampSansSections<QDateEdit>(QDate::currentDate()), "DateTimePicker2");
     for (QDateEdit* date : {DateTimePickerDateDebut, DateTimePicker2}) {
         date->setDisplayFormat(formatDate);
         date->setCalendarPopup(true);
     }
     CheckBox5 = Nomme(new QCheckBox(QStringLiteral("Filtrer")), "CheckBox5");
-    DateTimePicker3 = Nomme(new QTimeEdit(QTime(0, 0)), "DateTimePicker3");
-    DateTimePicker4 = Nomme(new QTimeEdit(QTime(23, 59)), "DateTimePicker4");
+    DateTimePicker3 = Nomme(new TChampSansSections<QTimeEdit>(QTime(0, 0)), "DateTimePicker3");
+    DateTimePicker4 = Nomme(new TChampSansSections<QTimeEdit>(QTime(23, 59)), "DateTimePicker4");
     for (QTimeEdit* heure : {DateTimePicker3, DateTimePicker4}) {
         heure->setDisplayFormat(formatHeure);
         heure->setEnabled(false);
@@ -120,6 +122,9 @@ void TJournal::CreerFiltres() {
 void TJournal::CreerListe() {
     DBGrid1 = Nomme(new QTableView, "DBGrid1");
     DBGrid1->setModel(ClientDataSet1);
+    DBGrid1->setAccessibleName(QStringLiteral("Entrées du journal"));
+    // Tab leaves the grid for the description and the buttons; the arrows move inside it.
+    SansTabulationInterne(DBGrid1);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -136,6 +141,7 @@ void TJournal::CreerListe() {
         DBGrid1->setColumnWidth(i, largeurs[i]);
     Memo1 = Nomme(new QPlainTextEdit, "Memo1");
     Memo1->setReadOnly(true);
+    Memo1->setAccessibleName(QStringLiteral("Description de l'entrée"));
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setFixedHeight(110);
 
@@ -159,6 +165,9 @@ void TJournal::Disposer() {
     lignesDate->addWidget(DateTimePickerDateDebut, 1);
     lignesDate->addWidget(new QLabel(QStringLiteral("Au :")));
     lignesDate->addWidget(DateTimePicker2, 1);
+    // Both in the box "Date": each says which end it is.
+    DateTimePickerDateDebut->setAccessibleName(QStringLiteral("Date du"));
+    DateTimePicker2->setAccessibleName(QStringLiteral("Date au"));
 
     auto* groupeHeure = Nomme(Groupe(QStringLiteral("Heure"), this), "GroupBoxHeure");
     auto* lignesHeure = new QHBoxLayout(groupeHeure);
@@ -167,6 +176,9 @@ void TJournal::Disposer() {
     lignesHeure->addWidget(DateTimePicker3, 1);
     lignesHeure->addWidget(new QLabel(QStringLiteral("Et :")));
     lignesHeure->addWidget(DateTimePicker4, 1);
+    DateTimePicker3->setAccessibleName(QStringLiteral("Heure entre"));
+    DateTimePicker4->setAccessibleName(QStringLiteral("Heure et"));
+    CheckBox5->setAccessibleName(QStringLiteral("Filtrer par heure"));
 
     auto* groupeContenant = Nomme(Groupe(QString(), this), "GroupBoxContenant");
     auto* lignesContenant = new QHBoxLayout(groupeContenant);

@@ -58,6 +58,7 @@ void TPassword::CreerControles() {
     EditLogin = new QLineEdit(this);
     EditLogin->setObjectName(QStringLiteral("EditLogin"));
     EditLogin->setMaxLength(30);
+    Label2->setBuddy(EditLogin);
 
     Label3 = new QLabel(QStringLiteral("Mot de passe :"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
@@ -66,6 +67,7 @@ void TPassword::CreerControles() {
     EditPassword->setObjectName(QStringLiteral("EditPassword"));
     EditPassword->setMaxLength(30);
     EditPassword->setEchoMode(QLineEdit::Password);
+    Label3->setBuddy(EditPassword);
     MasquerParEtoiles(EditPassword);
 
     BitBtn1 =

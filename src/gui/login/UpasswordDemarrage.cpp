@@ -19,9 +19,11 @@ void TPassword::Timer1Timer() {
     Timer1->stop();
     MontrerVerification(true);
     auto* verification = new TVerificationDemarrage(GetFichierConfiguration());
-    // A copy: the check deletes itself once finished, which may happen while a box of the handler waits.
+    // The result copied, the check goes (once control is back in the event loop, a box of the handler
+    // included).
     connect(verification, &QThread::finished, this, [this, verification] {
         const TDemarrage demarrage = verification->Resultat();
+        verification->deleteLater();
         DemarrageTermine(demarrage);
     });
     verification->start();

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 TPageAssistant::TPageAssistant(const QString& nom, const Entete& entete, QWidget* parent)
@@ -43,9 +44,20 @@ TPageAssistant::TPageAssistant(const QString& nom, const Entete& entete, QWidget
     page->setContentsMargins(0, 0, 0, 0);
     page->setSpacing(0);
     page->addWidget(bandeau_);
-    Contenu = new QVBoxLayout;
+    // The content scrolls where the window is smaller than it (a small or scaled screen); Tab goes through
+    // the content's controls, not through the area.
+    auto* defilement = new QScrollArea(this);
+    defilement->setObjectName(QStringLiteral("Defilement"));
+    defilement->setFrameShape(QFrame::NoFrame);
+    defilement->setWidgetResizable(true);
+    defilement->setFocusPolicy(Qt::NoFocus);
+    defilement->viewport()->setAutoFillBackground(false);
+    auto* contenu = new QWidget(defilement);
+    contenu->setAutoFillBackground(false);
+    Contenu = new QVBoxLayout(contenu);
     Contenu->setContentsMargins(16, 12, 16, 8);
-    page->addLayout(Contenu, 1);
+    defilement->setWidget(contenu);
+    page->addWidget(defilement, 1);
 }
 
 QString TPageAssistant::Titre() const {

@@ -5,6 +5,7 @@
 #include "core/model/UniteCSection.h"
 #include "core/platform/Messages.h"
 #include "core/transition/ChangementAnnee.h"
+#include "gui/commun/Accessibilite.h"
 #include "gui/wizard/Garde.h"
 #include "gui/wizard/ListeCochee.h"
 #include "gui/wizard/UAssistantNouvelleAnnee.h"
@@ -31,7 +32,7 @@ QComboBox* Liste(QWidget* parent, const char* nom) {
 
 QLabel* Libelle(QWidget* parent, const QString& texte, QWidget* pour) {
     auto* libelle = new QLabel(texte, parent);
-    libelle->setBuddy(pour);
+    Libeller(libelle, pour);
     return libelle;
 }
 
@@ -44,6 +45,8 @@ TPageEleves::TPageEleves(TChangementAnnee& changement, QWidget* parent)
           parent),
       changement_(changement) {
     Construire();
+    ConstruireBas();
+    OrdreTabulation();
     Connecter();
 }
 
@@ -80,10 +83,16 @@ void TPageEleves::Construire() {
                                    QStringLiteral("CheckBoxElevesSelectionner"), this);
     CheckBoxElevesSelectionner = ListeEleves->Boite;
     CheckListBoxEleves = ListeEleves->Liste;
+    CheckListBoxEleves->setAccessibleName(QStringLiteral("Élèves de l'ancienne classe"));
+    CheckListBoxEleves->setAccessibleDescription(
+        QStringLiteral("Cochez les élèves à placer dans la nouvelle classe, puis Valider (Alt+V)."));
     // Ticked at the start, as the list holds every student ticked.
     CheckBoxElevesSelectionner->setCheckState(Qt::Checked);
     Contenu->addWidget(ListeEleves, 1);
+}
 
+// "&Valider" and the two filters under the list; the proposal's buttons beside "Tout sélectionner".
+void TPageEleves::ConstruireBas() {
     ButtonElevesValider = new QPushButton(QStringLiteral("&Valider"), this);
     ButtonElevesValider->setObjectName(QStringLiteral("ButtonElevesValider"));
     ButtonElevesValider->setAutoDefault(false);
@@ -96,7 +105,8 @@ void TPageEleves::Construire() {
     auto* filtres = new QVBoxLayout;
     filtres->addWidget(CheckBoxSelectionBas);
     filtres->addWidget(CheckBoxTenirCompteOrientation);
-    ButtonProposer = new QPushButton(QStringLiteral("&Proposer une répartition"), this);
+    // Alt+P is "< &Précédent"'s, on this page as on the others.
+    ButtonProposer = new QPushButton(QStringLiteral("P&roposer une répartition"), this);
     ButtonProposer->setObjectName(QStringLiteral("ButtonProposer"));
     ButtonProposer->setAutoDefault(false);
     ButtonProposer->setToolTip(
@@ -114,6 +124,25 @@ void TPageEleves::Construire() {
     bas->addStretch(1);
     bas->addLayout(filtres);
     Contenu->addLayout(bas);
+}
+
+void TPageEleves::OrdreTabulation() {
+    // Tab follows the page, top to bottom and left to right: the first row of lists, the second, the box and
+    // the buttons beside it, the list, "&Valider" and the boxes on the right.
+    QWidget* ordre[] = {ComboBoxElevesSection,
+                        ComboBoxElevesAncienneClasse,
+                        ComboBoxElevesNiveau,
+                        ComboBoxElevesPromusRedoublantsExclus,
+                        ComboBoxElevesNouvelleClasse,
+                        CheckBoxElevesSelectionner,
+                        ButtonProposer,
+                        ButtonAnnulerProposition,
+                        CheckListBoxEleves,
+                        ButtonElevesValider,
+                        CheckBoxSelectionBas,
+                        CheckBoxTenirCompteOrientation};
+    for (size_t i = 1; i < std::size(ordre); ++i)
+        setTabOrder(ordre[i - 1], ordre[i]);
 }
 
 void TPageEleves::Connecter() {

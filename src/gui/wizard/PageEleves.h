@@ -65,6 +65,8 @@ public slots:
 
 private:
     void Construire();
+    void ConstruireBas();
+    void OrdreTabulation();
     void Connecter();
     // The matricule and tick of every line of the student list, in order.
     std::vector<std::pair<QString, bool>> CochesEleves() const;

@@ -5,14 +5,17 @@
 #include "core/transition/EtapesTransition.h"
 #include "core/transition/ExecutionTransition.h"
 #include "core/transition/RapportTransition.h"
+#include "gui/commun/Accessibilite.h"
 #include "gui/wizard/ApercuRapportTransition.h"
 
 #include <QAbstractButton>
 #include <QWizard>
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -39,45 +42,9 @@ TPageFin::TPageFin(TChangementAnnee& changement, QWidget* parent)
            90},
           parent),
       changement_(changement), execution_(new TExecutionTransition(this)) {
-    LabelProgression = new QLabel(this);
-    LabelProgression->setObjectName(QStringLiteral("LabelProgression"));
-    LabelProgression->setWordWrap(true);
-    ProgressBarTransition = new QProgressBar(this);
-    ProgressBarTransition->setObjectName(QStringLiteral("ProgressBarTransition"));
-    ProgressBarTransition->setRange(0, NombreEtapesTransition());
-    ProgressBarTransition->setValue(0);
-    ProgressBarTransition->setVisible(false);
-    ButtonVerifier = new QPushButton(QStringLiteral("&Vérifier"), this);
-    ButtonVerifier->setObjectName(QStringLiteral("ButtonVerifier"));
-    ButtonVerifier->setAutoDefault(false);
-    ButtonVerifier->setToolTip(
-        QStringLiteral("Déroule tout le changement d'année sans rien enregistrer et montre ce "
-                       "qu'il reportera, table par table."));
-    LabelVerification = new QLabel(this);
-    LabelVerification->setObjectName(QStringLiteral("LabelVerification"));
-    LabelVerification->setWordWrap(true);
-    LabelVerification->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    ArbreVerification = new QTreeWidget(this);
-    ArbreVerification->setObjectName(QStringLiteral("ArbreVerification"));
-    ArbreVerification->setColumnCount(4);
-    ArbreVerification->setHeaderLabels({QStringLiteral("Table"), QStringLiteral("Année close"),
-                                        QStringLiteral("Nouvelle année"), QStringLiteral("Non reportées")});
-    ArbreVerification->setUniformRowHeights(true);
-    ArbreVerification->setVisible(false);
-    ArbreVerification->header()->setStretchLastSection(false);
-    ArbreVerification->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int colonne = 1; colonne < 4; ++colonne)
-        ArbreVerification->header()->setSectionResizeMode(colonne, QHeaderView::ResizeToContents);
-    ButtonVerifier->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    auto* progression = new QHBoxLayout;
-    progression->addWidget(ProgressBarTransition, 1);
-    progression->addStretch(0);
-    progression->addWidget(ButtonVerifier);
-    Contenu->addWidget(LabelVerification);
-    Contenu->addWidget(ArbreVerification, 1);
-    Contenu->addStretch(0);
-    Contenu->addWidget(LabelProgression);
-    Contenu->addLayout(progression);
+    CreerControles();
+    CreerVerification();
+    Disposer();
 
     connect(ButtonVerifier, &QPushButton::clicked, this, &TPageFin::ButtonVerifierClick);
     MontrerRapportTransition = [this](const TRapportTransition& rapport) {
@@ -90,6 +57,76 @@ TPageFin::TPageFin(TChangementAnnee& changement, QWidget* parent)
     };
     // A body run again says why under the step, until the run ends.
     execution_->NouvelEssai = [this](const QString& texte) { ligneEssai_ = texte; };
+}
+
+void TPageFin::CreerControles() {
+    LabelProgression = new QLabel(this);
+    LabelProgression->setObjectName(QStringLiteral("LabelProgression"));
+    LabelProgression->setWordWrap(true);
+    ProgressBarTransition = new QProgressBar(this);
+    ProgressBarTransition->setObjectName(QStringLiteral("ProgressBarTransition"));
+    ProgressBarTransition->setRange(0, NombreEtapesTransition());
+    ProgressBarTransition->setValue(0);
+    ProgressBarTransition->setVisible(false);
+    ProgressBarTransition->setAccessibleName(QStringLiteral("Progression du changement d'année"));
+    ButtonVerifier = new QPushButton(QStringLiteral("&Vérifier"), this);
+    ButtonVerifier->setObjectName(QStringLiteral("ButtonVerifier"));
+    ButtonVerifier->setAutoDefault(false);
+    ButtonVerifier->setToolTip(
+        QStringLiteral("Déroule tout le changement d'année sans rien enregistrer et montre ce "
+                       "qu'il reportera, table par table."));
+    CheckBoxConfirmerEtapes = new QCheckBox(QStringLiteral("Confirmer chaque étape par un &message"), this);
+    CheckBoxConfirmerEtapes->setObjectName(QStringLiteral("CheckBoxConfirmerEtapes"));
+    CheckBoxConfirmerEtapes->setChecked(true);
+    CheckBoxConfirmerEtapes->setToolTip(QStringLiteral(
+        "Décoché, les messages des étapes s'inscrivent dans la liste sous la progression (et dans "
+        "le rapport) au lieu d'être confirmés un par un ; les erreurs restent des messages."));
+    ListeEtapes = new QListWidget(this);
+    ListeEtapes->setObjectName(QStringLiteral("ListeEtapes"));
+    ListeEtapes->setAccessibleName(QStringLiteral("Étapes du changement"));
+    ListeEtapes->setVisible(false);
+    ListeEtapes->setMaximumHeight(110);
+    SansTabulationInterne(ListeEtapes);
+}
+
+// What "Vérifier" fills: the summary and the tree of figures.
+void TPageFin::CreerVerification() {
+    LabelVerification = new QLabel(this);
+    LabelVerification->setObjectName(QStringLiteral("LabelVerification"));
+    LabelVerification->setWordWrap(true);
+    LabelVerification->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ArbreVerification = new QTreeWidget(this);
+    ArbreVerification->setObjectName(QStringLiteral("ArbreVerification"));
+    ArbreVerification->setColumnCount(4);
+    ArbreVerification->setHeaderLabels({QStringLiteral("Table"), QStringLiteral("Année close"),
+                                        QStringLiteral("Nouvelle année"), QStringLiteral("Non reportées")});
+    ArbreVerification->setUniformRowHeights(true);
+    ArbreVerification->setAccessibleName(QStringLiteral("Résultat de la vérification"));
+    SansTabulationInterne(ArbreVerification);
+    ArbreVerification->setVisible(false);
+    ArbreVerification->header()->setStretchLastSection(false);
+    ArbreVerification->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int colonne = 1; colonne < 4; ++colonne)
+        ArbreVerification->header()->setSectionResizeMode(colonne, QHeaderView::ResizeToContents);
+}
+
+void TPageFin::Disposer() {
+    ButtonVerifier->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    auto* progression = new QHBoxLayout;
+    progression->addWidget(ProgressBarTransition, 1);
+    progression->addStretch(0);
+    progression->addWidget(ButtonVerifier);
+    Contenu->addWidget(LabelVerification);
+    Contenu->addWidget(ArbreVerification, 1);
+    Contenu->addStretch(0);
+    Contenu->addWidget(CheckBoxConfirmerEtapes);
+    Contenu->addWidget(LabelProgression);
+    Contenu->addLayout(progression);
+    Contenu->addWidget(ListeEtapes);
+    // Tab follows the page from top to bottom: the figures, the box, "Vérifier", the steps' messages.
+    setTabOrder(ArbreVerification, CheckBoxConfirmerEtapes);
+    setTabOrder(CheckBoxConfirmerEtapes, ButtonVerifier);
+    setTabOrder(ButtonVerifier, ListeEtapes);
 }
 
 TPageFin::~TPageFin() = default;
@@ -107,6 +144,7 @@ void TPageFin::Bloquer(bool bloque) {
         for (QWizard::WizardButton b : {QWizard::FinishButton, QWizard::BackButton, QWizard::CancelButton})
             assistant->button(b)->setEnabled(!bloque);
     ButtonVerifier->setEnabled(!bloque);
+    CheckBoxConfirmerEtapes->setEnabled(!bloque);
 }
 
 void TPageFin::LancerChangement() {
@@ -132,6 +170,16 @@ void TPageFin::LancerChangement() {
             assistant->button(QWizard::FinishButton)->setFocus();
     };
     ligneEssai_.clear();
+    // Without a box per step, each step's message is listed as it comes.
+    ListeEtapes->clear();
+    ListeEtapes->setVisible(!CheckBoxConfirmerEtapes->isChecked());
+    if (CheckBoxConfirmerEtapes->isChecked())
+        execution_->InformationEtape = nullptr;
+    else
+        execution_->InformationEtape = [this](const QString& texte) {
+            ListeEtapes->addItem(QString(texte).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+            ListeEtapes->scrollToBottom();
+        };
     Bloquer(true);
     // An earlier verification's figures would read as those of this run.
     LabelVerification->clear();

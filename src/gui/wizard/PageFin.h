@@ -4,7 +4,9 @@
 
 #include <functional>
 
+class QCheckBox;
 class QLabel;
+class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QTreeWidget;
@@ -31,6 +33,11 @@ public:
     // Per table: rows of the closing year, of the new year, not carried (with the first of them); the
     // students per new class and those left without one.
     QTreeWidget* ArbreVerification;
+    // Ticked (the default): each step's message comes in a box to confirm, as ever. Unticked: the same texts
+    // go to the list under the progress (and to the report), so that the whole change is one press; errors
+    // still come in boxes.
+    QCheckBox* CheckBoxConfirmerEtapes;
+    QListWidget* ListeEtapes;
 
     int nextId() const override;
 
@@ -50,6 +57,9 @@ public slots:
     void ButtonVerifierClick();
 
 private:
+    void CreerControles();
+    void CreerVerification();
+    void Disposer();
     // The wizard's buttons and "Vérifier" during a run.
     void Bloquer(bool bloque);
     void AfficherVerification(const TBilanTransition& bilan);

@@ -11,10 +11,13 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
-#include <QKeySequence>
 #include <QLineEdit>
+#include <QScreen>
 
 namespace {
+
+const QSize TailleUsuelle(802, 506);
+const QSize TailleMinimale(400, 300);
 
 TPageAssistant::Entete EnteteListe(const QString& titre, const QString& sousTitre, int hauteur = 70,
                                    int tailleTitre = 16, int tailleSousTitre = 15) {
@@ -37,7 +40,9 @@ TFAssistantNouvelleAnnee::TFAssistantNouvelleAnnee(TChangementAnnee& changement,
     setWizardStyle(QWizard::ClassicStyle);
     setOption(QWizard::HaveHelpButton, true);
     setOption(QWizard::NoBackButtonOnStartPage, true);
-    setFixedSize(802, 506);
+    // Its usual size, smaller where the screen is (showEvent); a page that does not fit scrolls.
+    setMinimumSize(TailleMinimale);
+    resize(TailleUsuelle);
     QPalette fond = palette();
     fond.setColor(QPalette::Window, QColor(215, 235, 255));
     setPalette(fond);
@@ -159,10 +164,6 @@ void TFAssistantNouvelleAnnee::MontrerBoutons(int id) {
         break;
     }
     setButtonLayout(boutons);
-    // Alt+P is "Proposer une répartition" on the students page, "< &Précédent" everywhere else: the two
-    // never compete.
-    QAbstractButton* precedent = button(QWizard::BackButton);
-    precedent->setShortcut(id == Etape8Eleves ? QKeySequence() : QKeySequence::mnemonic(precedent->text()));
 }
 
 void TFAssistantNouvelleAnnee::JvWizardNouvelleAnneeFinishButtonClick() {
@@ -170,6 +171,10 @@ void TFAssistantNouvelleAnnee::JvWizardNouvelleAnneeFinishButtonClick() {
 }
 
 void TFAssistantNouvelleAnnee::showEvent(QShowEvent* event) {
+    if (const QScreen* ecran = screen()) {
+        const QSize place = ecran->availableGeometry().size();
+        resize(TailleUsuelle.boundedTo(place).expandedTo(TailleMinimale));
+    }
     QWizard::showEvent(event);
     if (currentId() == Etape0Accueil)
         PageAccueil()->EditAnneeScolaire->setFocus();
