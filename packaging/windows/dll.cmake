@@ -8,7 +8,11 @@
 #   SOLVANE_DLL_DIRS       the directories to take the DLLs from
 #   SOLVANE_DLL_FICHIERS   the installed programs and plugins, relative to the installation's root
 #   SOLVANE_DLL_CIBLE      where the DLLs go, relative to the installation's root (the programs' folder)
+#   SOLVANE_STRIP          MinGW's strip: an installation that strips its programs (CPack's) strips these DLLs
+#                          and the plugins too (the MinGW runtime's come with their debugging information)
 
+cmake_policy(PUSH)
+cmake_policy(SET CMP0057 NEW) # if(IN_LIST)
 set(_racine "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 
 # Every DLL the directories hold, by its name in lower case (imports name them in any case).
@@ -54,3 +58,17 @@ while(_a_lire)
 endwhile()
 list(SORT _installees)
 file(INSTALL ${_installees} DESTINATION ${_racine}/${SOLVANE_DLL_CIBLE})
+if(CMAKE_INSTALL_DO_STRIP)
+  set(_a_retirer)
+  foreach(_dll ${_installees})
+    get_filename_component(_nom ${_dll} NAME)
+    list(APPEND _a_retirer ${_racine}/${SOLVANE_DLL_CIBLE}/${_nom})
+  endforeach()
+  foreach(_fichier ${SOLVANE_DLL_FICHIERS})
+    if(_fichier MATCHES "\\.dll$")
+      list(APPEND _a_retirer ${_racine}/${_fichier})
+    endif()
+  endforeach()
+  execute_process(COMMAND ${SOLVANE_STRIP} --strip-unneeded ${_a_retirer} COMMAND_ERROR_IS_FATAL ANY)
+endif()
+cmake_policy(POP)
