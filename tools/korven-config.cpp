@@ -348,14 +348,11 @@ QString ListeAcces(QString& avertissement) {
 int EcrireFichier(const QString& chemin, const QByteArray& contenu, bool remplacer) {
     const QFileInfo info(chemin);
     const QString dossier = QDir::toNativeSeparators(info.absolutePath());
-    QString erreur;
-    const QString reel = CheminReelWindows(dossier, erreur);
-    if (reel.isEmpty())
-        return ErreurEcriture(chemin, QStringLiteral("« %1 » : %2").arg(dossier, erreur));
-    const TModifiableWindows autrui = PremierModifiable(reel, SidCompteCourant());
+    QString reel;
+    const TAccesAutrui autrui = AccesAutruiDossier(dossier, reel);
     if (!autrui.Erreur.isEmpty())
         return ErreurEcriture(chemin, QStringLiteral("« %1 » : %2").arg(autrui.Chemin, autrui.Erreur));
-    if (!autrui.Chemin.isEmpty()) {
+    if (!autrui.Sur()) {
         const QString qui =
             autrui.AutreProprietaire
                 ? QStringLiteral("le dossier « %1 » appartient à « %2 »").arg(autrui.Chemin, autrui.Compte)

@@ -6,8 +6,7 @@
 #include <QSysInfo>
 
 #ifdef Q_OS_WIN
-// Winsock 2 before windows.h, which would bring the first Winsock's declarations.
-#include <windows.h>
+// Winsock 2 (it includes windows.h, which on its own would bring the first Winsock's declarations).
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #else

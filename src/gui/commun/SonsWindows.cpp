@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <mmsystem.h>
+// PlaySoundW (windows.h brings mmsystem.h).
 #include <windows.h>
 
 // Windows plays the file itself, in the background: the call returns at once, the sound that was playing
