@@ -8,11 +8,16 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -39,7 +44,12 @@ Resultat Lancer(const QString& programme, const QStringList& arguments, const QS
                             arguments);
     else
         processus.start(programme, arguments);
-    const TFinProcessus fin = AttendreProcessus(processus);
+    TFinProcessus fin = AttendreProcessus(processus);
+#ifdef Q_OS_WIN
+    // A Windows program's text output ends its lines with CR LF.
+    fin.Sortie.replace("\r\n", "\n");
+    fin.Erreurs.replace("\r\n", "\n");
+#endif
     return {fin.Code, QString::fromUtf8(fin.Sortie), QString::fromUtf8(fin.Erreurs)};
 }
 
@@ -71,6 +81,9 @@ private slots:
     void versionDesDeuxProgrammes();
     void verification_data();
     void verification();
+#ifdef Q_OS_WIN
+    void repertoireSysteme();
+#endif
 
 private:
     QTemporaryDir dossier_;
@@ -120,7 +133,8 @@ void TestLigneCommande::optionsAcceptees() {
         for (const QString& option : {QStringLiteral("--check"), QStringLiteral("--help"),
                                       QStringLiteral("--version"), QStringLiteral("-platform")})
             QVERIFY2(r.sortie.contains(option), qPrintable(option));
-        QVERIFY2(r.sortie.contains(dossier + QStringLiteral("/config_korven.ini")), qPrintable(r.sortie));
+        QVERIFY2(r.sortie.contains(QDir::toNativeSeparators(dossier + QStringLiteral("/config_korven.ini"))),
+                 qPrintable(r.sortie));
     }
 }
 
@@ -188,12 +202,14 @@ void TestLigneCommande::verification_data() {
                                     << QStringLiteral(
                                            "solvane : Impossible de se connecter au serveur de base "
                                            "de données.\nParamètres de connexion incorrectes.\n");
+#ifdef Q_OS_UNIX // file modes; Wine does not enforce Windows' access lists
     QTest::newRow("configuration in a directory closed to the account")
         << Configuration::DossierFerme << 1 << QStringList()
         << QStringLiteral(
                "solvane : Le fichier de configuration « */korven/config_korven.ini » existe mais ne "
                "peut pas être lu : ce compte n'a pas accès au répertoire « */korven ».\nIl doit être "
                "lisible par le compte qui lance le programme.\n");
+#endif
     QTest::newRow("no configuration file")
         << Configuration::Absente << 1 << QStringList()
         << QStringLiteral("solvane : Le fichier de configuration est introuvable.\n");
@@ -212,8 +228,10 @@ void TestLigneCommande::verification() {
     QTemporaryDir dossier;
     QVERIFY(dossier.isValid());
     QString systeme = dossier.path(), programme = Solvane;
-    const bool root = ::geteuid() == 0;
+    bool root = false;
     if (configuration == Configuration::DossierFerme) {
+#ifdef Q_OS_UNIX
+        root = ::geteuid() == 0;
         // A real account, not root, whom file modes do stop: as root, "nobody", with its own copy of the
         // program where it may run it; otherwise this account, the directory closed to its owner too.
         systeme = dossier.filePath(QStringLiteral("korven"));
@@ -228,6 +246,7 @@ void TestLigneCommande::verification() {
         } else {
             QVERIFY(::chmod(QFile::encodeName(systeme).constData(), 0) == 0);
         }
+#endif
     } else if (configuration == Configuration::Valide)
         BaseDeTest::EcrireConfigurationValide(dossier.path());
     else if (configuration == Configuration::MauvaisMotDePasse)
@@ -237,8 +256,10 @@ void TestLigneCommande::verification() {
 
     const Resultat r = Lancer(programme, {QStringLiteral("--check")}, systeme,
                               configuration == Configuration::DossierFerme && root);
+#ifdef Q_OS_UNIX
     if (configuration == Configuration::DossierFerme)
         ::chmod(QFile::encodeName(systeme).constData(), 0700);
+#endif
     QCOMPARE(r.code, code);
     for (const QString& texte : sortie)
         QVERIFY2(r.sortie.contains(texte), qPrintable(r.sortie));
@@ -252,6 +273,41 @@ void TestLigneCommande::verification() {
         QVERIFY2(r.erreurs.startsWith(attendu), qPrintable(r.erreurs));
     }
 }
+
+#ifdef Q_OS_WIN
+// Without KORVEN_SYSTEM_DIR the configuration lies in Windows' system directory (C:\Windows\System32; Wine's
+// own here): korven-config writes it there with its access list, and --check reads it from there.
+void TestLigneCommande::repertoireSysteme() {
+    BaseDeTest base;
+    base.Executer(QStringLiteral("INSERT INTO korven.annee_scolaire (code, active, nom_etablissement) VALUES "
+                                 "('2025/2026', '1', 'Collège Sainte-Thérèse d''Ébolowa')"));
+    wchar_t tampon[MAX_PATH + 1] = {};
+    const UINT longueur = GetSystemDirectoryW(tampon, MAX_PATH + 1);
+    QVERIFY(longueur > 0 && longueur <= MAX_PATH);
+    const QString fichier =
+        QString::fromWCharArray(tampon, static_cast<int>(longueur)) + QStringLiteral("\\config_korven.ini");
+    QVERIFY2(!QFile::exists(fichier),
+             "a configuration is in the system directory already: not the test's own");
+    const auto menage = qScopeGuard([&fichier] { QFile::remove(fichier); });
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("KORVEN_SYSTEM_DIR"));
+    QProcess ecriture;
+    ecriture.setProcessEnvironment(env);
+    ecriture.start(KorvenConfig, {QStringLiteral("--output"), fichier, QStringLiteral("--server"),
+                                  ServeurDeTest::Hote(), QStringLiteral("--port"), ServeurDeTest::Port(),
+                                  QStringLiteral("--user"), ServeurDeTest::Utilisateur()});
+    const TFinProcessus ecrit = AttendreProcessus(ecriture, ServeurDeTest::MotDePasse().toUtf8() + '\n');
+    QVERIFY2(ecrit.Code == 0, ecrit.Erreurs.constData());
+
+    const Resultat r = Lancer(Solvane, {QStringLiteral("--check")}, QString());
+    QVERIFY2(r.code == 0, qPrintable(r.erreurs));
+    QVERIFY2(r.sortie.contains(QStringLiteral("Fichier de configuration : ") + fichier, Qt::CaseInsensitive),
+             qPrintable(r.sortie));
+    QVERIFY2(r.sortie.contains(QStringLiteral("Année active : 2025/2026 (base bd_2025_2026)")),
+             qPrintable(r.sortie));
+}
+#endif
 
 QTEST_GUILESS_MAIN(TestLigneCommande)
 #include "test_ligne_commande.moc"
