@@ -42,3 +42,8 @@ foreach(_programme test_base test_plateforme test_chiffrement test_ligne_command
     test_tls test_transition test_transition_echecs aide_changement)
   target_sources(${_programme} PRIVATE ${_manifeste})
 endforeach()
+
+# The installer made from this build, installed, run and uninstalled under Wine (tests/installeur-windows.sh).
+add_test(NAME installeur COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/installeur-windows.sh ${PROJECT_SOURCE_DIR}
+  ${CMAKE_BINARY_DIR} ${CMAKE_CURRENT_BINARY_DIR}/installeur ${PROJECT_VERSION})
+set_tests_properties(installeur PROPERTIES TIMEOUT 600 RESOURCE_LOCK mariadb)
