@@ -31,10 +31,12 @@ source "$src/tests/support/verifications.sh"
 rm -rf "$work"
 mkdir -p "$work"
 export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine=$(command -v wine || command -v wine64 || echo /usr/lib/wine/wine64)
+wine_programme=$(command -v wine || command -v wine64 || echo /usr/lib/wine/wine64)
+# Wine's programs and server never hold the lock on the tests' databases (descriptor 9): they outlive the check.
+wine() { "$wine_programme" "$@" 9>&-; }
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 finish() {
-  "$wineserver" -k 2>/dev/null
+  "$wineserver" -k 2>/dev/null 9>&-
   echo "$passes passed, $failures failed"
   [ "$failures" -eq 0 ]
   exit $?
@@ -50,12 +52,12 @@ installer=$work/cpack/Solvane-$version-setup.exe
 [ -f "$installer" ] && ok "named Solvane-$version-setup.exe" ||
   { ko "named Solvane-$version-setup.exe" "$(ls "$work/cpack")"; finish; }
 
-"$wine" wineboot --init >/dev/null 2>&1
+wine wineboot --init >/dev/null 2>&1
 drive=$WINEPREFIX/drive_c
 system32=$drive/windows/system32
 dest=$drive/Program\ Files/Solvane
 menu=$drive/ProgramData/Microsoft/Windows/Start\ Menu/Programs
-out=$("$wine" "$installer" /S 2>&1)
+out=$(wine "$installer" /S 2>&1)
 status=$?
 [ "$status" -eq 0 ] && [ -f "$dest/bin/solvane.exe" ] && ok "installed silently into Program Files\\Solvane" ||
   { ko "installed silently into Program Files\\Solvane" "status $status: $out"; finish; }
@@ -92,17 +94,20 @@ files=$(cd "$dest" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 
 program='C:\Program Files\Solvane\bin\solvane.exe'
 korven_config='C:\Program Files\Solvane\bin\korven-config.exe'
-out=$("$wine" "$program" --version 2>&1 | tr -d '\r')
+out=$(wine "$program" --version 2>&1 | tr -d '\r')
 [ "$out" = "solvane $version" ] && ok "solvane.exe --version" || ko "solvane.exe --version" "$out"
-out=$("$wine" "$korven_config" --version 2>&1 | tr -d '\r')
+out=$(wine "$korven_config" --version 2>&1 | tr -d '\r')
 [ "$out" = "korven-config $version" ] && ok "korven-config.exe --version" || ko "korven-config.exe --version" "$out"
 
 echo "== against the tests' server (127.0.0.1:$port), with the demo school"
 db() { mariadb --no-defaults -h127.0.0.1 -P"$port" -usolvane -psolvane --connect-timeout=10 \
   --default-character-set=utf8mb4 "$@"; }
-# The tests' databases are everyone's: wait for any other test holding them (the fixtures' lock).
-exec 9>>"$dbdir/bases.lock"
-flock 9
+# The tests' databases are everyone's: wait for any other test holding them (the fixtures' lock), unless
+# scripts/test-windows holds it for the whole Windows run.
+if [ -z "${SOLVANE_TEST_BASES_VERROUILLEES:-}" ]; then
+  exec 9>>"$dbdir/bases.lock"
+  flock 9
+fi
 drop_databases() {
   for d in korven bd_2025_2026 bd_2026_2027; do db -e "DROP DATABASE IF EXISTS \`$d\`" 2>/dev/null; done
 }
@@ -120,11 +125,11 @@ load() {
 expect "the schemas and the demo school load" load
 school=$(db -N -B -e "SELECT nom_etablissement FROM korven.annee_scolaire WHERE active = '1'" 2>&1)
 
-out=$(printf 'solvane\n' | "$wine" "$korven_config" --output 'C:\windows\system32\config_korven.ini' \
+out=$(printf 'solvane\n' | wine "$korven_config" --output 'C:\windows\system32\config_korven.ini' \
   --name korven --server 127.0.0.1 --port "$port" --user solvane 2>&1)
 [ -f "$system32/config_korven.ini" ] && ok "korven-config.exe writes the configuration into the system directory" ||
   ko "korven-config.exe writes the configuration into the system directory" "$out"
-out=$("$wine" "$program" --check 2>&1 | tr -d '\r')
+out=$(wine "$program" --check 2>&1 | tr -d '\r')
 grep -qF 'Fichier de configuration : C:\windows\system32\config_korven.ini' <<<"$out" &&
   grep -qF "Année active : 2025/2026" <<<"$out" && grep -qF "« $school »" <<<"$out" &&
   ok "solvane.exe --check reads it and reaches the demo school" ||
@@ -135,7 +140,7 @@ grep -qF 'Fichier de configuration : C:\windows\system32\config_korven.ini' <<<"
 # login window appeared, it is still the program's only window.
 windows() { xwininfo -root -tree | grep -F '("solvane.exe" "solvane.exe")' | grep -oE '"[^"]*": \(' |
   cut -d'"' -f2 | grep -vx "Default IME" | sort | tr '\n' ' '; }
-"$wine" start 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Solvane.lnk' >/dev/null 2>&1
+wine start 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Solvane.lnk' >/dev/null 2>&1
 for _ in $(seq 300); do
   case "$(windows)" in *Connexion*) break ;; esac
   sleep 0.2
@@ -148,12 +153,12 @@ seen=$(windows)
 import -window root "$work/connexion.png" 2>/dev/null
 [ "$seen" = "Connexion " ] && ok "the Start-menu entry opens the login window (connexion.png)" ||
   ko "the Start-menu entry opens the login window (connexion.png)" "windows: $seen"
-"$wine" taskkill /f /im solvane.exe >/dev/null 2>&1
-"$wineserver" -w 2>/dev/null
+wine taskkill /f /im solvane.exe >/dev/null 2>&1
+"$wineserver" -w 2>/dev/null 9>&-
 
 echo "== the uninstallation"
 # The uninstaller runs from a copy of itself and returns at once: wait for the folder to go.
-"$wine" "C:\\Program Files\\Solvane\\Désinstaller Solvane.exe" /S >/dev/null 2>&1
+wine "C:\\Program Files\\Solvane\\Désinstaller Solvane.exe" /S >/dev/null 2>&1
 for _ in $(seq 150); do
   [ -e "$dest" ] || break
   sleep 0.2

@@ -14,6 +14,8 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+
+#include <aclapi.h>
 #else
 #include <sys/stat.h>
 #include <unistd.h>
@@ -83,6 +85,7 @@ private slots:
     void verification();
 #ifdef Q_OS_WIN
     void repertoireSysteme();
+    void configurationModifiable();
 #endif
 
 private:
@@ -306,6 +309,55 @@ void TestLigneCommande::repertoireSysteme() {
              qPrintable(r.sortie));
     QVERIFY2(r.sortie.contains(QStringLiteral("Année active : 2025/2026 (base bd_2025_2026)")),
              qPrintable(r.sortie));
+}
+
+// A configuration in a directory whose access list lets everyone change it is not read: --check names the
+// account and the directory, and ends with status 1.
+void TestLigneCommande::configurationModifiable() {
+    BaseDeTest base;
+    QTemporaryDir dossier;
+    const QString ouvert = dossier.filePath(QStringLiteral("ouvert à tous"));
+    QVERIFY(QDir().mkpath(ouvert));
+    BaseDeTest::EcrireConfigurationValide(ouvert);
+
+    const std::wstring nom = QDir::toNativeSeparators(ouvert).toStdWString();
+    PACL liste = nullptr;
+    PSECURITY_DESCRIPTOR descripteur = nullptr;
+    QCOMPARE(GetNamedSecurityInfoW(nom.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                                   &liste, nullptr, &descripteur),
+             DWORD(ERROR_SUCCESS));
+    BYTE tousLesComptes[SECURITY_MAX_SID_SIZE];
+    DWORD taille = sizeof tousLesComptes;
+    QVERIFY(CreateWellKnownSid(WinWorldSid, nullptr, tousLesComptes, &taille));
+    EXPLICIT_ACCESS_W tout{};
+    tout.grfAccessPermissions = FILE_ALL_ACCESS;
+    tout.grfAccessMode = GRANT_ACCESS;
+    tout.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+    tout.Trustee.ptstrName = reinterpret_cast<LPWSTR>(tousLesComptes);
+    PACL nouvelle = nullptr;
+    QCOMPARE(SetEntriesInAclW(1, &tout, liste, &nouvelle), DWORD(ERROR_SUCCESS));
+    QCOMPARE(SetNamedSecurityInfoW(const_cast<wchar_t*>(nom.c_str()), SE_FILE_OBJECT,
+                                   DACL_SECURITY_INFORMATION, nullptr, nullptr, nouvelle, nullptr),
+             DWORD(ERROR_SUCCESS));
+    LocalFree(nouvelle);
+    LocalFree(descripteur);
+    wchar_t compte[256], domaine[256];
+    DWORD longueurCompte = 256, longueurDomaine = 256;
+    SID_NAME_USE usage;
+    QVERIFY(LookupAccountSidW(nullptr, tousLesComptes, compte, &longueurCompte, domaine, &longueurDomaine,
+                              &usage));
+
+    const Resultat r = Lancer(Solvane, {QStringLiteral("--check")}, ouvert);
+    QCOMPARE(r.code, 1);
+    QCOMPARE(r.sortie, QString());
+    QVERIFY2(r.erreurs.startsWith(
+                 QStringLiteral("solvane : Le fichier de configuration « %1 » pourrait être "
+                                "remplacé par d'autres utilisateurs")
+                     .arg(QDir::toNativeSeparators(ouvert + QStringLiteral("/config_korven.ini")))),
+             qPrintable(r.erreurs));
+    QVERIFY2(r.erreurs.contains(QStringLiteral("« %1 » peut modifier le dossier")
+                                    .arg(QString::fromWCharArray(compte, static_cast<int>(longueurCompte)))),
+             qPrintable(r.erreurs));
 }
 #endif
 

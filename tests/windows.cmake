@@ -3,7 +3,9 @@
 # korven-config's writing, the workstation, the sounds, the command lines) and what must hold there too (the
 # cipher, the driver and its encryption, a whole year change and its undoing on every failure).
 add_unit_test(test_base)
-add_unit_test(test_plateforme GUI)
+# The platform's sounds are the gui layer's player: the gui library, not the wizard's test environment.
+add_unit_test(test_plateforme)
+target_link_libraries(test_plateforme PRIVATE solvane_gui)
 add_unit_test(test_chiffrement)
 target_compile_definitions(test_chiffrement PRIVATE KORVEN_CONFIG_TOOL="$<TARGET_FILE:korven-config>")
 add_dependencies(test_chiffrement korven-config)

@@ -73,7 +73,8 @@ BaseDeTest::BaseDeTest(const QStringList& annees) {
     // The lock scripts/demo-data takes too, in the server's own directory (closed to other users): a file of
     // a shared place such as /tmp could be a link another user planted there.
 #ifdef Q_OS_WIN
-    // Windows' own lock (under Wine, Windows programs see it; the Linux ones take theirs with flock).
+    // Windows' own lock: under Wine, the Windows programs see it, the Linux ones do not (they take theirs
+    // with flock, which scripts/test-windows holds for the whole Windows run).
     const std::wstring cheminVerrou =
         (ServeurDeTest::Dossier() + QStringLiteral("/bases.lock")).toStdWString();
     const HANDLE h =
