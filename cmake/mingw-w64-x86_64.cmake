@@ -1,6 +1,7 @@
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-x86-64-posix: POSIX threads, which
 # std::thread and Qt need). The libraries built by scripts/windows-toolchain are found under
-# SOLVANE_WINDOWS_PREFIX (given on the command line or in the environment).
+# SOLVANE_WINDOWS_PREFIX (given on the command line or in the environment): Qt in its qt/ folder, OpenSSL and
+# MariaDB Connector/C beside it (the project's cmake/windows.cmake finds them).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -19,7 +20,7 @@ list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES SOLVANE_WINDOWS_PREFIX)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${_mingw})
 if(SOLVANE_WINDOWS_PREFIX)
-  list(APPEND CMAKE_FIND_ROOT_PATH ${SOLVANE_WINDOWS_PREFIX})
+  list(APPEND CMAKE_FIND_ROOT_PATH ${SOLVANE_WINDOWS_PREFIX} ${SOLVANE_WINDOWS_PREFIX}/qt)
 endif()
 # Programs (moc, rcc, the host's tools) from the build machine; libraries, headers and packages from Windows'
 # side only, so nothing of the host's Linux libraries is taken by mistake.

@@ -13,7 +13,9 @@
 #include <QTest>
 #include <optional>
 
+#ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#endif
 
 class TestBase : public QObject {
     Q_OBJECT
@@ -117,8 +119,10 @@ void TestBase::fichierIniIllisible_data() {
     QTest::addColumn<bool>("interdit"); // the file is there, but its reader has no right to read it
 
     static QTemporaryDir dossier;
+#ifdef Q_OS_UNIX
     const QString tube = dossier.filePath(QStringLiteral("tube"));
     QVERIFY(::mkfifo(QFile::encodeName(tube).constData(), 0600) == 0);
+#endif
     const QString gros = dossier.filePath(QStringLiteral("gros.ini"));
     const QString prive = dossier.filePath(QStringLiteral("prive.ini"));
     for (const QString& chemin : {gros, prive}) {
@@ -131,9 +135,11 @@ void TestBase::fichierIniIllisible_data() {
     QTest::newRow("absent") << dossier.filePath(QStringLiteral("absent.ini"))
                             << QStringLiteral("n'existe pas") << false;
     QTest::newRow("directory") << dossier.path() << QStringLiteral("pas un fichier ordinaire") << false;
+#ifdef Q_OS_UNIX
     QTest::newRow("/dev/zero") << QStringLiteral("/dev/zero") << QStringLiteral("pas un fichier ordinaire")
                                << false;
     QTest::newRow("FIFO") << tube << QStringLiteral("pas un fichier ordinaire") << false;
+#endif
     QTest::newRow("over 1 MB") << gros << QStringLiteral("trop volumineux") << false;
     QTest::newRow("no right to read") << prive << QStringLiteral("ne peut pas être lu") << true;
 }
@@ -143,8 +149,14 @@ void TestBase::fichierIniIllisible() {
     QFETCH(QString, raison);
     QFETCH(bool, interdit);
     std::optional<LectureInterdite> sansDroit;
-    if (interdit)
+    if (interdit) {
         sansDroit.emplace(chemin);
+#ifdef Q_OS_WIN
+        if (QFile lisible(chemin); lisible.open(QIODevice::ReadOnly))
+            QSKIP("the file's access list denies reading, but the system lets it be read (Wine does not "
+                  "enforce access lists on files)");
+#endif
+    }
     const TFichierIni fichier(chemin);
     sansDroit.reset();
     QVERIFY2(fichier.Erreur().contains(raison), qPrintable(fichier.Erreur()));

@@ -27,8 +27,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <aclapi.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -52,6 +58,39 @@ QString TexteMelange(int repetitions) {
     for (int i = 0; i < repetitions; ++i)
         texte += QStringLiteral("Éloïse-%1 東京 😀 Ωμέγα ").arg(i) + QChar(u'\0');
     return texte;
+}
+
+// Gives a directory a mode. On Windows only "anyone may write" (o+w) means something: an entry of its access
+// list lets everyone do everything there.
+bool ChangerDroits(const QString& chemin, int mode) {
+#ifdef Q_OS_WIN
+    if ((mode & 0002) == 0)
+        return true;
+    const std::wstring nom = QDir::toNativeSeparators(chemin).toStdWString();
+    PACL liste = nullptr;
+    PSECURITY_DESCRIPTOR descripteur = nullptr;
+    if (GetNamedSecurityInfoW(nom.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                              &liste, nullptr, &descripteur) != ERROR_SUCCESS)
+        return false;
+    BYTE tousLesComptes[SECURITY_MAX_SID_SIZE];
+    DWORD taille = sizeof tousLesComptes;
+    CreateWellKnownSid(WinWorldSid, nullptr, tousLesComptes, &taille);
+    EXPLICIT_ACCESS_W tout{};
+    tout.grfAccessPermissions = FILE_ALL_ACCESS;
+    tout.grfAccessMode = GRANT_ACCESS;
+    tout.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+    tout.Trustee.ptstrName = reinterpret_cast<LPWSTR>(tousLesComptes);
+    PACL nouvelle = nullptr;
+    const bool fait =
+        SetEntriesInAclW(1, &tout, liste, &nouvelle) == ERROR_SUCCESS &&
+        SetNamedSecurityInfoW(const_cast<wchar_t*>(nom.c_str()), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
+                              nullptr, nullptr, nouvelle, nullptr) == ERROR_SUCCESS;
+    LocalFree(nouvelle);
+    LocalFree(descripteur);
+    return fait;
+#else
+    return ::chmod(QFile::encodeName(chemin).constData(), static_cast<mode_t>(mode)) == 0;
+#endif
 }
 
 } // namespace
@@ -112,7 +151,12 @@ TestChiffrement::Resultat TestChiffrement::Lancer(const QString& programme, cons
                                                   const QByteArray& entree) {
     QProcess processus;
     processus.start(programme, arguments);
-    const TFinProcessus fin = AttendreProcessus(processus, entree);
+    TFinProcessus fin = AttendreProcessus(processus, entree);
+#ifdef Q_OS_WIN
+    // A Windows program's text output ends its lines with CR LF.
+    fin.Sortie.replace("\r\n", "\n");
+    fin.Erreurs.replace("\r\n", "\n");
+#endif
     return {fin.Code, fin.Sortie, fin.Erreurs};
 }
 
@@ -573,10 +617,12 @@ void TestChiffrement::outilProtegeCeQuiEstEnPlace_data() {
     QTest::addColumn<int>("code");
     QTest::newRow("existing file") << EnPlace::Fichier << false << 1;
     QTest::newRow("existing file, --force") << EnPlace::Fichier << true << 0;
+#ifdef Q_OS_UNIX // symbolic links need a privilege on Windows
     QTest::newRow("link to a file") << EnPlace::LienVersFichier << false << 1;
     QTest::newRow("link to a file, --force") << EnPlace::LienVersFichier << true << 1;
     QTest::newRow("dangling link") << EnPlace::LienPendant << false << 1;
     QTest::newRow("dangling link, --force") << EnPlace::LienPendant << true << 1;
+#endif
     QTest::newRow("directory, --force") << EnPlace::Dossier << true << 1;
 }
 
@@ -656,8 +702,10 @@ void TestChiffrement::outilProtegeCeQuiEstEnPlace() {
 void TestChiffrement::outilLitSeulementUnFichierOrdinaire_data() {
     QTest::addColumn<QString>("chemin");
     QTest::addColumn<QByteArray>("raison");
+#ifdef Q_OS_UNIX
     const QString tube = dossier_.filePath(QStringLiteral("tube"));
     QVERIFY(::mkfifo(QFile::encodeName(tube).constData(), 0600) == 0);
+#endif
     const QString gros = dossier_.filePath(QStringLiteral("gros.ini"));
     {
         QFile f(gros);
@@ -665,8 +713,10 @@ void TestChiffrement::outilLitSeulementUnFichierOrdinaire_data() {
         f.write("[database]\r\n");
         f.write(QByteArray(1024 * 1024, ';'));
     }
+#ifdef Q_OS_UNIX
     QTest::newRow("/dev/zero") << QStringLiteral("/dev/zero") << QByteArray("pas un fichier ordinaire");
     QTest::newRow("FIFO") << tube << QByteArray("pas un fichier ordinaire");
+#endif
     QTest::newRow("directory") << dossier_.path() << QByteArray("pas un fichier ordinaire");
     QTest::newRow("over 1 MB") << gros << QByteArray("trop volumineux");
     QTest::newRow("absent") << dossier_.filePath(QStringLiteral("absent.ini")) << QByteArray("n'existe pas");
@@ -692,13 +742,15 @@ void TestChiffrement::outilRefuseUnDossierPartage_data() {
     QTest::addColumn<QString>("refuse");         // the directory named in the reason; empty: written
 
     QTest::newRow("writable by all") << 0700 << 0777 << false << false << QStringLiteral("partage");
-    QTest::newRow("writable by its group") << 0700 << 0775 << false << false << QStringLiteral("partage");
     QTest::newRow("below a directory writable by all")
         << 0777 << 0755 << false << false << QStringLiteral("parent");
+    QTest::newRow("private") << 0700 << 0700 << false << false << QString();
+#ifdef Q_OS_UNIX // modes, owners and links of POSIX
+    QTest::newRow("writable by its group") << 0700 << 0775 << false << false << QStringLiteral("partage");
     QTest::newRow("through a link") << 0700 << 0777 << false << true << QStringLiteral("partage");
     QTest::newRow("of another user") << 0700 << 0755 << true << false << QStringLiteral("partage");
     QTest::newRow("writable by all, sticky bit") << 0700 << 01777 << false << false << QString();
-    QTest::newRow("private") << 0700 << 0700 << false << false << QString();
+#endif
 }
 
 void TestChiffrement::outilRefuseUnDossierPartage() {
@@ -707,18 +759,24 @@ void TestChiffrement::outilRefuseUnDossierPartage() {
     QFETCH(bool, autreProprietaire);
     QFETCH(bool, parLien);
     QFETCH(QString, refuse);
+#ifdef Q_OS_UNIX
     if (autreProprietaire && ::geteuid() != 0)
         QSKIP("giving a directory to another user needs root");
+#else
+    Q_UNUSED(autreProprietaire);
+#endif
 
     QTemporaryDir ici(dossier_.filePath(QStringLiteral("partage-XXXXXX")));
     QVERIFY(ici.isValid());
     const QString parent = ici.filePath(QStringLiteral("parent"));
     const QString partage = parent + QStringLiteral("/partage");
     QVERIFY(QDir().mkpath(partage));
-    QCOMPARE(::chmod(QFile::encodeName(partage).constData(), static_cast<mode_t>(droitsDossier)), 0);
-    QCOMPARE(::chmod(QFile::encodeName(parent).constData(), static_cast<mode_t>(droitsParent)), 0);
+    QVERIFY(ChangerDroits(partage, droitsDossier));
+    QVERIFY(ChangerDroits(parent, droitsParent));
+#ifdef Q_OS_UNIX
     if (autreProprietaire)
         QCOMPARE(::chown(QFile::encodeName(partage).constData(), 65534, 65534), 0);
+#endif
     QString dossier = partage;
     if (parLien) {
         dossier = ici.filePath(QStringLiteral("lien"));
@@ -740,7 +798,7 @@ void TestChiffrement::outilRefuseUnDossierPartage() {
     }
     QCOMPARE(r.code, 1);
     const QString raison = QString::fromLocal8Bit(r.erreurs);
-    QVERIFY2(raison.contains(QStringLiteral("/") + refuse + QStringLiteral(" »")), qPrintable(raison));
+    QVERIFY2(raison.contains(QDir::separator() + refuse + QStringLiteral(" »")), qPrintable(raison));
     QCOMPARE(restes, QStringList());
 }
 

@@ -8,11 +8,18 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <aclapi.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -39,7 +46,12 @@ Resultat Lancer(const QString& programme, const QStringList& arguments, const QS
                             arguments);
     else
         processus.start(programme, arguments);
-    const TFinProcessus fin = AttendreProcessus(processus);
+    TFinProcessus fin = AttendreProcessus(processus);
+#ifdef Q_OS_WIN
+    // A Windows program's text output ends its lines with CR LF.
+    fin.Sortie.replace("\r\n", "\n");
+    fin.Erreurs.replace("\r\n", "\n");
+#endif
     return {fin.Code, QString::fromUtf8(fin.Sortie), QString::fromUtf8(fin.Erreurs)};
 }
 
@@ -71,6 +83,10 @@ private slots:
     void versionDesDeuxProgrammes();
     void verification_data();
     void verification();
+#ifdef Q_OS_WIN
+    void repertoireSysteme();
+    void configurationModifiable();
+#endif
 
 private:
     QTemporaryDir dossier_;
@@ -120,7 +136,8 @@ void TestLigneCommande::optionsAcceptees() {
         for (const QString& option : {QStringLiteral("--check"), QStringLiteral("--help"),
                                       QStringLiteral("--version"), QStringLiteral("-platform")})
             QVERIFY2(r.sortie.contains(option), qPrintable(option));
-        QVERIFY2(r.sortie.contains(dossier + QStringLiteral("/config_korven.ini")), qPrintable(r.sortie));
+        QVERIFY2(r.sortie.contains(QDir::toNativeSeparators(dossier + QStringLiteral("/config_korven.ini"))),
+                 qPrintable(r.sortie));
     }
 }
 
@@ -188,12 +205,14 @@ void TestLigneCommande::verification_data() {
                                     << QStringLiteral(
                                            "solvane : Impossible de se connecter au serveur de base "
                                            "de données.\nParamètres de connexion incorrectes.\n");
+#ifdef Q_OS_UNIX // file modes; Wine does not enforce Windows' access lists
     QTest::newRow("configuration in a directory closed to the account")
         << Configuration::DossierFerme << 1 << QStringList()
         << QStringLiteral(
                "solvane : Le fichier de configuration « */korven/config_korven.ini » existe mais ne "
                "peut pas être lu : ce compte n'a pas accès au répertoire « */korven ».\nIl doit être "
                "lisible par le compte qui lance le programme.\n");
+#endif
     QTest::newRow("no configuration file")
         << Configuration::Absente << 1 << QStringList()
         << QStringLiteral("solvane : Le fichier de configuration est introuvable.\n");
@@ -212,8 +231,10 @@ void TestLigneCommande::verification() {
     QTemporaryDir dossier;
     QVERIFY(dossier.isValid());
     QString systeme = dossier.path(), programme = Solvane;
-    const bool root = ::geteuid() == 0;
+    bool root = false;
     if (configuration == Configuration::DossierFerme) {
+#ifdef Q_OS_UNIX
+        root = ::geteuid() == 0;
         // A real account, not root, whom file modes do stop: as root, "nobody", with its own copy of the
         // program where it may run it; otherwise this account, the directory closed to its owner too.
         systeme = dossier.filePath(QStringLiteral("korven"));
@@ -228,6 +249,7 @@ void TestLigneCommande::verification() {
         } else {
             QVERIFY(::chmod(QFile::encodeName(systeme).constData(), 0) == 0);
         }
+#endif
     } else if (configuration == Configuration::Valide)
         BaseDeTest::EcrireConfigurationValide(dossier.path());
     else if (configuration == Configuration::MauvaisMotDePasse)
@@ -237,8 +259,10 @@ void TestLigneCommande::verification() {
 
     const Resultat r = Lancer(programme, {QStringLiteral("--check")}, systeme,
                               configuration == Configuration::DossierFerme && root);
+#ifdef Q_OS_UNIX
     if (configuration == Configuration::DossierFerme)
         ::chmod(QFile::encodeName(systeme).constData(), 0700);
+#endif
     QCOMPARE(r.code, code);
     for (const QString& texte : sortie)
         QVERIFY2(r.sortie.contains(texte), qPrintable(r.sortie));
@@ -252,6 +276,90 @@ void TestLigneCommande::verification() {
         QVERIFY2(r.erreurs.startsWith(attendu), qPrintable(r.erreurs));
     }
 }
+
+#ifdef Q_OS_WIN
+// Without KORVEN_SYSTEM_DIR the configuration lies in Windows' system directory (C:\Windows\System32; Wine's
+// own here): korven-config writes it there with its access list, and --check reads it from there.
+void TestLigneCommande::repertoireSysteme() {
+    BaseDeTest base;
+    base.Executer(QStringLiteral("INSERT INTO korven.annee_scolaire (code, active, nom_etablissement) VALUES "
+                                 "('2025/2026', '1', 'Collège Sainte-Thérèse d''Ébolowa')"));
+    wchar_t tampon[MAX_PATH + 1] = {};
+    const UINT longueur = GetSystemDirectoryW(tampon, MAX_PATH + 1);
+    QVERIFY(longueur > 0 && longueur <= MAX_PATH);
+    const QString fichier =
+        QString::fromWCharArray(tampon, static_cast<int>(longueur)) + QStringLiteral("\\config_korven.ini");
+    QVERIFY2(!QFile::exists(fichier),
+             "a configuration is in the system directory already: not the test's own");
+    const auto menage = qScopeGuard([&fichier] { QFile::remove(fichier); });
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("KORVEN_SYSTEM_DIR"));
+    QProcess ecriture;
+    ecriture.setProcessEnvironment(env);
+    ecriture.start(KorvenConfig, {QStringLiteral("--output"), fichier, QStringLiteral("--server"),
+                                  ServeurDeTest::Hote(), QStringLiteral("--port"), ServeurDeTest::Port(),
+                                  QStringLiteral("--user"), ServeurDeTest::Utilisateur()});
+    const TFinProcessus ecrit = AttendreProcessus(ecriture, ServeurDeTest::MotDePasse().toUtf8() + '\n');
+    QVERIFY2(ecrit.Code == 0, ecrit.Erreurs.constData());
+
+    const Resultat r = Lancer(Solvane, {QStringLiteral("--check")}, QString());
+    QVERIFY2(r.code == 0, qPrintable(r.erreurs));
+    QVERIFY2(r.sortie.contains(QStringLiteral("Fichier de configuration : ") + fichier, Qt::CaseInsensitive),
+             qPrintable(r.sortie));
+    QVERIFY2(r.sortie.contains(QStringLiteral("Année active : 2025/2026 (base bd_2025_2026)")),
+             qPrintable(r.sortie));
+}
+
+// A configuration in a directory whose access list lets everyone change it is not read: --check names the
+// account and the directory, and ends with status 1.
+void TestLigneCommande::configurationModifiable() {
+    BaseDeTest base;
+    QTemporaryDir dossier;
+    const QString ouvert = dossier.filePath(QStringLiteral("ouvert à tous"));
+    QVERIFY(QDir().mkpath(ouvert));
+    BaseDeTest::EcrireConfigurationValide(ouvert);
+
+    const std::wstring nom = QDir::toNativeSeparators(ouvert).toStdWString();
+    PACL liste = nullptr;
+    PSECURITY_DESCRIPTOR descripteur = nullptr;
+    QCOMPARE(GetNamedSecurityInfoW(nom.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                                   &liste, nullptr, &descripteur),
+             DWORD(ERROR_SUCCESS));
+    BYTE tousLesComptes[SECURITY_MAX_SID_SIZE];
+    DWORD taille = sizeof tousLesComptes;
+    QVERIFY(CreateWellKnownSid(WinWorldSid, nullptr, tousLesComptes, &taille));
+    EXPLICIT_ACCESS_W tout{};
+    tout.grfAccessPermissions = FILE_ALL_ACCESS;
+    tout.grfAccessMode = GRANT_ACCESS;
+    tout.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+    tout.Trustee.ptstrName = reinterpret_cast<LPWSTR>(tousLesComptes);
+    PACL nouvelle = nullptr;
+    QCOMPARE(SetEntriesInAclW(1, &tout, liste, &nouvelle), DWORD(ERROR_SUCCESS));
+    QCOMPARE(SetNamedSecurityInfoW(const_cast<wchar_t*>(nom.c_str()), SE_FILE_OBJECT,
+                                   DACL_SECURITY_INFORMATION, nullptr, nullptr, nouvelle, nullptr),
+             DWORD(ERROR_SUCCESS));
+    LocalFree(nouvelle);
+    LocalFree(descripteur);
+    wchar_t compte[256], domaine[256];
+    DWORD longueurCompte = 256, longueurDomaine = 256;
+    SID_NAME_USE usage;
+    QVERIFY(LookupAccountSidW(nullptr, tousLesComptes, compte, &longueurCompte, domaine, &longueurDomaine,
+                              &usage));
+
+    const Resultat r = Lancer(Solvane, {QStringLiteral("--check")}, ouvert);
+    QCOMPARE(r.code, 1);
+    QCOMPARE(r.sortie, QString());
+    QVERIFY2(r.erreurs.startsWith(
+                 QStringLiteral("solvane : Le fichier de configuration « %1 » pourrait être "
+                                "remplacé par d'autres utilisateurs")
+                     .arg(QDir::toNativeSeparators(ouvert + QStringLiteral("/config_korven.ini")))),
+             qPrintable(r.erreurs));
+    QVERIFY2(r.erreurs.contains(QStringLiteral("« %1 » peut modifier le dossier")
+                                    .arg(QString::fromWCharArray(compte, static_cast<int>(longueurCompte)))),
+             qPrintable(r.erreurs));
+}
+#endif
 
 QTEST_GUILESS_MAIN(TestLigneCommande)
 #include "test_ligne_commande.moc"

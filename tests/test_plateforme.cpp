@@ -10,7 +10,9 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#ifndef Q_OS_WIN
 #include <QSoundEffect>
+#endif
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -25,6 +27,7 @@ private slots:
     void sonAbsentOuPresent();
     void adresse_data();
     void adresse();
+    void poste();
     void statutDeSortie_data();
     void statutDeSortie();
 
@@ -43,6 +46,43 @@ void TestPlateforme::cheminDesSons() {
     QDir::setCurrent(avant);
 }
 
+#ifdef Q_OS_WIN
+// Windows plays the file itself: a missing file is silent, an existing one (in a folder whose name holds a
+// space and accented letters) starts without making the caller wait, even with no sound device.
+void TestPlateforme::sonAbsentOuPresent() {
+    QTemporaryDir dossier;
+    const QString avant = QDir::currentPath();
+    const QString ici = QDir(dossier.path()).filePath(QStringLiteral("Année scolaire é"));
+    QVERIFY(QDir().mkpath(ici + QStringLiteral("/son")));
+    QDir::setCurrent(ici);
+    QElapsedTimer chrono;
+    chrono.start();
+    Sons().Jouer(SonEchec);
+    QVERIFY(chrono.elapsed() < 2000);
+
+    QFile wav(QStringLiteral("son/echec.wav"));
+    QVERIFY(wav.open(QIODevice::WriteOnly));
+    // 0.1 s of silence, 8 kHz mono 8-bit PCM.
+    const QByteArray donnees(800, '\x80');
+    QByteArray entete("RIFF");
+    const auto mot = [&entete](quint32 v, int octets) {
+        for (int i = 0; i < octets; ++i)
+            entete.append(char((v >> (8 * i)) & 0xFF));
+    };
+    mot(36 + donnees.size(), 4);
+    entete += "WAVEfmt ";
+    mot(16, 4), mot(1, 2), mot(1, 2), mot(8000, 4), mot(8000, 4), mot(1, 2), mot(8, 2);
+    entete += "data";
+    mot(donnees.size(), 4);
+    wav.write(entete + donnees);
+    wav.close();
+    chrono.restart();
+    Sons().Jouer(SonEchec);
+    Sons().Jouer(SonEchec); // the second stops the first
+    QVERIFY(chrono.elapsed() < 2000);
+    QDir::setCurrent(avant);
+}
+#else
 // A missing file is silent; an existing one starts without making the caller wait, even with no sound device
 // (the effect then releases itself after a while).
 void TestPlateforme::sonAbsentOuPresent() {
@@ -81,6 +121,7 @@ void TestPlateforme::sonAbsentOuPresent() {
     delete effet;
     QDir::setCurrent(avant);
 }
+#endif
 
 void TestPlateforme::adresse_data() {
     QTest::addColumn<QByteArray>("octets");
@@ -97,6 +138,19 @@ void TestPlateforme::adresse() {
     QCOMPARE(TexteAdresse(reinterpret_cast<const unsigned char*>(octets.constData()),
                           static_cast<int>(octets.size())),
              texte);
+}
+
+// The workstation as the journal records it: a name, and the first IPv4 address of that name in dotted form.
+void TestPlateforme::poste() {
+    QVERIFY(!GetNomMachine().isEmpty());
+    const QString ip = GetIP();
+    const QStringList octets = ip.split(QLatin1Char('.'));
+    QCOMPARE(octets.size(), 4);
+    for (const QString& octet : octets) {
+        bool nombre = false;
+        const uint valeur = octet.toUInt(&nombre);
+        QVERIFY2(nombre && valeur <= 255 && octet == QString::number(valeur), qPrintable(ip));
+    }
 }
 
 // The program's own end (main() returns what the event loop returns): status 0 when the user is done, a

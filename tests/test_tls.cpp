@@ -21,9 +21,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifndef Q_OS_WIN
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -41,6 +43,7 @@ enum class Autorite {
     DeuxEspacesAutre,
 };
 
+#ifndef Q_OS_WIN
 // A port nothing listens on now, chosen by the system.
 QString PortLibre() {
     const int s = ::socket(AF_INET, SOCK_STREAM, 0);
@@ -55,6 +58,7 @@ QString PortLibre() {
     ::close(s);
     return port;
 }
+#endif
 
 } // namespace
 
@@ -106,6 +110,20 @@ QProcessEnvironment TestTls::Serveur() const {
 
 void TestTls::initTestCase() {
     QVERIFY(dossier_.isValid());
+#ifdef Q_OS_WIN
+    // Under Wine the Linux programs (openssl, scripts/db-server) cannot be run from here: ctest has
+    // tests/serveur-tls-windows.sh make the same certificates and start the same server first, in
+    // SOLVANE_TEST_TLS_DIR (the port in its file "port"). The test uses its copies of the certificates.
+    const QDir prepare(qEnvironmentVariable("SOLVANE_TEST_TLS_DIR"));
+    QVERIFY2(prepare.exists(QStringLiteral("port")), "no TLS server: ctest starts it (serveur_tls_windows)");
+    for (const QString& nom : prepare.entryList({QStringLiteral("*.pem")}, QDir::Files))
+        QVERIFY(QFile::copy(prepare.filePath(nom), dossier_.filePath(nom)));
+    QFile fichierPort(prepare.filePath(QStringLiteral("port")));
+    QVERIFY(fichierPort.open(QIODevice::ReadOnly));
+    port_ = QString::fromLatin1(fichierPort.readAll()).trimmed();
+    // Where the fixture takes its lock on that server's databases.
+    QVERIFY(QDir(dossier_.path()).mkpath(QStringLiteral("serveur")));
+#else
     const QString openssl = QStringLiteral("openssl");
     // Two authorities, each certifying itself; the server's certificate is signed by the first.
     for (const char* nom : {"autorite", "autre"})
@@ -137,6 +155,7 @@ void TestTls::initTestCase() {
     QVERIFY2(
         Lancer(QStringLiteral(SOLVANE_SOURCE_DIR "/scripts/db-server"), {QStringLiteral("start")}, Serveur()),
         qPrintable(sortie_));
+#endif
 }
 
 void TestTls::cleanupTestCase() {

@@ -15,6 +15,11 @@
 // the sticky bit, or owned by another user), or one below such a directory, is refused: someone else could
 // put their own file under the output's name. --show reads regular files of at most 1 MB only.
 //
+// On Windows the file's access list gives it to the system, the administrators and the account that writes
+// it, and lets the local group korven read it; a directory that anyone else may change (its access list lets
+// them delete or rename its entries, or they own it) is refused. The console shows every letter; a pipe
+// carries UTF-8, as elsewhere.
+//
 // Exit codes: 0 success, 1 the file could not be read or written, 2 bad arguments.
 
 #include "base/AccesAutrui.h"
@@ -30,7 +35,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <cstdio>
@@ -46,6 +50,13 @@
 #include <termios.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include "base/AccesWindows.h"
+
+#include <windows.h>
+
+#include <sddl.h>
+#endif
 
 namespace {
 
@@ -58,7 +69,21 @@ const QStringList Cles = {QStringLiteral("name"), QStringLiteral("server"), QStr
                           QStringLiteral("user"), QStringLiteral("password")};
 
 void Ecrire(std::FILE* flux, const QString& texte) {
+#ifdef Q_OS_WIN
+    // A console is given the letters themselves (it shows them whatever its code page); a pipe or a file
+    // receives UTF-8, as elsewhere.
+    const HANDLE sortie = GetStdHandle(flux == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    DWORD mode = 0;
+    if (GetConsoleMode(sortie, &mode)) {
+        std::fflush(flux);
+        DWORD ecrits = 0;
+        WriteConsoleW(sortie, texte.utf16(), static_cast<DWORD>(texte.size()), &ecrits, nullptr);
+        return;
+    }
+    const QByteArray octets = texte.toUtf8();
+#else
     const QByteArray octets = texte.toLocal8Bit();
+#endif
     std::fwrite(octets.constData(), 1, static_cast<std::size_t>(octets.size()), flux);
 }
 
@@ -92,6 +117,32 @@ private:
 };
 #endif
 
+#ifdef Q_OS_WIN
+// On a console: the line typed, without echo, read as the letters typed (whatever the console's code page).
+// False when standard input is not a console.
+bool LireMotDePasseConsole(std::string& ligne, bool& lu) {
+    const HANDLE entree = GetStdHandle(STD_INPUT_HANDLE);
+    DWORD mode = 0;
+    if (!GetConsoleMode(entree, &mode))
+        return false;
+    Ecrire(stderr, QStringLiteral("Mot de passe : "));
+    SetConsoleMode(entree, (mode | ENABLE_LINE_INPUT | ENABLE_PROCESSED_INPUT) & ~DWORD(ENABLE_ECHO_INPUT));
+    std::wstring tape;
+    wchar_t tampon[256];
+    DWORD lus = 0;
+    while (tape.find(L'\n') == std::wstring::npos && ReadConsoleW(entree, tampon, 256, &lus, nullptr) &&
+           lus > 0)
+        tape.append(tampon, lus);
+    SetConsoleMode(entree, mode);
+    Ecrire(stderr, QStringLiteral("\n"));
+    lu = tape.find(L'\n') != std::wstring::npos;
+    tape.resize(std::min(tape.find(L'\n'), tape.size()));
+    ligne = QString::fromStdWString(tape).toStdString();
+    std::fill(tape.begin(), tape.end(), L'\0');
+    return true;
+}
+#endif
+
 // Reads the password: the first line of standard input, without its line ending. An empty line is an empty
 // password; no line at all is an error (returns false).
 bool LireMotDePasse(QString& motDePasse) {
@@ -104,11 +155,13 @@ bool LireMotDePasse(QString& motDePasse) {
         SansEcho sansEcho;
         lu = static_cast<bool>(std::getline(std::cin, ligne));
         Ecrire(stderr, QStringLiteral("\n"));
-    } else
-#endif
-    {
+    } else {
         lu = static_cast<bool>(std::getline(std::cin, ligne));
     }
+#else
+    if (!LireMotDePasseConsole(ligne, lu))
+        lu = static_cast<bool>(std::getline(std::cin, ligne));
+#endif
     if (!lu)
         return false;
     if (!ligne.empty() && ligne.back() == '\r')
@@ -255,18 +308,124 @@ int EcrireFichier(const QString& chemin, const QByteArray& contenu, bool remplac
     return fin(0);
 }
 #else
+// The access list the file is made with: full control to the system, the administrators and the account that
+// writes it (its owner), reading to the local group korven, the people who use the program, and nothing to
+// anyone else; nothing inherited from the directory (the system directory lets every user read what it
+// holds). Without a group korven only the administrators may read it: avertissement says so.
+QString ListeAcces(QString& avertissement) {
+    QString liste = QStringLiteral("D:P(A;;FA;;;SY)(A;;FA;;;BA)");
+    const TSid moi = SidCompteCourant();
+    wchar_t* texte = nullptr;
+    if (!moi.isEmpty() && ConvertSidToStringSidW(const_cast<char*>(moi.constData()), &texte)) {
+        liste += QStringLiteral("(A;;FA;;;%1)").arg(QString::fromWCharArray(texte));
+        LocalFree(texte);
+    }
+    BYTE groupe[SECURITY_MAX_SID_SIZE];
+    DWORD taille = sizeof groupe;
+    wchar_t domaine[256];
+    DWORD tailleDomaine = 256;
+    SID_NAME_USE usage;
+    if (LookupAccountNameW(nullptr, L"korven", groupe, &taille, domaine, &tailleDomaine, &usage) &&
+        (usage == SidTypeAlias || usage == SidTypeGroup || usage == SidTypeWellKnownGroup) &&
+        ConvertSidToStringSidW(groupe, &texte)) {
+        liste += QStringLiteral("(A;;FR;;;%1)").arg(QString::fromWCharArray(texte));
+        LocalFree(texte);
+    } else {
+        avertissement = QStringLiteral(
+            "korven-config : le groupe local « korven » n'existe pas : seuls les administrateurs pourront "
+            "lire "
+            "le fichier. Créez-le (net localgroup korven /add), mettez-y les utilisateurs de Solvane "
+            "(net localgroup korven NOM /add), puis écrivez de nouveau le fichier (--force).\n");
+    }
+    return liste;
+}
+
+// Writes the file with the access list above into a directory that nobody but the system's accounts and the
+// one running the tool may change (anyone else could replace the file once written), by way of a new file of
+// that directory, created exclusively, that then takes the final name: without --force the move fails if
+// anything has taken the name meanwhile; with it, it replaces whatever file is there, never writing through
+// it. A name that is a link (symbolic link or junction) is always refused, and so is a directory.
 int EcrireFichier(const QString& chemin, const QByteArray& contenu, bool remplacer) {
     const QFileInfo info(chemin);
-    if (info.isSymLink())
-        return ErreurEcriture(chemin, QStringLiteral("c'est un lien symbolique"));
-    if (info.exists() && !remplacer)
-        return ErreurEcriture(chemin, QStringLiteral("le fichier existe déjà ; --force le remplace"));
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly))
-        return ErreurEcriture(chemin, fichier.errorString());
-    fichier.write(contenu);
-    if (!fichier.commit())
-        return ErreurEcriture(chemin, fichier.errorString());
+    const QString dossier = QDir::toNativeSeparators(info.absolutePath());
+    QString reel;
+    const TAccesAutrui autrui = AccesAutruiDossier(dossier, reel);
+    if (!autrui.Erreur.isEmpty())
+        return ErreurEcriture(chemin, QStringLiteral("« %1 » : %2").arg(autrui.Chemin, autrui.Erreur));
+    if (!autrui.Sur()) {
+        const QString qui =
+            autrui.AutreProprietaire
+                ? QStringLiteral("le dossier « %1 » appartient à « %2 »").arg(autrui.Chemin, autrui.Compte)
+                : QStringLiteral("« %2 » peut modifier le dossier « %1 »").arg(autrui.Chemin, autrui.Compte);
+        return ErreurEcriture(chemin,
+                              qui + QStringLiteral(", qui pourrait y remplacer le fichier ; écrivez-le "
+                                                   "dans un dossier que seuls les administrateurs et "
+                                                   "vous pouvez modifier"));
+    }
+
+    const QString nom = info.fileName();
+    const std::wstring final = QDir::toNativeSeparators(QDir(reel).filePath(nom)).toStdWString();
+    const DWORD attributs = GetFileAttributesW(final.c_str());
+    if (attributs != INVALID_FILE_ATTRIBUTES) {
+        if ((attributs & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
+            return ErreurEcriture(chemin, QStringLiteral("c'est un lien symbolique ; le fichier n'est jamais "
+                                                         "écrit à travers un lien (donnez le chemin réel)"));
+        if ((attributs & FILE_ATTRIBUTE_DIRECTORY) != 0)
+            return ErreurEcriture(chemin, QStringLiteral("ce n'est pas un fichier ordinaire"));
+        if (!remplacer)
+            return ErreurEcriture(chemin, QStringLiteral("le fichier existe déjà ; --force le remplace"));
+    } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
+        return ErreurEcriture(chemin, TexteErreurWindows(GetLastError()));
+    }
+
+    QString avertissement;
+    PSECURITY_DESCRIPTOR descripteur = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
+            ListeAcces(avertissement).toStdWString().c_str(), SDDL_REVISION_1, &descripteur, nullptr))
+        return ErreurEcriture(chemin, TexteErreurWindows(GetLastError()));
+    SECURITY_ATTRIBUTES securite{sizeof(SECURITY_ATTRIBUTES), descripteur, FALSE};
+
+    // A new name of the directory, taken exclusively.
+    std::wstring temporaire;
+    HANDLE h = INVALID_HANDLE_VALUE;
+    for (int essai = 0; h == INVALID_HANDLE_VALUE && essai < 100; ++essai) {
+        temporaire =
+            QDir::toNativeSeparators(QDir(reel).filePath(QStringLiteral(".%1.%2").arg(
+                                         nom, QString::number(QRandomGenerator::system()->generate64(), 36))))
+                .toStdWString();
+        h = CreateFileW(temporaire.c_str(), GENERIC_WRITE, 0, &securite, CREATE_NEW,
+                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
+        if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) {
+            const QString texte = TexteErreurWindows(GetLastError());
+            LocalFree(descripteur);
+            return ErreurEcriture(chemin, texte);
+        }
+    }
+    LocalFree(descripteur);
+    if (h == INVALID_HANDLE_VALUE)
+        return ErreurEcriture(chemin, TexteErreurWindows(GetLastError()));
+    const auto abandonner = [&](DWORD code) {
+        CloseHandle(h);
+        DeleteFileW(temporaire.c_str());
+        return ErreurEcriture(chemin, TexteErreurWindows(code));
+    };
+    DWORD ecrits = 0;
+    if (!WriteFile(h, contenu.constData(), static_cast<DWORD>(contenu.size()), &ecrits, nullptr) ||
+        ecrits != static_cast<DWORD>(contenu.size()))
+        return abandonner(GetLastError());
+    if (!FlushFileBuffers(h))
+        return abandonner(GetLastError());
+    CloseHandle(h);
+    if (!MoveFileExW(temporaire.c_str(), final.c_str(),
+                     MOVEFILE_WRITE_THROUGH | (remplacer ? MOVEFILE_REPLACE_EXISTING : 0))) {
+        const DWORD code = GetLastError();
+        DeleteFileW(temporaire.c_str());
+        return ErreurEcriture(chemin, code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS
+                                          ? QStringLiteral("le fichier existe déjà ; --force le remplace")
+                                          : TexteErreurWindows(code));
+    }
+    if (!avertissement.isEmpty())
+        Ecrire(stderr, avertissement);
     return 0;
 }
 #endif

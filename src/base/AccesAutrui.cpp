@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifdef Q_OS_WIN
+#include "base/AccesWindows.h"
+#endif
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <cstdlib>
@@ -87,14 +90,49 @@ TAccesAutrui AccesAutruiFichier(const QString& fichier) {
 
 #else
 
-// Windows' side: see the README ("Who may read the file").
-TAccesAutrui AccesAutruiDossier(const QString& dossier, QString& reel) {
-    reel = QFileInfo(dossier).canonicalFilePath();
-    return {};
+// Windows: the access lists (base/AccesWindows). Root's part is played by the system, the administrators and
+// TrustedInstaller; a link or a junction on the way is followed, then the path as given is checked too.
+namespace {
+
+TAccesAutrui Traduire(const TModifiableWindows& qui) {
+    TAccesAutrui acces;
+    acces.Chemin = qui.Chemin;
+    acces.AutreProprietaire = qui.AutreProprietaire;
+    acces.Compte = qui.Compte;
+    acces.Erreur = qui.Erreur;
+    return acces;
 }
 
-TAccesAutrui AccesAutruiFichier(const QString&) {
-    return {};
+TAccesAutrui Erreur(const QString& chemin, const QString& erreur) {
+    TAccesAutrui acces;
+    acces.Chemin = QDir::toNativeSeparators(chemin);
+    acces.Erreur = erreur;
+    return acces;
+}
+
+} // namespace
+
+TAccesAutrui AccesAutruiDossier(const QString& dossier, QString& reel) {
+    QString erreur;
+    reel = CheminReelWindows(dossier, erreur);
+    if (reel.isEmpty())
+        return Erreur(dossier, erreur);
+    return Traduire(PremierModifiable(reel, SidCompteCourant()));
+}
+
+TAccesAutrui AccesAutruiFichier(const QString& fichier) {
+    QString erreur;
+    const QString reel = CheminReelWindows(fichier, erreur);
+    if (reel.isEmpty())
+        return Erreur(fichier, erreur);
+    const TSid proprietaire = ProprietaireWindows(reel, erreur);
+    if (proprietaire.isEmpty())
+        return Erreur(reel, erreur);
+    TAccesAutrui acces = Traduire(PremierModifiable(reel, proprietaire));
+    const QString donne = QDir::toNativeSeparators(QFileInfo(fichier).absoluteFilePath());
+    if (acces.Sur() && donne.compare(reel, Qt::CaseInsensitive) != 0)
+        acces = Traduire(PremierModifiable(donne, proprietaire));
+    return acces;
 }
 
 #endif

@@ -16,6 +16,9 @@ struct TAccesAutrui {
     bool AutreProprietaire = false;
     // Its permission bits, as ls shows them in octal (0777...), for the message.
     uint Droits = 0;
+    // On Windows, the account that owns the path or that its access list lets change it ("BUILTIN\Users",
+    // "Everyone"...), for the message (the access lists decide there, not the permission bits).
+    QString Compte;
     // The path could not be looked at (why, in the system's words); Chemin names it.
     QString Erreur;
 

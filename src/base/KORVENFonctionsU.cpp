@@ -21,7 +21,8 @@ QString NomBaseAnnee(const QString& code) {
 
 QString GetFichierConfiguration() {
 #ifdef Q_OS_WIN
-    return GetRepertoireSysteme() + QLatin1Char('\\') + NomFichierConfiguration;
+    // In Windows' form, whatever separators KORVEN_SYSTEM_DIR was given with.
+    return QDir::toNativeSeparators(GetRepertoireSysteme() + QLatin1Char('\\') + NomFichierConfiguration);
 #else
     return QDir(GetRepertoireSysteme()).filePath(NomFichierConfiguration);
 #endif

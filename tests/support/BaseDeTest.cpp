@@ -12,11 +12,15 @@
 #include <QSqlRecord>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -68,13 +72,29 @@ void ServeurDeTest::Configurer(TSQLConnection* connexion, const QString& base) {
 BaseDeTest::BaseDeTest(const QStringList& annees) {
     // The lock scripts/demo-data takes too, in the server's own directory (closed to other users): a file of
     // a shared place such as /tmp could be a link another user planted there.
+#ifdef Q_OS_WIN
+    // Windows' own lock: under Wine, the Windows programs see it, the Linux ones do not (they take theirs
+    // with flock, which scripts/test-windows holds for the whole Windows run).
+    const std::wstring cheminVerrou =
+        (ServeurDeTest::Dossier() + QStringLiteral("/bases.lock")).toStdWString();
+    const HANDLE h =
+        CreateFileW(cheminVerrou.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    OVERLAPPED debut{};
+    if (h != INVALID_HANDLE_VALUE && LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &debut))
+        verrou_ = reinterpret_cast<qintptr>(h);
+    else
+        qWarning("no lock on the test server's databases: %ls: error %lu", cheminVerrou.c_str(),
+                 GetLastError());
+#else
     const QByteArray cheminVerrou =
         QFile::encodeName(ServeurDeTest::Dossier() + QStringLiteral("/bases.lock"));
     verrou_ = ::open(cheminVerrou.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (verrou_ >= 0)
-        ::flock(verrou_, LOCK_EX);
+        ::flock(static_cast<int>(verrou_), LOCK_EX);
     else
         qWarning("no lock on the test server's databases: %s: %s", cheminVerrou.constData(), strerror(errno));
+#endif
     admin_ = QSqlDatabase::contains(NomConnexion)
                  ? QSqlDatabase::database(NomConnexion, false)
                  : QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), NomConnexion);
@@ -105,8 +125,13 @@ BaseDeTest::~BaseDeTest() {
         q.exec(QStringLiteral("DROP DATABASE IF EXISTS `%1`").arg(base));
     }
     admin_.close();
+#ifdef Q_OS_WIN
     if (verrou_ >= 0)
-        ::close(verrou_);
+        CloseHandle(reinterpret_cast<HANDLE>(verrou_));
+#else
+    if (verrou_ >= 0)
+        ::close(static_cast<int>(verrou_));
+#endif
 }
 
 QStringList BaseDeTest::Empreinte(const QString& base) {

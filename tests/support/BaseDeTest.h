@@ -62,7 +62,9 @@ public:
     static void EcrireConfigurationValide(const QString& dossier);
 
 private:
-    int verrou_ = -1; // held while the fixture lives: other processes using the server wait their turn
+    // Held while the fixture lives, other processes using the server wait their turn: a descriptor, on
+    // Windows a handle.
+    qintptr verrou_ = -1;
     QSqlDatabase admin_;
     QStringList bases_;
 };

@@ -3,6 +3,49 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <aclapi.h>
+
+// Windows: an entry of the file's access list that denies reading to everyone, put first, then taken away.
+LectureInterdite::LectureInterdite(const QString& fichier) : fichier_(fichier) {
+    const std::wstring nom = fichier_.toStdWString();
+    PACL liste = nullptr;
+    PSECURITY_DESCRIPTOR descripteur = nullptr;
+    if (GetNamedSecurityInfoW(nom.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                              &liste, nullptr, &descripteur) != ERROR_SUCCESS)
+        return;
+    BYTE tousLesComptes[SECURITY_MAX_SID_SIZE];
+    DWORD taille = sizeof tousLesComptes;
+    CreateWellKnownSid(WinWorldSid, nullptr, tousLesComptes, &taille);
+    EXPLICIT_ACCESS_W refus{};
+    refus.grfAccessPermissions = FILE_GENERIC_READ;
+    refus.grfAccessMode = DENY_ACCESS;
+    refus.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+    refus.Trustee.ptstrName = reinterpret_cast<LPWSTR>(tousLesComptes);
+    PACL nouvelle = nullptr;
+    if (SetEntriesInAclW(1, &refus, liste, &nouvelle) == ERROR_SUCCESS) {
+        // The list as it was, to put back.
+        if (liste != nullptr)
+            avant_ = QByteArray(reinterpret_cast<const char*>(liste), liste->AclSize);
+        identite_ = SetNamedSecurityInfoW(const_cast<wchar_t*>(nom.c_str()), SE_FILE_OBJECT,
+                                          DACL_SECURITY_INFORMATION, nullptr, nullptr, nouvelle,
+                                          nullptr) == ERROR_SUCCESS;
+        LocalFree(nouvelle);
+    }
+    LocalFree(descripteur);
+}
+
+LectureInterdite::~LectureInterdite() {
+    if (!identite_)
+        return;
+    const std::wstring nom = fichier_.toStdWString();
+    SetNamedSecurityInfoW(const_cast<wchar_t*>(nom.c_str()), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
+                          nullptr, nullptr,
+                          avant_.isEmpty() ? nullptr : reinterpret_cast<PACL>(avant_.data()), nullptr);
+}
+#else
 #include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -40,3 +83,4 @@ LectureInterdite::~LectureInterdite() {
     ChangerMode(fichier_, modeFichier_);
     ChangerMode(dossier_, modeDossier_);
 }
+#endif

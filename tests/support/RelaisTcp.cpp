@@ -1,15 +1,11 @@
 #include "support/RelaisTcp.h"
 
+#include "support/Sockets.h"
+
 #include <openssl/err.h>
 #include <openssl/ssl.h>
 
 #include <algorithm>
-
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
@@ -102,7 +98,7 @@ RelaisTcp::~RelaisTcp() {
     for (std::thread& t : relais_)
         t.join();
     if (ecoute_ >= 0)
-        ::close(ecoute_);
+        FermerSocket(ecoute_);
 }
 
 QByteArray RelaisTcp::EnvoisClient() const {
@@ -112,10 +108,10 @@ QByteArray RelaisTcp::EnvoisClient() const {
 
 void RelaisTcp::Accepter() {
     while (!arret_) {
-        pollfd attente{ecoute_, POLLIN, 0};
+        pollfd attente = Surveiller(ecoute_);
         if (::poll(&attente, 1, Attente) <= 0)
             continue;
-        const int client = ::accept4(ecoute_, nullptr, nullptr, SOCK_CLOEXEC);
+        const int client = AccepterSocket(ecoute_);
         if (client < 0)
             continue;
         ++connexions_;
@@ -131,9 +127,9 @@ void RelaisTcp::Relayer(int client) {
     adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     adresse.sin_port = htons(static_cast<uint16_t>(portServeur_));
     if (serveur < 0 || ::connect(serveur, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) != 0) {
-        ::close(client);
+        FermerSocket(client);
         if (serveur >= 0)
-            ::close(serveur);
+            FermerSocket(serveur);
         return;
     }
     QByteArray accueil; // the server's greeting, held until whole
@@ -147,7 +143,7 @@ void RelaisTcp::Relayer(int client) {
     bool fermer = false;
     char octets[65536];
     while (!arret_) {
-        pollfd attente[2] = {{client, POLLIN, 0}, {serveur, POLLIN, 0}};
+        pollfd attente[2] = {Surveiller(client), Surveiller(serveur)};
         if (::poll(attente, 2, Attente) <= 0)
             continue;
         if (attente[1].revents != 0) {
@@ -232,8 +228,8 @@ void RelaisTcp::Relayer(int client) {
             }
         }
     }
-    ::close(client);
-    ::close(serveur);
+    FermerSocket(client);
+    FermerSocket(serveur);
 }
 
 void RelaisTcp::TlsPropre(const QString& certificat, const QString& cle) {
@@ -250,8 +246,7 @@ void RelaisTcp::Imiter(int client, int serveur, QByteArray accueil) {
     Q_UNUSED(serveur); // hears nothing more; the caller closes it
     if (!EnvoyerTout(client, accueil.constData(), accueil.size()))
         return;
-    const timeval attente{AttenteTls, 0};
-    ::setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &attente, sizeof attente);
+    DelaiReception(client, AttenteTls);
 
     SSL_CTX* contexte = nullptr;
     SSL* tls = nullptr;

@@ -2,6 +2,11 @@
 
 #include <QFile>
 
+#ifdef Q_OS_WIN
+// Connector/C's plugin header names Windows' types without including their header (winsock2.h includes
+// windows.h).
+#include <winsock2.h>
+#endif
 #include <cstdarg>
 #include <errmsg.h>
 #include <mutex>

@@ -6,8 +6,9 @@
 #include <QSysInfo>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
+// Winsock 2 (it includes windows.h, which on its own would bring the first Winsock's declarations).
 #include <winsock2.h>
+#include <ws2tcpip.h>
 #else
 #include <netdb.h>
 #include <netinet/in.h>
@@ -25,40 +26,42 @@ QString TexteAdresse(const unsigned char* octets, int longueur) {
 #ifdef Q_OS_WIN
 
 QString GetNomMachine() {
-    wchar_t tampon[16] = {};
-    DWORD taille = 16;
+    wchar_t tampon[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD taille = MAX_COMPUTERNAME_LENGTH + 1;
     if (!GetComputerNameW(tampon, &taille))
         return QString();
-    return QString::fromWCharArray(tampon, static_cast<int>(wcsnlen(tampon, 16)));
+    return QString::fromWCharArray(tampon, static_cast<int>(taille));
 }
 
 QString GetIP() {
     WSADATA donnees;
-    if (WSAStartup(257, &donnees) != 0)
-        throw EKorven(QStringLiteral("GetIP: Winsock is not responding"));
-    char nom[101] = {};
-    if (gethostname(nom, 101) != 0) {
-        const int code = WSAGetLastError();
-        WSACleanup();
-        switch (code) {
-        case 10036:
+    if (WSAStartup(MAKEWORD(2, 2), &donnees) != 0)
+        throw EKorven(QStringLiteral("GetIP: Winsock ne répond pas"));
+    // Winsock counts its users: every WSAStartup that succeeded has its WSACleanup.
+    struct Fin {
+        ~Fin() { WSACleanup(); }
+    } fin;
+    char nom[256] = {};
+    if (gethostname(nom, sizeof nom - 1) != 0) {
+        switch (WSAGetLastError()) {
+        case WSAEINPROGRESS:
             throw EKorven(QStringLiteral("WSAEInProgress"));
-        case 10050:
+        case WSAENETDOWN:
             throw EKorven(QStringLiteral("WSAENetDown"));
-        case 10093:
-            throw EKorven(QStringLiteral("WSANotInitialised"));
         default:
-            throw EKorven(QString());
+            throw EKorven(QStringLiteral("GetIP: le nom de l'hôte est illisible"));
         }
     }
-    hostent* hote = gethostbyname(nom);
-    if (hote == nullptr) {
-        WSACleanup();
-        throw EKorven(QStringLiteral("GetIP: no address for the host name"));
-    }
-    const QString texte =
-        TexteAdresse(reinterpret_cast<const unsigned char*>(hote->h_addr_list[0]), hote->h_length);
-    WSACleanup();
+    addrinfo demande{};
+    demande.ai_family = AF_INET;
+    demande.ai_socktype = SOCK_STREAM;
+    addrinfo* reponse = nullptr;
+    if (getaddrinfo(nom, nullptr, &demande, &reponse) != 0 || reponse == nullptr)
+        throw EKorven(
+            QStringLiteral("GetIP: aucune adresse IPv4 pour l'hôte %1").arg(QString::fromLocal8Bit(nom)));
+    const auto* adresse = reinterpret_cast<const sockaddr_in*>(reponse->ai_addr);
+    const QString texte = TexteAdresse(reinterpret_cast<const unsigned char*>(&adresse->sin_addr), 4);
+    freeaddrinfo(reponse);
     return texte;
 }
 

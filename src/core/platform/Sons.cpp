@@ -36,11 +36,7 @@ void InstallerSons(ISons* sons) {
 }
 
 QString CheminSon(const QString& chemin) {
-#ifdef Q_OS_WIN
-    return chemin;
-#else
     QString local = chemin;
     local.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return QDir::current().filePath(local);
-#endif
 }

@@ -69,6 +69,28 @@ QString MessageConfigurationModifiable(const QString& chemin, const TAccesAutrui
     const QString lieu = QDir::toNativeSeparators(acces.Chemin);
     const bool fichier = QFileInfo(acces.Chemin).isFile();
     QString raison;
+#ifdef Q_OS_WIN
+    // Windows: the access lists decide; the account is named as the system names it.
+    QString remede;
+    if (acces.AutreProprietaire) {
+        raison = fichier ? QStringLiteral("il appartient à « %1 »").arg(acces.Compte)
+                         : QStringLiteral("le dossier « %1 » appartient à « %2 »").arg(lieu, acces.Compte);
+        remede = QStringLiteral("Donnez « %1 » aux administrateurs (Propriétés, onglet Sécurité, Avancé)")
+                     .arg(lieu);
+    } else {
+        raison = fichier ? QStringLiteral("« %1 » peut le modifier").arg(acces.Compte)
+                         : QStringLiteral("« %1 » peut modifier le dossier « %2 » ou ce qu'il contient")
+                               .arg(acces.Compte, lieu);
+        remede = QStringLiteral("Retirez à « %1 » le droit de modifier « %2 » (Propriétés, onglet Sécurité)")
+                     .arg(acces.Compte, lieu);
+    }
+    return QStringLiteral(
+               "Le fichier de configuration « %1 » pourrait être remplacé par d'autres utilisateurs que "
+               "les administrateurs et son propriétaire : %2.\r\nIls pourraient diriger le programme "
+               "vers un serveur à eux, qui recevrait le mot de passe saisi. %3, puis relancez le "
+               "programme.")
+        .arg(QDir::toNativeSeparators(chemin), raison, remede);
+#else
     if (acces.AutreProprietaire)
         raison = (fichier ? QStringLiteral("il appartient à un autre utilisateur que root (« %1 »)")
                           : QStringLiteral("le dossier « %1 » appartient à un autre utilisateur que root et "
@@ -88,6 +110,7 @@ QString MessageConfigurationModifiable(const QString& chemin, const TAccesAutrui
                "propriétaire du fichier et retirez le droit d'écriture aux autres (par exemple "
                "chown root et chmod go-w), puis relancez le programme.")
         .arg(QDir::toNativeSeparators(chemin), raison, lieu);
+#endif
 }
 
 } // namespace
