@@ -95,7 +95,7 @@ QString TexteDate(const QVariant& valeur) {
 }
 
 QString Lignes(qlonglong n) {
-    return n == 1 ? QStringLiteral("%1 ligne").arg(n) : QStringLiteral("%1 lignes").arg(n);
+    return n <= 1 ? QStringLiteral("%1 ligne").arg(n) : QStringLiteral("%1 lignes").arg(n);
 }
 
 // The beginning of every refusal; the year to go back to is not known before the change's record is read.
@@ -884,7 +884,9 @@ QString ResumeRetour(const TBilanRetour& b) {
                  .arg(b.LigneRetiree.Code, date(b.LigneRetiree.DateDebut));
     texte += QStringLiteral("  %1 : de nouveau active, date de fin %2\n")
                  .arg(b.LigneRetablie.Code, date(b.LigneRetablie.DateFin));
-    texte += QStringLiteral("Base %1 : %2 retirées\n").arg(b.BaseRetiree).arg(b.TotalRetirees());
+    texte += QStringLiteral("Base %1 : %2 %3\n")
+                 .arg(b.BaseRetiree, Lignes(b.TotalRetirees()),
+                      b.TotalRetirees() > 1 ? QStringLiteral("retirées") : QStringLiteral("retirée"));
     for (const TTableRetour& t : b.Tables) {
         if (t.Retirees == 0 && t.Remises == 0)
             continue;
