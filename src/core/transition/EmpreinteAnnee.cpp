@@ -58,16 +58,15 @@ struct TTableChangement {
 // The tables to record: korven.annee_scolaire, the new year's tables the change writes in the order of its
 // steps, then the others by name.
 QList<TTableChangement> TablesChangement(TSQLConnection* connexion, const QString& base) {
+    const QMap<QString, QList<TColonneRetour>> colonnes =
+        ColonnesTables(connexion, {QStringLiteral("korven"), base});
+    const QString prefixe = base + QLatin1Char('.');
+    QStringList presentes;
+    for (auto it = colonnes.cbegin(); it != colonnes.cend(); ++it)
+        if (it.key().startsWith(prefixe))
+            presentes << it.key().mid(prefixe.size());
     QList<TTableChangement> tables{
         {QStringLiteral("korven"), QStringLiteral("annee_scolaire"), true, {}, {}}};
-    QStringList presentes;
-    for (const QVariantList& ligne :
-         Lire(connexion,
-              QStringLiteral("SELECT LOWER(TABLE_NAME) FROM information_schema.TABLES WHERE TABLE_SCHEMA = "
-                             ":base AND TABLE_TYPE = 'BASE TABLE' ORDER BY 1"),
-              {{QStringLiteral("base"), base}})
-             .Lignes)
-        presentes << ligne.value(0).toString();
     const QStringList ecrites = TablesEcritesTransition();
     for (const QString& table : ecrites)
         if (presentes.contains(table))
@@ -76,7 +75,7 @@ QList<TTableChangement> TablesChangement(TSQLConnection* connexion, const QStrin
         if (!ecrites.contains(table))
             tables.append({base, table, false, {}, {}});
     for (TTableChangement& table : tables)
-        table.Colonnes = ColonnesTable(connexion, table.Base, table.Nom);
+        table.Colonnes = colonnes.value(table.Base + QLatin1Char('.') + table.Nom);
     return tables;
 }
 
@@ -141,15 +140,22 @@ bool TablesRetourPresentes(TSQLConnection* connexion) {
                .toInt() == 3;
 }
 
-QList<TColonneRetour> ColonnesTable(TSQLConnection* connexion, const QString& base, const QString& table) {
-    QList<TColonneRetour> colonnes;
+QMap<QString, QList<TColonneRetour>> ColonnesTables(TSQLConnection* connexion, const QStringList& bases) {
+    QStringList noms;
+    for (const QString& base : bases)
+        noms << ChaineSQL(base);
+    QMap<QString, QList<TColonneRetour>> colonnes;
     for (const QVariantList& ligne :
          Lire(connexion,
-              QStringLiteral("SELECT COLUMN_NAME, LOWER(DATA_TYPE) FROM information_schema.COLUMNS WHERE "
-                             "TABLE_SCHEMA = :base AND TABLE_NAME = :nom ORDER BY ORDINAL_POSITION"),
-              {{QStringLiteral("base"), base}, {QStringLiteral("nom"), table}})
+              QStringLiteral(
+                  "SELECT CONCAT(C.TABLE_SCHEMA, '.', LOWER(C.TABLE_NAME)), C.COLUMN_NAME, "
+                  "LOWER(C.DATA_TYPE) FROM information_schema.COLUMNS C JOIN information_schema.TABLES "
+                  "T ON T.TABLE_SCHEMA = C.TABLE_SCHEMA AND T.TABLE_NAME = C.TABLE_NAME WHERE "
+                  "C.TABLE_SCHEMA IN (%1) AND T.TABLE_TYPE = 'BASE TABLE' ORDER BY C.TABLE_SCHEMA, "
+                  "C.TABLE_NAME, C.ORDINAL_POSITION")
+                  .arg(noms.join(QStringLiteral(", "))))
              .Lignes)
-        colonnes.append({ligne.value(0).toString(), ligne.value(1).toString()});
+        colonnes[ligne.value(0).toString()].append({ligne.value(1).toString(), ligne.value(2).toString()});
     return colonnes;
 }
 
@@ -201,18 +207,38 @@ QString ExpressionValeur(const TColonneRetour& colonne, int i, const QString& li
     return valeur;
 }
 
-TEmpreinteTable EmpreinteTable(TSQLConnection* connexion, const QString& base, const QString& table,
-                               const QList<TColonneRetour>& colonnes, const QString& condition, bool verrou) {
-    const TResultat resultat =
-        Lire(connexion,
-             QStringLiteral(
-                 "SELECT COUNT(*), CAST(COALESCE(SUM(CAST(CONV(LEFT(MD5(%1), 16), 16, 10) AS UNSIGNED)), "
-                 "0) AS CHAR) FROM %2.%3")
-                     .arg(ExpressionLigne(colonnes), Identifiant(base), Identifiant(table)) +
-                 (condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condition) +
-                 (verrou ? QStringLiteral(" FOR UPDATE") : QString()));
-    const QVariantList ligne = resultat.Lignes.value(0);
-    return {ligne.value(0).toLongLong(), ligne.value(1).toString()};
+QString EmpreinteLigne(const QList<TColonneRetour>& colonnes, const QString& ligne) {
+    QStringList valeurs, nuls;
+    for (int i = 0; i < colonnes.size(); ++i) {
+        const QString valeur =
+            ligne.isEmpty() ? Identifiant(colonnes.at(i).Nom) : ExpressionValeur(colonnes.at(i), i, ligne);
+        // As bytes: the server would otherwise read a binary value among texts in their character set.
+        valeurs << QStringLiteral("CAST(%1 AS BINARY)").arg(valeur);
+        nuls << QStringLiteral("ISNULL(%1)").arg(valeur);
+    }
+    return QStringLiteral("CRC32(CONCAT_WS(CHAR(31), %1, CONCAT(%2)))")
+        .arg(valeurs.join(QStringLiteral(", ")), nuls.join(QStringLiteral(", ")));
+}
+
+QList<TEmpreinteTable> EmpreintesTables(TSQLConnection* connexion, const QList<TTableEmpreinte>& tables,
+                                        bool verrou) {
+    if (tables.isEmpty())
+        return {};
+    QStringList parties;
+    for (int i = 0; i < tables.size(); ++i) {
+        const TTableEmpreinte& t = tables.at(i);
+        parties << QStringLiteral(
+                       "(SELECT %1 AS rang, COUNT(*) AS lignes, CAST(COALESCE(SUM(%2), 0) AS CHAR) AS "
+                       "somme FROM %3.%4%5%6)")
+                       .arg(i)
+                       .arg(EmpreinteLigne(t.Colonnes), Identifiant(t.Base), Identifiant(t.Nom),
+                            t.Condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + t.Condition,
+                            verrou ? QStringLiteral(" FOR UPDATE") : QString());
+    }
+    QList<TEmpreinteTable> empreintes(tables.size());
+    for (const QVariantList& ligne : Lire(connexion, parties.join(QStringLiteral(" UNION ALL "))).Lignes)
+        empreintes[ligne.value(0).toInt()] = {ligne.value(1).toLongLong(), ligne.value(2).toString()};
+    return empreintes;
 }
 
 QString ConditionConnexions(qlonglong numeroMax) {
@@ -247,16 +273,15 @@ void EnregistrerChangement(const TParametresTransition& p, bool apercu) {
                 return;
         }
         tables = TablesChangement(annee, base);
-        for (TTableChangement& table : tables) {
-            if (!table.Ecrite)
-                continue;
-            for (const QVariantList& ligne :
-                 Lire(maitre, QStringLiteral("SELECT %1 FROM %2.%3")
-                                  .arg(ExpressionLigne(table.Colonnes), Identifiant(table.Base),
-                                       Identifiant(table.Nom)))
-                     .Lignes)
-                table.Avant << ligne.value(0).toString();
-        }
+        QStringList parties;
+        for (int i = 0; i < tables.size(); ++i)
+            if (tables.at(i).Ecrite)
+                parties << QStringLiteral("(SELECT %1 AS rang, %2 AS ligne FROM %3.%4)")
+                               .arg(i)
+                               .arg(ExpressionLigne(tables.at(i).Colonnes), Identifiant(tables.at(i).Base),
+                                    Identifiant(tables.at(i).Nom));
+        for (const QVariantList& ligne : Lire(maitre, parties.join(QStringLiteral(" UNION ALL "))).Lignes)
+            tables[ligne.value(0).toInt()].Avant << ligne.value(1).toString();
     } catch (const EKorven&) {
         // No record: the change goes on as it would without one.
         return;
@@ -284,26 +309,33 @@ void EnregistrerChangement(const TParametresTransition& p, bool apercu) {
                   {QStringLiteral("journal"), journalMax},
                   {QStringLiteral("login"), p.Login},
                   {QStringLiteral("poste"), PosteCourant()}});
-        int rang = 0;
-        for (const TTableChangement& table : tables) {
-            const TEmpreinteTable empreinte = EmpreinteTable(annee, table.Base, table.Nom, table.Colonnes);
-            Executer(annee,
-                     QStringLiteral("INSERT INTO korven.") + TableTablesRetour +
-                         QStringLiteral(" (annee, base, nom, rang, ecrite, colonnes, lignes, somme, "
-                                        "lignes_avant) VALUES (:annee, :base, :nom, :rang, :ecrite, "
-                                        ":colonnes, :lignes, :somme, :avant)"),
-                     {{QStringLiteral("annee"), p.NouvelleAnnee},
-                      {QStringLiteral("base"), table.Base},
-                      {QStringLiteral("nom"), table.Nom},
-                      {QStringLiteral("rang"), ++rang},
-                      {QStringLiteral("ecrite"), table.Ecrite ? QStringLiteral("1") : QStringLiteral("0")},
-                      {QStringLiteral("colonnes"), TexteColonnes(table.Colonnes)},
-                      {QStringLiteral("lignes"), empreinte.Lignes},
-                      {QStringLiteral("somme"), empreinte.Somme},
-                      {QStringLiteral("avant"), table.Ecrite ? QVariant(qlonglong(table.Avant.size()))
-                                                             : QVariant(QMetaType(QMetaType::LongLong))}});
-            EcrireLignes(annee, p.NouvelleAnnee, table);
+        QList<TTableEmpreinte> aEmpreinter;
+        for (const TTableChangement& table : tables)
+            aEmpreinter.append({table.Base, table.Nom, table.Colonnes});
+        const QList<TEmpreinteTable> empreintes = EmpreintesTables(annee, aEmpreinter);
+        QStringList lignes;
+        for (int i = 0; i < tables.size(); ++i) {
+            const TTableChangement& table = tables.at(i);
+            lignes << QLatin1Char('(') +
+                          QStringList{ChaineSQL(p.NouvelleAnnee),
+                                      ChaineSQL(table.Base),
+                                      ChaineSQL(table.Nom),
+                                      QString::number(i + 1),
+                                      table.Ecrite ? QStringLiteral("'1'") : QStringLiteral("'0'"),
+                                      ChaineSQL(TexteColonnes(table.Colonnes)),
+                                      QString::number(empreintes.at(i).Lignes),
+                                      ChaineSQL(empreintes.at(i).Somme),
+                                      table.Ecrite ? QString::number(table.Avant.size())
+                                                   : QStringLiteral("NULL")}
+                              .join(QStringLiteral(", ")) +
+                          QLatin1Char(')');
         }
+        Executer(annee, QStringLiteral("INSERT INTO korven.") + TableTablesRetour +
+                            QStringLiteral(" (annee, base, nom, rang, ecrite, colonnes, lignes, somme, "
+                                           "lignes_avant) VALUES ") +
+                            lignes.join(QStringLiteral(", ")));
+        for (const TTableChangement& table : tables)
+            EcrireLignes(annee, p.NouvelleAnnee, table);
         Executer(annee, QStringLiteral("RELEASE SAVEPOINT ") + Savepoint);
     } catch (const EKorven& e) {
         try {

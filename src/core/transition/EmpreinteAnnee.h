@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -42,9 +43,9 @@ struct TColonneRetour {
     bool operator==(const TColonneRetour&) const = default;
 };
 
-// The columns of base.table, in their order; none when the table does not exist. Raises EKorven on a
-// database error.
-QList<TColonneRetour> ColonnesTable(TSQLConnection* connexion, const QString& base, const QString& table);
+// The columns of every table of those databases, in their order, by "base.table" (the table's name in lower
+// case). Raises EKorven on a database error.
+QMap<QString, QList<TColonneRetour>> ColonnesTables(TSQLConnection* connexion, const QStringList& bases);
 // The columns as one text ("nom type" parted by ", "), the form the record keeps them in, and back.
 QString TexteColonnes(const QList<TColonneRetour>& colonnes);
 QList<TColonneRetour> LireColonnes(const QString& texte);
@@ -53,25 +54,37 @@ QList<TColonneRetour> LireColonnes(const QString& texte);
 QString Identifiant(const QString& nom);
 
 // One row of a table as a JSON array of its values, in the order of the columns (binary values in
-// hexadecimal, time stamps as Unix times): the form in which the record keeps a row, and what a row's
-// fingerprint is taken of. alias: the table's alias in the statement (none when empty).
+// hexadecimal, time stamps as Unix times): the form in which the record keeps a row. alias: the table's alias
+// in the statement (none when empty).
 QString ExpressionLigne(const QList<TColonneRetour>& colonnes, const QString& alias = QString());
 // The value of the column of index i, read back from a kept row (the JSON array in ligne).
 QString ExpressionValeur(const TColonneRetour& colonne, int i, const QString& ligne);
 
-// The rows of a table, as the record compares them: how many, and the sum of the first 64 bits of each row's
-// MD5 (which does not depend on the order of the rows, and counts a row twice when it is there twice).
+// The fingerprint of one row: a CRC-32 of its values as bytes, parted by a control character and followed by
+// which of them are NULL. Of the table's own columns, or (ligne not empty) of the values of a kept row read back,
+// which give the same number when the row is the same.
+QString EmpreinteLigne(const QList<TColonneRetour>& colonnes, const QString& ligne = QString());
+
+// The rows of a table, as the record compares them: how many, and the sum of their rows' fingerprints (which
+// does not depend on the order of the rows, and counts a row twice when it is there twice).
 struct TEmpreinteTable {
     qlonglong Lignes = 0;
     QString Somme;
     bool operator==(const TEmpreinteTable&) const = default;
 };
 
-// The fingerprint of the rows of base.table that meet condition (all of them when it is empty). With verrou,
-// every row read is locked for the transaction under way (FOR UPDATE). Raises EKorven on a database error.
-TEmpreinteTable EmpreinteTable(TSQLConnection* connexion, const QString& base, const QString& table,
-                               const QList<TColonneRetour>& colonnes, const QString& condition = QString(),
-                               bool verrou = false);
+// A table to take the fingerprint of: its columns, and which of its rows (all of them when empty).
+struct TTableEmpreinte {
+    QString Base;
+    QString Nom;
+    QList<TColonneRetour> Colonnes;
+    QString Condition{};
+};
+
+// The fingerprints of those tables, in their order, read in one statement. With verrou, every row read is
+// locked for the transaction under way (FOR UPDATE). Raises EKorven on a database error.
+QList<TEmpreinteTable> EmpreintesTables(TSQLConnection* connexion, const QList<TTableEmpreinte>& tables,
+                                        bool verrou = false);
 
 // The entries of the opened year's journal that the program writes itself at every sign-in ("Tentative de
 // connexion", operation Connexion), numbered above numeroMax, are not something written into the year: they

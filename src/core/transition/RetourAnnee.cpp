@@ -222,41 +222,36 @@ QString Ecart(const TEmpreinteTable& avant, const TEmpreinteTable& maintenant) {
 QString Comparer(TSQLConnection* connexion, const TEnregistrement& e, bool verrou,
                  QMap<QString, qlonglong>& totaux) {
     const QString depuis = QStringLiteral(" depuis le changement d'année");
-    QStringList enregistrees;
+    const QMap<QString, QList<TColonneRetour>> colonnes = ColonnesTables(connexion, {Korven, e.Base});
+    QList<TTableEmpreinte> tables;
     for (const TTableEnregistree& t : e.Tables) {
-        enregistrees << t.Cle();
-        const QList<TColonneRetour> colonnes = ColonnesTable(connexion, t.Base, t.Nom);
-        if (colonnes.isEmpty())
+        if (!colonnes.contains(t.Cle()))
             return NomTable(t) + QStringLiteral(" n'existe plus.");
-        if (colonnes != t.Colonnes)
+        if (colonnes.value(t.Cle()) != t.Colonnes)
             return NomTable(t) + QStringLiteral(" a changé de structure") + depuis +
                    QStringLiteral(" (colonnes ajoutées, retirées ou modifiées).");
-        const bool journal = e.EstJournal(t);
-        const TEmpreinteTable maintenant =
-            EmpreinteTable(connexion, t.Base, t.Nom, colonnes,
-                           journal ? ConditionHorsConnexions(e.JournalMax) : QString(), verrou);
-        if (!(maintenant == t.Empreinte))
+        tables.append(
+            {t.Base, t.Nom, t.Colonnes, e.EstJournal(t) ? ConditionHorsConnexions(e.JournalMax) : QString()});
+    }
+    // The sign-ins' entries of the journal since the change, last: they go with the rest.
+    for (const TTableEnregistree& t : e.Tables)
+        if (e.EstJournal(t))
+            tables.append({t.Base, t.Nom, t.Colonnes, ConditionConnexions(e.JournalMax)});
+    const QList<TEmpreinteTable> empreintes = EmpreintesTables(connexion, tables, verrou);
+    for (int i = 0; i < e.Tables.size(); ++i) {
+        const TTableEnregistree& t = e.Tables.at(i);
+        if (!(empreintes.at(i) == t.Empreinte))
             return NomTable(t) + QStringLiteral(" a changé") + depuis + QStringLiteral(" : ") +
-                   Ecart(t.Empreinte, maintenant) + QLatin1Char('.');
-        qlonglong total = maintenant.Lignes;
-        if (journal)
-            total += Valeur(connexion, QStringLiteral("SELECT COUNT(*) FROM %1.journal WHERE %2%3")
-                                           .arg(Identifiant(t.Base), ConditionConnexions(e.JournalMax),
-                                                verrou ? QStringLiteral(" FOR UPDATE") : QString()))
-                         .toLongLong();
-        totaux.insert(t.Cle(), total);
+                   Ecart(t.Empreinte, empreintes.at(i)) + QLatin1Char('.');
+        totaux.insert(t.Cle(), empreintes.at(i).Lignes +
+                                   (e.EstJournal(t) ? empreintes.constLast().Lignes : qlonglong(0)));
     }
     // A table made in the opened year's database since the change, with rows in it.
-    for (const QVariantList& ligne :
-         Lire(connexion,
-              QStringLiteral(
-                  "SELECT LOWER(TABLE_NAME) FROM information_schema.TABLES WHERE TABLE_SCHEMA = :base "
-                  "AND TABLE_TYPE = 'BASE TABLE' ORDER BY 1"),
-              {{QStringLiteral("base"), e.Base}})
-             .Lignes) {
-        const QString nom = ligne.value(0).toString();
-        if (enregistrees.contains(e.Base + QLatin1Char('.') + nom))
+    const QString prefixe = e.Base + QLatin1Char('.');
+    for (auto it = colonnes.cbegin(); it != colonnes.cend(); ++it) {
+        if (!it.key().startsWith(prefixe) || totaux.contains(it.key()))
             continue;
+        const QString nom = it.key().mid(prefixe.size());
         const qlonglong n =
             Valeur(connexion,
                    QStringLiteral("SELECT COUNT(*) FROM %1.%2").arg(Identifiant(e.Base), Identifiant(nom)))
@@ -280,14 +275,15 @@ void Figures(TSQLConnection* connexion, const TEnregistrement& e, const QMap<QSt
         table.Table = t.Nom;
         table.Lignes = totaux.value(t.Cle());
         table.Retirees = table.Lignes - t.LignesAvant;
+        // The rows kept from before the change that no row of the table matches now: the change updated them.
         if (t.LignesAvant > 0)
             table.Remises =
                 Valeur(connexion,
                        QStringLiteral(
                            "SELECT COUNT(*) FROM korven.%1 L WHERE L.annee = :annee AND L.base = :base "
-                           "AND L.nom = :nom AND MD5(L.ligne) NOT IN (SELECT MD5(%2) FROM %3.%4)")
-                           .arg(TableLignesRetour, ExpressionLigne(t.Colonnes), Identifiant(t.Base),
-                                Identifiant(t.Nom)),
+                           "AND L.nom = :nom AND %2 NOT IN (SELECT %3 FROM %4.%5)")
+                           .arg(TableLignesRetour, EmpreinteLigne(t.Colonnes, QStringLiteral("L.ligne")),
+                                EmpreinteLigne(t.Colonnes), Identifiant(t.Base), Identifiant(t.Nom)),
                        {{QStringLiteral("annee"), e.Annee},
                         {QStringLiteral("base"), t.Base},
                         {QStringLiteral("nom"), t.Nom}})
