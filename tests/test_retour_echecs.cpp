@@ -73,6 +73,7 @@ private slots:
     void verrous_data();
     void verrous();
     void interblocageReessaye();
+    void changementAnnuleAvantSonEnregistrement();
     void deuxPostesEnMemeTemps();
     void validationSansReponse_data();
     void validationSansReponse();
@@ -209,6 +210,40 @@ void TestRetourEchecs::interblocageReessaye() {
     QCOMPARE(env.Base.Empreinte(QStringLiteral("korven")) + env.Base.Empreinte(Nouvelle), avant);
     QCOMPARE(env.Base.Lignes(QStringLiteral("SELECT utilisateur, operation FROM journal"), Ancienne),
              QStringList{QStringLiteral("admin|Suppression")});
+}
+
+// The server undoes the change's transaction at its journal entry to let a heavier session pass (the
+// journal's writer says nothing of it): the record writes nothing outside the transaction (it used to write
+// its rows one by one, each committed on its own, and then stop the change); the change runs again and
+// records itself once.
+void TestRetourEchecs::changementAnnuleAvantSonEnregistrement() {
+    EnvironnementRetour env;
+    AutreSession autre;
+    bool engage = false;
+    TTransitionAnnee transition;
+    transition.Progression = [&](int numero, int, const QString&, int) {
+        if (numero != NumeroEtape(TEtapeFixe::Journal) || engage)
+            return;
+        engage = true;
+        QVERIFY(autre.Executer("BEGIN; INSERT INTO bd_2026_2027.journal (utilisateur) SELECT 'autre' FROM "
+                               "seq_1_to_5000; SELECT COUNT(*) FROM bd_2026_2027.journal FOR UPDATE;"));
+        autre.Envoyer("SELECT code FROM korven.annee_scolaire FOR UPDATE; ROLLBACK;");
+    };
+    QStringList essais;
+    transition.NouvelEssai = [&essais](const QString& texte) { essais << texte; };
+    env.Parametres.DictionnaireEleves = &env.Eleves;
+    env.Parametres.DictionnaireElevesNew = &env.Placement;
+    QVERIFY2(transition.Executer(env.Parametres) == TIssueTransition::Validee,
+             qPrintable(env.Boites().join(QLatin1Char('\n'))));
+    QVERIFY(autre.Attendre());
+    QVERIFY(engage);
+    QCOMPARE(essais.size(), 1);
+    QCOMPARE(env.Base.Lignes(QStringLiteral("SELECT annee, utilisateur FROM korven.solvane_changement")),
+             QStringList{QStringLiteral("2026/2027|admin")});
+    const TBilanRetour bilan = TRetourAnnee::Examiner(QStringLiteral("2026/2027"));
+    QVERIFY2(bilan.Possible(), qPrintable(bilan.Raison));
+    QCOMPARE(env.Base.Lignes(QStringLiteral("SELECT utilisateur FROM journal"), Nouvelle),
+             QStringList{"admin"});
 }
 
 // Another workstation takes the same change back while this one is about to commit: it waits for this one's

@@ -287,7 +287,11 @@ void EnregistrerChangement(const TParametresTransition& p, bool apercu) {
         return;
     }
 
-    // Inside the transaction, undone to the savepoint when any of it fails.
+    // Inside the transaction, undone to the savepoint when any of it fails. The journal's writer says nothing
+    // of its own failure: a transaction the server has already undone (to let another pass) is left to the
+    // change's check before its commit, and nothing is written outside it.
+    if (Lire(annee, QStringLiteral("SELECT @@in_transaction")).Lignes.value(0).value(0).toInt() != 1)
+        return;
     Executer(annee, QStringLiteral("SAVEPOINT ") + Savepoint);
     try {
         for (const QString& table : {TableLignesRetour, TableTablesRetour, TableChangementRetour})

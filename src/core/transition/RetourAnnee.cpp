@@ -15,6 +15,8 @@
 
 #include <QMap>
 
+#include <algorithm>
+
 namespace {
 
 const QString FormatDate = QStringLiteral("yyyy/MM/dd");
@@ -190,6 +192,10 @@ TEnregistrement LireEnregistrement(TSQLConnection* connexion, const QString& ann
         table.LignesAvant = t.value(6).toLongLong();
         e.Tables << table;
     }
+    // Without the master table's rows of before there is nothing to go back to: no record.
+    e.Trouve = std::any_of(e.Tables.cbegin(), e.Tables.cend(), [](const TTableEnregistree& t) {
+        return t.Base == Korven && t.Nom == TableAnnees && t.Ecrite;
+    });
     return e;
 }
 
