@@ -6,9 +6,12 @@
 // message boxes answered at once, and every step is timed from its progress report to the next one.
 //
 // The floor is the server's own cost of the same work: the statements of a run, captured as they were sent
-// (parameters written in as literals), are sent again from a file by the mariadb command-line client, inside
-// the same transaction. The new year's database and the master table are put back as they were before every
-// run, and both rounds are checked to leave the same rows behind.
+// (parameters written in as literals) on the year connection, are sent again from a file by the mariadb
+// command-line client, inside the same transaction; what the program reads on the master connection's own
+// session (the server's clock, what the new year's tables held before the change) is its own cost. The new
+// year's database and the master table are put back as they were before every run, and both rounds are
+// checked to leave the same rows behind. Each counted run is then taken back (the undo of Revenir à l'année
+// précédente, after the check the wizard's welcome page makes), and timed too.
 //
 //   bench_transition [--repetitions K] [--cluster PORT] [N ...]      default: K = 7, N = 1000 5000 20000
 //
@@ -34,9 +37,12 @@
 #include "InstructionLitterale.h"
 #include "OutilsBench.h"
 #include "base/KorvenUtils.h"
+#include "core/data/OBDataModuleU.h"
 #include "core/data/RequeteSQL.h"
 #include "core/transition/ChargementEleves.h"
 #include "core/transition/EtapesTransition.h"
+#include "core/transition/RetourAnnee.h"
+#include "support/EnvironnementRetour.h"
 #include "support/EnvironnementTransition.h"
 
 #include <QCoreApplication>
@@ -272,7 +278,10 @@ TMesure ExecuterTransition(EnvironnementTransition& env, std::map<int, QString>&
     };
     if (capture)
         TSQLQuery::AvantExecution = [&](const TSQLQuery& requete) {
-            capture->Instructions.append({etapeCourante, AvecParametres(requete)});
+            // The transaction's session only: what the master connection's own session reads (the server's
+            // clock, what the tables held before the change) would read other rows inside the transaction.
+            if (requete.SQLConnection == OBDataModule->OBSQLConnection)
+                capture->Instructions.append({etapeCourante, AvecParametres(requete)});
         };
     const qint64 processeur = TempsProcesseur();
     chrono.start();
@@ -333,9 +342,11 @@ struct TResultatTaille {
     std::vector<qint64> ProcesseurClient;       // the client's processor time in each of them
     std::vector<qint64> PlanchersMarques;       // every marked client run, process start to end
     std::vector<qint64> Apercus;                // every preview ("Vérifier"), taken right before a run
-    std::map<int, qint64> Etapes;               // medians of the runs
-    std::map<int, qint64> EtapesPlancher;       // medians of the marked client runs
-    std::map<int, qint64> Processeur;           // medians of the program's processor time
+    std::vector<qint64> Examens;          // every look at whether the run can be taken back, right after it
+    std::vector<qint64> Retours;          // every undo of the run, right after that look
+    std::map<int, qint64> Etapes;         // medians of the runs
+    std::map<int, qint64> EtapesPlancher; // medians of the marked client runs
+    std::map<int, qint64> Processeur;     // medians of the program's processor time
     qint64 Total = 0;
     qint64 Plancher = 0;
     qint64 ProcesseurTotal = 0;
@@ -435,6 +446,11 @@ TResultatTaille Mesurer(int n, int repetitions, const QString& dossier) {
     chrono.start();
     for (const QString& instruction : InstructionsEcole(r.Taille))
         env.Base.Executer(instruction, Ancienne);
+    // The administrator who runs the change holds the right to activate a year, as the sign-in demands; it
+    // goes into the new year with the change, and lets the same account take the change back.
+    env.Base.Executer(QStringLiteral("INSERT INTO droits (utilisateur, droit) VALUES ('admin', "
+                                     "'ACTIVER_ANNEE_SCOLAIRE')"),
+                      Ancienne);
     r.Generation = chrono.nsecsElapsed();
     chrono.restart();
     PlacerLesEleves(env);
@@ -478,6 +494,21 @@ TResultatTaille Mesurer(int n, int repetitions, const QString& dossier) {
         r.Runs.push_back(ExecuterTransition(env, r.Libelles, nullptr));
         if (Comptes(env.Base) != attendu)
             Arreter(QStringLiteral("a run left other rows than the first one"));
+        // The welcome page's look at whether the change can be taken back, then the undo, as the wizard runs
+        // them after the next sign-in: the school is then as before the change.
+        duree.restart();
+        const TBilanRetour examen = TRetourAnnee::Examiner(QStringLiteral("2026/2027"));
+        r.Examens.push_back(duree.nsecsElapsed());
+        if (!examen.Possible())
+            Arreter(QStringLiteral("the run cannot be taken back:\n") + examen.Raison);
+        env.Plateforme.Vider();
+        duree.restart();
+        const TIssueTransition retour = TRetourAnnee().Executer(EnvironnementRetour::ParametresRetour());
+        r.Retours.push_back(duree.nsecsElapsed());
+        if (retour != TIssueTransition::Validee)
+            Arreter(QStringLiteral("the undo failed:\n") + env.Boites().join(QLatin1Char('\n')));
+        if (Comptes(env.Base) != avant)
+            Arreter(QStringLiteral("the undo left other rows than those before the run"));
     };
     const auto client = [&](int i) {
         Suivi(QStringLiteral("N = %1: mariadb client %2/%3").arg(n).arg(i).arg(repetitions));
@@ -576,6 +607,13 @@ void Afficher(const TResultatTaille& r, int repetitions) {
         for (double q : r.ApercuParTerminer())
             out << " " << Rapport(q);
         out << " -> median " << Rapport(r.ApercuSurTerminer()) << "\n";
+    }
+    if (!r.Retours.empty()) {
+        const double retour = Millisecondes(Mediane(r.Retours));
+        out << "  undo (the run taken back): " << QString::number(retour, 'f', 1) << " ms (median of "
+            << r.Retours.size() << "), " << Rapport(retour / Millisecondes(r.Total))
+            << " x the run; the check before it (Examiner): "
+            << QString::number(Millisecondes(Mediane(r.Examens)), 'f', 1) << " ms\n";
     }
     out << "  load average of the machine (1, 5, 15 min): " << r.ChargeAvant << " before, " << r.ChargeApres
         << " after\n";
@@ -743,6 +781,14 @@ void Resumer(const std::vector<TResultatTaille>& resultats) {
         out << "  preview (Vérifier) within 1.20 x the run (as Terminer runs it) at 20000 students: NOT "
                "MEASURED\n";
     }
+    if (grand && !grand->Retours.empty())
+        out << "  undo at 20000 students: " << QString::number(Millisecondes(Mediane(grand->Retours)), 'f', 1)
+            << " ms beside the change's " << QString::number(Millisecondes(grand->Total), 'f', 1) << " ms (x"
+            << Rapport(static_cast<double>(Mediane(grand->Retours)) / static_cast<double>(grand->Total))
+            << "), its check (Examiner) " << QString::number(Millisecondes(Mediane(grand->Examens)), 'f', 1)
+            << " ms (medians)\n";
+    else
+        out << "  undo at 20000 students: NOT MEASURED\n";
     if (grand && moyen) {
         const double croissance = static_cast<double>(grand->Total) / static_cast<double>(moyen->Total);
         out << "  run grows at most linearly from 5000 to 20000 students (x4.00): "

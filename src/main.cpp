@@ -6,6 +6,7 @@
 #include "core/data/OBDataModuleU.h"
 #include "core/platform/FinApplication.h"
 #include "core/session/Demarrage.h"
+#include "core/transition/RetourAnnee.h"
 #include "gui/Fenetres.h"
 #include "gui/commun/MessagesQt.h"
 #include "gui/commun/SonsQt.h"
@@ -39,6 +40,26 @@ int Verifier(int argc, char* argv[]) {
         return 0;
     }
     QString message = d.Message;
+    Ecrire(stderr, QStringLiteral("solvane : ") +
+                       message.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) + QLatin1Char('\n'));
+    return CodeEchec;
+}
+
+// --undo-check: the start-up check, then whether the last change of year can be taken back, without a window.
+int VerifierRetour(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    TOBDataModule module;
+    const TDemarrage d = VerifierDemarrage(module, GetFichierConfiguration());
+    TBilanRetour bilan;
+    if (d.Issue == TIssueDemarrage::Reussi)
+        bilan = TRetourAnnee::Examiner(d.AnneeCourante);
+    else
+        bilan.Raison = d.Message;
+    if (bilan.Possible()) {
+        Ecrire(stdout, ResumeRetour(bilan));
+        return 0;
+    }
+    QString message = bilan.Raison;
     Ecrire(stderr, QStringLiteral("solvane : ") +
                        message.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) + QLatin1Char('\n'));
     return CodeEchec;
@@ -104,6 +125,8 @@ int main(int argc, char* argv[]) {
         return 0;
     case TActionLigneDeCommande::Verifier:
         return Verifier(argc, argv);
+    case TActionLigneDeCommande::VerifierRetour:
+        return VerifierRetour(argc, argv);
     case TActionLigneDeCommande::Demarrer:
         break;
     }

@@ -3,9 +3,11 @@
 // preview replicates nothing; a conflict with another node's edit runs the change again from a fresh
 // transaction, once; a node dying during the run leaves the survivors agreeing; two workstations finishing
 // the same year on two nodes make one new year; a node cut off from the others says so after its tries and
-// keeps nothing.
+// keeps nothing. Taking the change back leaves every node as before the change; two workstations taking it
+// back on two nodes make one undo, and the other is told.
 #include "core/data/OBDataModuleU.h"
 #include "core/transition/RapportTransition.h"
+#include "support/EnvironnementRetour.h"
 #include "support/EnvironnementTransition.h"
 
 #include <QDir>
@@ -80,6 +82,8 @@ private slots:
     void noeudPerduPendantLeChangement();
     void deuxPostesSurDeuxNoeuds();
     void majoritePerdue();
+    void retourSurChaqueNoeud();
+    void deuxRetoursSurDeuxNoeuds();
 
 private:
     QProcessEnvironment Grappe() const;
@@ -359,6 +363,74 @@ void TestGrappe::majoritePerdue() {
     QCOMPARE(Empreinte(1), avant);
     QCOMPARE(Empreinte(2), avant);
     QCOMPARE(Empreinte(3), avant);
+}
+
+// The change on node 1, a sign-in to the new year, then the undo on node 1: every node holds korven and the
+// new year as they were before the change; the undo's preview replicated nothing.
+void TestGrappe::retourSurChaqueNoeud() {
+    EnvironnementTransition env(Donnees);
+    Eleves(env);
+    const QString initial = Empreinte(1);
+    QVERIFY2(TTransitionAnnee().Executer(env.Parametres) == TIssueTransition::Validee,
+             qPrintable(env.Boites().join(QLatin1Char('\n'))));
+    QVERIFY(EnvironnementRetour::SeConnecter(QStringLiteral("admin"), QStringLiteral("a")));
+    env.Plateforme.Vider();
+
+    const qint64 avant = DerniereValidation(1);
+    const TBilanRetour apercu = TRetourAnnee().Verifier(EnvironnementRetour::ParametresRetour());
+    QVERIFY2(apercu.Possible(), qPrintable(apercu.Raison));
+    QCOMPARE(DerniereValidation(1), avant);
+
+    QVERIFY2(TRetourAnnee().Executer(EnvironnementRetour::ParametresRetour()) == TIssueTransition::Validee,
+             qPrintable(env.Boites().join(QLatin1Char('\n'))));
+    QCOMPARE(Empreinte(1), initial);
+    QCOMPARE(Empreinte(2), initial);
+    QCOMPARE(Empreinte(3), initial);
+    QCOMPARE(Sql(3, QStringLiteral("SELECT utilisateur, operation FROM bd_2025_2026.journal")),
+             QStringLiteral("admin\tSuppression"));
+}
+
+// Two workstations take the same change back at once, one on node 2 (it commits first), the other on node 1:
+// the cluster refuses the second's transaction, which finds the year gone on its next try, says so and starts
+// again; one undo, one entry, every node alike.
+void TestGrappe::deuxRetoursSurDeuxNoeuds() {
+    EnvironnementTransition env(Donnees);
+    Eleves(env);
+    const QString initial = Empreinte(1);
+    QVERIFY2(TTransitionAnnee().Executer(env.Parametres) == TIssueTransition::Validee,
+             qPrintable(env.Boites().join(QLatin1Char('\n'))));
+    env.Plateforme.Vider();
+    QString autrePoste;
+    int codeAutrePoste = -1;
+    TRetourAnnee retour;
+    retour.Progression = [&](int, int, const QString& libelle, int) {
+        if (!libelle.startsWith(QStringLiteral("Journal des opérations")) || codeAutrePoste != -1)
+            return;
+        QProcess aide;
+        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+        e.insert(QStringLiteral("SOLVANE_DB_PORT"), Port(2));
+        aide.setProcessEnvironment(e);
+        aide.start(QStringLiteral(SOLVANE_AIDE_RETOUR), {QStringLiteral("admin")});
+        aide.waitForFinished(180000);
+        autrePoste = QString::fromUtf8(aide.readAll());
+        codeAutrePoste = aide.exitCode();
+    };
+    QStringList essais;
+    retour.NouvelEssai = [&essais](const QString& texte) { essais << texte; };
+    QVERIFY(retour.Executer(EnvironnementRetour::ParametresRetour()) == TIssueTransition::DejaFaite);
+    QCOMPARE(codeAutrePoste, 0);
+    QVERIFY2(autrePoste.contains(QStringLiteral("Le retour à l'année scolaire 2025/2026 est terminé")),
+             qPrintable(autrePoste));
+    QCOMPARE(essais.size(), 1);
+    QCOMPARE(env.Boites(), QStringList{QStringLiteral(
+                               "L'année scolaire 2026/2027 a déjà été retirée de la base maîtresse "
+                               "(korven.annee_scolaire), probablement par un autre poste.\r\nRien n'a été "
+                               "modifié.")});
+    QCOMPARE(env.Plateforme.Evenements.constLast(), QStringLiteral("Redémarrage"));
+    QCOMPARE(Sql(1, QStringLiteral("SELECT COUNT(*) FROM bd_2025_2026.journal")), QStringLiteral("1"));
+    QCOMPARE(Empreinte(1), initial);
+    QCOMPARE(Empreinte(2), initial);
+    QCOMPARE(Empreinte(3), initial);
 }
 
 QTEST_GUILESS_MAIN(TestGrappe)

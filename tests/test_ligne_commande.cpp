@@ -3,6 +3,7 @@
 // display and asks Qt for the X11 platform, so that a run that made the application object's window-system
 // connection would abort instead of answering.
 #include "support/BaseDeTest.h"
+#include "support/EnvironnementRetour.h"
 #include "support/Processus.h"
 
 #include <QDir>
@@ -59,6 +60,14 @@ const QString Solvane = QStringLiteral(SOLVANE_PROGRAMME);
 const QString KorvenConfig = QStringLiteral(KORVEN_CONFIG_TOOL);
 const QString Version = QStringLiteral(SOLVANE_VERSION_PROJET);
 
+// The school's state when solvane --undo-check runs.
+enum class EtatRetour {
+    SansChangement,    // the active year was not opened by a recorded change
+    Changement,        // the change just made, the administrator signed in to the new year since
+    LigneAjoutee,      // and a student added to the new year since
+    SansConfiguration, // no configuration file: the start-up check fails first
+};
+
 enum class Configuration {
     Absente,
     Valide,
@@ -71,6 +80,7 @@ enum class Configuration {
 } // namespace
 
 Q_DECLARE_METATYPE(Configuration)
+Q_DECLARE_METATYPE(EtatRetour)
 
 class TestLigneCommande : public QObject {
     Q_OBJECT
@@ -87,6 +97,8 @@ private slots:
     void repertoireSysteme();
     void configurationModifiable();
 #endif
+    void verificationRetour_data();
+    void verificationRetour();
 
 private:
     QTemporaryDir dossier_;
@@ -133,8 +145,9 @@ void TestLigneCommande::optionsAcceptees() {
         QCOMPARE(r.sortie, QStringLiteral("solvane %1\n").arg(Version));
     } else {
         // Every option of the program's own, and the file it would read.
-        for (const QString& option : {QStringLiteral("--check"), QStringLiteral("--help"),
-                                      QStringLiteral("--version"), QStringLiteral("-platform")})
+        for (const QString& option :
+             {QStringLiteral("--check"), QStringLiteral("--undo-check"), QStringLiteral("--help"),
+              QStringLiteral("--version"), QStringLiteral("-platform")})
             QVERIFY2(r.sortie.contains(option), qPrintable(option));
         QVERIFY2(r.sortie.contains(QDir::toNativeSeparators(dossier + QStringLiteral("/config_korven.ini"))),
                  qPrintable(r.sortie));
@@ -360,6 +373,75 @@ void TestLigneCommande::configurationModifiable() {
              qPrintable(r.erreurs));
 }
 #endif
+void TestLigneCommande::verificationRetour_data() {
+    QTest::addColumn<EtatRetour>("etat");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QStringList>("sortie");   // what the standard output must contain
+    QTest::addColumn<QString>("debutErreurs"); // how the standard error must begin
+
+    QTest::newRow("the last change can be taken back")
+        << EtatRetour::Changement << 0
+        << QStringList{QStringLiteral("Le dernier changement d'année (de 2025/2026 à 2026/2027, fait le "),
+                       QStringLiteral(" par admin, poste "),
+                       QStringLiteral("  2026/2027 : retirée (active"),
+                       QStringLiteral("  2025/2026 : de nouveau active, date de fin aucune\n"),
+                       QStringLiteral("Base bd_2026_2027 : 70 lignes retirées\n"),
+                       QStringLiteral("  eleve : 3 lignes retirées sur 3\n"),
+                       QStringLiteral(
+                           "  parametres : 0 ligne retirée sur 3, 2 lignes remises à leurs valeurs "
+                           "d'avant le changement\n"),
+                       QStringLiteral("  journal : 2 lignes retirées sur 2\n")}
+        << QString();
+    QTest::newRow("a student added since")
+        << EtatRetour::LigneAjoutee << 1 << QStringList()
+        << QStringLiteral("solvane : Le retour à l'année scolaire 2025/2026 n'est pas possible, car la table "
+                          "« eleve » de la base bd_2026_2027 a changé depuis le changement d'année : 1 ligne "
+                          "ajoutée (4 lignes au lieu de 3).\n");
+    QTest::newRow("no recorded change")
+        << EtatRetour::SansChangement << 1 << QStringList()
+        << QStringLiteral("solvane : Le retour à l'année scolaire précédente "
+                          "n'est pas possible, car l'année active 2025/2026 n'a "
+                          "pas été ouverte par un changement d'année que ce "
+                          "programme a enregistré.\n");
+    QTest::newRow("no configuration file")
+        << EtatRetour::SansConfiguration << 1 << QStringList()
+        << QStringLiteral("solvane : Le fichier de configuration est introuvable.\n");
+}
+
+// --undo-check says without a window whether the last change can be taken back, and what would go, or why
+// not; it writes nothing.
+void TestLigneCommande::verificationRetour() {
+    QFETCH(EtatRetour, etat);
+    QFETCH(int, code);
+    QFETCH(QStringList, sortie);
+    QFETCH(QString, debutErreurs);
+
+    EnvironnementRetour env;
+    if (etat == EtatRetour::Changement || etat == EtatRetour::LigneAjoutee) {
+        QVERIFY(env.Changer());
+        QVERIFY(EnvironnementRetour::SeConnecter(QStringLiteral("admin"), QStringLiteral("a")));
+    }
+    if (etat == EtatRetour::LigneAjoutee)
+        env.Base.Executer(QStringLiteral("INSERT INTO eleve (mat) VALUES ('E999')"),
+                          QStringLiteral("bd_2026_2027"));
+    QTemporaryDir dossier;
+    QVERIFY(dossier.isValid());
+    if (etat != EtatRetour::SansConfiguration)
+        BaseDeTest::EcrireConfigurationValide(dossier.path());
+    const QStringList avant = env.EmpreinteToutes();
+
+    const Resultat r = Lancer(Solvane, {QStringLiteral("--undo-check")}, dossier.path());
+    QCOMPARE(r.code, code);
+    for (const QString& texte : sortie)
+        QVERIFY2(r.sortie.contains(texte), qPrintable(r.sortie));
+    if (debutErreurs.isEmpty()) {
+        QCOMPARE(r.erreurs, QString());
+    } else {
+        QCOMPARE(r.sortie, QString());
+        QVERIFY2(r.erreurs.startsWith(debutErreurs), qPrintable(r.erreurs));
+    }
+    QCOMPARE(env.EmpreinteToutes(), avant);
+}
 
 QTEST_GUILESS_MAIN(TestLigneCommande)
 #include "test_ligne_commande.moc"

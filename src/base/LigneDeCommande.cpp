@@ -37,7 +37,7 @@ TLigneDeCommande Refus(const QString& erreur) {
 } // namespace
 
 TLigneDeCommande AnalyserLigneDeCommande(const QStringList& arguments) {
-    bool aide = false, version = false, verifier = false;
+    bool aide = false, version = false, verifier = false, retour = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
         if (argument == QStringLiteral("-h") || argument == QStringLiteral("--help")) {
@@ -50,6 +50,10 @@ TLigneDeCommande AnalyserLigneDeCommande(const QStringList& arguments) {
         }
         if (argument == QStringLiteral("--check")) {
             verifier = true;
+            continue;
+        }
+        if (argument == QStringLiteral("--undo-check")) {
+            retour = true;
             continue;
         }
         if (!argument.startsWith(QLatin1Char('-')) || argument == QStringLiteral("-"))
@@ -73,6 +77,9 @@ TLigneDeCommande AnalyserLigneDeCommande(const QStringList& arguments) {
         return {TActionLigneDeCommande::Aide, {}};
     if (version)
         return {TActionLigneDeCommande::Version, {}};
+    // The undo's check makes the start-up check first.
+    if (retour)
+        return {TActionLigneDeCommande::VerifierRetour, {}};
     if (verifier)
         return {TActionLigneDeCommande::Verifier, {}};
     return {};
@@ -80,7 +87,7 @@ TLigneDeCommande AnalyserLigneDeCommande(const QStringList& arguments) {
 
 QString TexteAide(const QString& cheminConfiguration) {
     return QStringLiteral(
-               "Usage : solvane [--check | --version | --help] [options de Qt]\n"
+               "Usage : solvane [--check | --undo-check | --version | --help] [options de Qt]\n"
                "\n"
                "Clôt l'année scolaire active de la suite KORVEN et ouvre la suivante. Sans option, le "
                "programme\n"
@@ -92,6 +99,11 @@ QString TexteAide(const QString& cheminConfiguration) {
                "                 puis affiche l'année active ; statut 0 si le programme peut démarrer, 1 "
                "sinon\n"
                "                 (avec le message que sa fenêtre afficherait)\n"
+               "  --undo-check   fait la même vérification, puis dit si le dernier changement d'année peut "
+               "être\n"
+               "                 repris (retour à l'année précédente) et ce que le retour retirerait, ou "
+               "pourquoi\n"
+               "                 il ne le peut pas ; statut 0 s'il le peut, 1 sinon\n"
                "  -h, --help     affiche cette aide\n"
                "  -v, --version  affiche la version\n"
                "\n"

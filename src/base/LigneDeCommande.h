@@ -12,6 +12,8 @@ enum class TActionLigneDeCommande {
     Demarrer,
     // --check: the start-up check without a window, its result printed.
     Verifier,
+    // --undo-check: the start-up check, then whether the last change of year can be taken back, printed.
+    VerifierRetour,
     Version,
     Aide,
     // An unknown option, a Qt option without its value or an argument: Erreur says which, in one line.

@@ -12,6 +12,7 @@
 #include "core/platform/Messages.h"
 #include "core/platform/Poste.h"
 #include "core/transition/BilanTransition.h"
+#include "core/transition/EmpreinteAnnee.h"
 #include "core/transition/EtapesTransition.h"
 #include "core/transition/RapportTransition.h"
 #include "core/transition/TransfertEleves.h"
@@ -514,6 +515,8 @@ void TTransitionAnnee::Corps(const TParametresTransition& p) {
     journal.UpdateJournal(p.Login, LibelleJournal, QStringLiteral("Ajout"),
                           QStringLiteral("Administration de la Base de donnees"));
     numeroJournal_ = NumeroEntreeJournal(p);
+    // What the change wrote, kept for taking it back (never stops the change for its own sake).
+    EnregistrerChangement(p, apercu_);
 }
 
 qlonglong TTransitionAnnee::NumeroEntreeJournal(const TParametresTransition& p) {
