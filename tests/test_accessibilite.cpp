@@ -10,14 +10,17 @@
 #include "gui/journal/UniteImprimeJournal.h"
 #include "gui/login/Upassword.h"
 #include "gui/wizard/ApercuRapportTransition.h"
+#include "gui/wizard/PageAccueil.h"
 #include "gui/wizard/PageEleves.h"
 #include "gui/wizard/PageFin.h"
 #include "gui/wizard/UAssistantNouvelleAnnee.h"
+#include "gui/wizard/dialogs/DialogueRetour.h"
 #include "gui/wizard/dialogs/UniteNouveauDepartement.h"
 #include "gui/wizard/dialogs/UniteNouvelleClasse.h"
 #include "gui/wizard/dialogs/UniteNouvelleMatiere.h"
 #include "gui/wizard/dialogs/enregniveU.h"
 #include "support/EnvironnementAssistant.h"
+#include "support/EnvironnementRetour.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -172,6 +175,7 @@ private slots:
     void pagesDeLAssistant();
     void journal();
     void dialogues();
+    void retour();
     void apercus();
     void petitEcran();
 };
@@ -264,6 +268,27 @@ void TestAccessibilite::dialogues() {
         QVERIFY(QTest::qWaitForWindowExposed(fenetre.get()));
         Parcourir(fenetre.get(), QString::fromUtf8(nom));
     }
+}
+
+// After a change: the welcome page with the way back to the year it closed, and the undo's window.
+void TestAccessibilite::retour() {
+    EnvironnementRetour env;
+    QVERIFY(env.Changer());
+    TDemarrage d = env.Demarrage();
+    d.AnneeCourante = QStringLiteral("2026/2027");
+    d.BaseDeDonnees = QStringLiteral("bd_2026_2027");
+    TChangementAnnee changement(d, QStringLiteral("admin"), QStringLiteral("Admin"), TElevesCharges());
+    changement.ExaminerRetour();
+    TFAssistantNouvelleAnnee a(changement);
+    a.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&a));
+    QVERIFY(a.PageAccueil()->ButtonRetour->isVisible());
+    Parcourir(&a, QStringLiteral("Etape0Accueil, retour possible"));
+    QTest::mouseClick(a.PageAccueil()->ButtonRetour, Qt::LeftButton);
+    TDialogueRetour* fenetre = a.PageAccueil()->DialogueRetour();
+    QVERIFY(fenetre != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(fenetre));
+    Parcourir(fenetre, QStringLiteral("retour"));
 }
 
 // Both print previews: the report of a change and the journal's.

@@ -12,6 +12,7 @@ std::unique_ptr<TChangementAnnee> TChangementAnnee::Ouvrir(const TDemarrage& dem
     ChargerConfiguration();
     auto changement = std::make_unique<TChangementAnnee>(demarrage, login, nomUtilisateur,
                                                          ChargerEleves(demarrage.AnneeCourante));
+    changement->ExaminerRetour();
     OBDataModule->CloseAllDataSet();
     return changement;
 }
@@ -83,4 +84,13 @@ TParametresTransition TChangementAnnee::ParametresTransition() const {
     p.DictionnaireDecisions = &charges_.Decisions;
     p.Ordre = &charges_.Ordre;
     return p;
+}
+
+const TBilanRetour& TChangementAnnee::ExaminerRetour() {
+    retour_ = TRetourAnnee::Examiner(AnneeCourante());
+    return retour_;
+}
+
+TParametresRetour TChangementAnnee::ParametresRetour() const {
+    return TParametresRetour::Depuis(ParametresTransition());
 }

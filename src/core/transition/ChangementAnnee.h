@@ -5,13 +5,12 @@
 #include "core/transition/Dictionnaires.h"
 #include "core/transition/Placement.h"
 #include "core/transition/Proposition.h"
+#include "core/transition/RetourAnnee.h"
 
 #include <QString>
 #include <memory>
 #include <utility>
 #include <vector>
-
-struct TParametresTransition;
 
 // A signed-in year change: what the start-up found (the server, the account, the active year and its
 // school), who signed in, every student of the closing year with its decision and orientation, where each is
@@ -22,7 +21,8 @@ class TChangementAnnee {
 public:
     // Reads what the wizard needs after an accepted sign-in, on the year connection of the calling thread's
     // data module: the school's configuration (a table that cannot be read stops here), every student with a
-    // decision, the new year's code. Raises EKorven; nothing is kept then.
+    // decision, the new year's code, and whether the change that opened the active year can be taken back.
+    // Raises EKorven; nothing is kept then.
     static std::unique_ptr<TChangementAnnee> Ouvrir(const TDemarrage& demarrage, const QString& login,
                                                     const QString& nomUtilisateur);
     // A change on students given as they are (the tests, the benchmarks).
@@ -69,6 +69,14 @@ public:
     // The values the change and its preview take; they point into this object, which must outlive the run.
     TParametresTransition ParametresTransition() const;
 
+    // Whether the change that opened the active year can be taken back, as last examined, and what the undo
+    // would remove (Raison says why not; empty figures before any examination).
+    const TBilanRetour& Retour() const { return retour_; }
+    // Examines it again, on the master connection of the calling thread's data module.
+    const TBilanRetour& ExaminerRetour();
+    // The values the undo and its preview take: the active year, this server, the signed-in account.
+    TParametresRetour ParametresRetour() const;
+
 private:
     TDemarrage demarrage_;
     QString login_;
@@ -78,6 +86,7 @@ private:
     TElevesCharges charges_;
     TDictionnairePlacement placement_;
     TDictionnairePlacement proposes_;
+    TBilanRetour retour_;
 };
 
 // Why "&Valider" does nothing, and the question of "&Suivant >" when students are left without a class.

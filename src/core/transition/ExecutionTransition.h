@@ -2,6 +2,7 @@
 
 #include "core/session/Demarrage.h"
 #include "core/transition/BilanTransition.h"
+#include "core/transition/RetourAnnee.h"
 #include "core/transition/TransitionAnnee.h"
 
 #include <QObject>
@@ -11,12 +12,12 @@
 class QThread;
 struct TRapportTransition;
 
-// A year change, or its preview, run on a thread of its own with a data module of its own (its connections as
-// the start-up found them), so that the window that asked for it stays painted and answers while the server
-// works. Nothing of the change's rules differs from a run on the window's thread. Its boxes are shown by the
-// main thread, in order, the run waiting for each answer (core/platform); its progress, its retry lines and
-// its report reach the thread that made this object: progress and lines as they come, the report before the
-// closing box (the run waits until it has been shown). One run at a time.
+// A year change, its undo, or the preview of either, run on a thread of its own with a data module of its own
+// (its connections as the start-up found them), so that the window that asked for it stays painted and
+// answers while the server works. Nothing of the change's rules differs from a run on the window's thread.
+// Its boxes are shown by the main thread, in order, the run waiting for each answer (core/platform); its
+// progress, its retry lines and its report reach the thread that made this object: progress and lines as they
+// come, the report before the closing box (the run waits until it has been shown). One run at a time.
 class TExecutionTransition : public QObject {
     Q_OBJECT
 public:
@@ -33,6 +34,10 @@ public:
     std::function<void(TIssueTransition issue, const QString& nouvelleBD)> ChangementTermine;
     // When a preview ends, with its figures (or what stops the change).
     std::function<void(const TBilanTransition& bilan)> VerificationTerminee;
+    // When an undo ends, with its outcome; when its preview ends, with what it would remove (or what stops
+    // it).
+    std::function<void(TIssueTransition issue)> RetourTermine;
+    std::function<void(const TBilanRetour& bilan)> VerificationRetourTerminee;
 
     bool EnCours() const { return fil_ != nullptr; }
     // Start the change or its preview with these values, on connections made from connexions. What the values
@@ -40,12 +45,20 @@ public:
     // started, when a run is under way.
     bool Executer(const TParametresTransition& parametres, const TDemarrage& connexions);
     bool Verifier(const TParametresTransition& parametres, const TDemarrage& connexions);
+    // The same for taking the last change back.
+    bool ExecuterRetour(const TParametresRetour& parametres, const TDemarrage& connexions);
+    bool VerifierRetour(const TParametresRetour& parametres, const TDemarrage& connexions);
 
 private:
-    bool Lancer(const TDemarrage& connexions, std::function<void(TTransitionAnnee&)> travail,
-                std::function<void()> fin);
+    // travail runs on the new thread, once its data module holds the connections; fin on this object's
+    // thread when it has ended.
+    bool Lancer(const TDemarrage& connexions, std::function<void()> travail, std::function<void()> fin);
+    // The change's or the undo's progress and retry lines, forwarded to this object's thread.
+    template <class Execution> void Relayer(Execution& execution);
+    void RelayerTransition(TTransitionAnnee& transition, bool listerEtapes);
     QThread* fil_ = nullptr;
     TIssueTransition issue_ = TIssueTransition::Echouee;
     QString nouvelleBD_;
     TBilanTransition bilan_;
+    TBilanRetour bilanRetour_;
 };
