@@ -12,6 +12,7 @@
 #include "core/transition/TransitionAnnee.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -254,25 +255,25 @@ QString ConditionHorsConnexions(qlonglong numeroMax) {
     return QStringLiteral("NOT ") + ConditionConnexions(numeroMax);
 }
 
-void EnregistrerChangement(const TParametresTransition& p, bool apercu) {
+namespace {
+
+// The tables to record with what the tables the change writes held before it, read outside the transaction
+// on the master connection's session, which sees only what is committed; the program's tables made first.
+// Nothing when there is to be no record.
+std::optional<QList<TTableChangement>> TablesAvant(const QString& base, bool apercu) {
     TSQLConnection* annee = OBDataModule->OBSQLConnection;
     TSQLConnection* maitre = OBDataModule->OBOrbelanSQLConnection;
-    const QString base = NomBaseAnnee(p.NouvelleAnnee);
-
-    // Outside the transaction: the program's tables, the tables to record, and what the tables the change
-    // writes held before it, read on the master connection's session, which sees only what is committed.
-    QList<TTableChangement> tables;
     try {
         if (!TablesRetourPresentes(maitre)) {
             if (apercu)
-                return;
+                return std::nullopt;
             for (const QString& instruction : InstructionsTablesRetour())
                 Executer(maitre, instruction);
             // Something else of one of those names (a view) is left alone.
             if (!TablesRetourPresentes(maitre))
-                return;
+                return std::nullopt;
         }
-        tables = TablesChangement(annee, base);
+        QList<TTableChangement> tables = TablesChangement(annee, base);
         QStringList parties;
         for (int i = 0; i < tables.size(); ++i)
             if (tables.at(i).Ecrite)
@@ -282,10 +283,75 @@ void EnregistrerChangement(const TParametresTransition& p, bool apercu) {
                                     Identifiant(tables.at(i).Nom));
         for (const QVariantList& ligne : Lire(maitre, parties.join(QStringLiteral(" UNION ALL "))).Lignes)
             tables[ligne.value(0).toInt()].Avant << ligne.value(1).toString();
+        return tables;
     } catch (const EKorven&) {
         // No record: the change goes on as it would without one.
-        return;
+        return std::nullopt;
     }
+}
+
+// The values of a table's row of the record.
+QString LigneTableRetour(const QString& nouvelleAnnee, const TTableChangement& table, int rang,
+                         const TEmpreinteTable& empreinte) {
+    return QLatin1Char('(') +
+           QStringList{ChaineSQL(nouvelleAnnee),
+                       ChaineSQL(table.Base),
+                       ChaineSQL(table.Nom),
+                       QString::number(rang),
+                       table.Ecrite ? QStringLiteral("'1'") : QStringLiteral("'0'"),
+                       ChaineSQL(TexteColonnes(table.Colonnes)),
+                       QString::number(empreinte.Lignes),
+                       ChaineSQL(empreinte.Somme),
+                       table.Ecrite ? QString::number(table.Avant.size()) : QStringLiteral("NULL")}
+               .join(QStringLiteral(", ")) +
+           QLatin1Char(')');
+}
+
+// The record itself, on the year connection inside the change's transaction.
+void EcrireEnregistrement(const TParametresTransition& p, const QString& base,
+                          const QList<TTableChangement>& tables) {
+    TSQLConnection* annee = OBDataModule->OBSQLConnection;
+    for (const QString& table : {TableLignesRetour, TableTablesRetour, TableChangementRetour})
+        Executer(annee, QStringLiteral("DELETE FROM korven.") + table);
+    const qlonglong journalMax =
+        Lire(annee, QStringLiteral("SELECT COALESCE(MAX(numero), 0) FROM %1.journal").arg(Identifiant(base)))
+            .Lignes.value(0)
+            .value(0)
+            .toLongLong();
+    Executer(annee,
+             QStringLiteral("INSERT INTO korven.") + TableChangementRetour +
+                 QStringLiteral(" (annee, annee_precedente, base, journal_max, utilisateur, poste, "
+                                "date_changement) VALUES (:annee, :precedente, :base, :journal, :login, "
+                                ":poste, NOW())"),
+             {{QStringLiteral("annee"), p.NouvelleAnnee},
+              {QStringLiteral("precedente"), p.AnneeCourante},
+              {QStringLiteral("base"), base},
+              {QStringLiteral("journal"), journalMax},
+              {QStringLiteral("login"), p.Login},
+              {QStringLiteral("poste"), PosteCourant()}});
+    QList<TTableEmpreinte> aEmpreinter;
+    for (const TTableChangement& table : tables)
+        aEmpreinter.append({table.Base, table.Nom, table.Colonnes});
+    const QList<TEmpreinteTable> empreintes = EmpreintesTables(annee, aEmpreinter);
+    QStringList lignes;
+    for (int i = 0; i < tables.size(); ++i)
+        lignes << LigneTableRetour(p.NouvelleAnnee, tables.at(i), i + 1, empreintes.at(i));
+    Executer(annee, QStringLiteral("INSERT INTO korven.") + TableTablesRetour +
+                        QStringLiteral(" (annee, base, nom, rang, ecrite, colonnes, lignes, somme, "
+                                       "lignes_avant) VALUES ") +
+                        lignes.join(QStringLiteral(", ")));
+    for (const TTableChangement& table : tables)
+        EcrireLignes(annee, p.NouvelleAnnee, table);
+}
+
+} // namespace
+
+void EnregistrerChangement(const TParametresTransition& p, bool apercu) {
+    TSQLConnection* annee = OBDataModule->OBSQLConnection;
+    const QString base = NomBaseAnnee(p.NouvelleAnnee);
+    const std::optional<QList<TTableChangement>> tables = TablesAvant(base, apercu);
+    if (!tables)
+        return;
 
     // Inside the transaction, undone to the savepoint when any of it fails. The journal's writer says nothing
     // of its own failure: a transaction the server has already undone (to let another pass) is left to the
@@ -294,52 +360,7 @@ void EnregistrerChangement(const TParametresTransition& p, bool apercu) {
         return;
     Executer(annee, QStringLiteral("SAVEPOINT ") + Savepoint);
     try {
-        for (const QString& table : {TableLignesRetour, TableTablesRetour, TableChangementRetour})
-            Executer(annee, QStringLiteral("DELETE FROM korven.") + table);
-        const qlonglong journalMax =
-            Lire(annee,
-                 QStringLiteral("SELECT COALESCE(MAX(numero), 0) FROM %1.journal").arg(Identifiant(base)))
-                .Lignes.value(0)
-                .value(0)
-                .toLongLong();
-        Executer(annee,
-                 QStringLiteral("INSERT INTO korven.") + TableChangementRetour +
-                     QStringLiteral(" (annee, annee_precedente, base, journal_max, utilisateur, poste, "
-                                    "date_changement) VALUES (:annee, :precedente, :base, :journal, :login, "
-                                    ":poste, NOW())"),
-                 {{QStringLiteral("annee"), p.NouvelleAnnee},
-                  {QStringLiteral("precedente"), p.AnneeCourante},
-                  {QStringLiteral("base"), base},
-                  {QStringLiteral("journal"), journalMax},
-                  {QStringLiteral("login"), p.Login},
-                  {QStringLiteral("poste"), PosteCourant()}});
-        QList<TTableEmpreinte> aEmpreinter;
-        for (const TTableChangement& table : tables)
-            aEmpreinter.append({table.Base, table.Nom, table.Colonnes});
-        const QList<TEmpreinteTable> empreintes = EmpreintesTables(annee, aEmpreinter);
-        QStringList lignes;
-        for (int i = 0; i < tables.size(); ++i) {
-            const TTableChangement& table = tables.at(i);
-            lignes << QLatin1Char('(') +
-                          QStringList{ChaineSQL(p.NouvelleAnnee),
-                                      ChaineSQL(table.Base),
-                                      ChaineSQL(table.Nom),
-                                      QString::number(i + 1),
-                                      table.Ecrite ? QStringLiteral("'1'") : QStringLiteral("'0'"),
-                                      ChaineSQL(TexteColonnes(table.Colonnes)),
-                                      QString::number(empreintes.at(i).Lignes),
-                                      ChaineSQL(empreintes.at(i).Somme),
-                                      table.Ecrite ? QString::number(table.Avant.size())
-                                                   : QStringLiteral("NULL")}
-                              .join(QStringLiteral(", ")) +
-                          QLatin1Char(')');
-        }
-        Executer(annee, QStringLiteral("INSERT INTO korven.") + TableTablesRetour +
-                            QStringLiteral(" (annee, base, nom, rang, ecrite, colonnes, lignes, somme, "
-                                           "lignes_avant) VALUES ") +
-                            lignes.join(QStringLiteral(", ")));
-        for (const TTableChangement& table : tables)
-            EcrireLignes(annee, p.NouvelleAnnee, table);
+        EcrireEnregistrement(p, base, *tables);
         Executer(annee, QStringLiteral("RELEASE SAVEPOINT ") + Savepoint);
     } catch (const EKorven& e) {
         try {

@@ -458,9 +458,37 @@ void TRetourAnnee::Signaler(const QString& texte) {
     bilan_.Raison = texte.endsWith(Rien) ? texte : texte + QStringLiteral("\r\n") + Rien;
 }
 
+namespace {
+
+// Those of these tables (base.table, in quotes) whose engine has no transactions.
+QStringList SansTransactions(TSQLConnection* connexion, const QStringList& tables) {
+    QStringList refusees;
+    for (const QVariantList& ligne :
+         Lire(connexion,
+              QStringLiteral("SELECT CONCAT(T.TABLE_SCHEMA, '.', T.TABLE_NAME) AS nom FROM "
+                             "information_schema.TABLES T LEFT JOIN information_schema.ENGINES E ON E.ENGINE "
+                             "= T.ENGINE WHERE LOWER(CONCAT(T.TABLE_SCHEMA, '.', T.TABLE_NAME)) IN (%1) AND "
+                             "COALESCE(E.TRANSACTIONS, 'NO') <> 'YES' ORDER BY nom")
+                  .arg(tables.join(QLatin1Char(','))))
+             .Lignes)
+        refusees << ligne.value(0).toString();
+    return refusees;
+}
+
+} // namespace
+
 TRetourAnnee::TConnexion TRetourAnnee::Connecter(const TParametresRetour& p) {
     tables_ = static_cast<int>(TablesEcritesTransition().size());
     Etape(EtapeConnexion, QStringLiteral("Connexion à la base de l'année précédente"));
+    const TConnexion enregistrement = LireDepart(p);
+    if (enregistrement != TConnexion::Prete)
+        return enregistrement;
+    if (!OuvrirAnnee(p) || !VerifierTables())
+        return TConnexion::Echouee;
+    return TConnexion::Prete;
+}
+
+TRetourAnnee::TConnexion TRetourAnnee::LireDepart(const TParametresRetour& p) {
     TSQLConnection* maitre = OBDataModule->OBOrbelanSQLConnection;
     ancienneAnnee_.clear();
     try {
@@ -493,7 +521,10 @@ TRetourAnnee::TConnexion TRetourAnnee::Connecter(const TParametresRetour& p) {
         Signaler(QStringLiteral("Une erreur est survenue : \r\n") + erreur.Message());
         return TConnexion::Echouee;
     }
+    return TConnexion::Prete;
+}
 
+bool TRetourAnnee::OuvrirAnnee(const TParametresRetour& p) {
     TSQLConnection* connexion = OBDataModule->OBSQLConnection;
     connexion->Close();
     connexion->Params = {
@@ -506,9 +537,13 @@ TRetourAnnee::TConnexion TRetourAnnee::Connecter(const TParametresRetour& p) {
     } catch (const EKorven& erreur) {
         connexion->Close();
         Signaler(QStringLiteral("Impossible de se connecter à la base de données : \r\n") + erreur.Message());
-        return TConnexion::Echouee;
+        return false;
     }
+    return true;
+}
 
+bool TRetourAnnee::VerifierTables() {
+    TSQLConnection* connexion = OBDataModule->OBSQLConnection;
     // Rows written to a table without transactions would survive a rollback: refuse before writing anything.
     compteurJournal_ = 0;
     try {
@@ -519,24 +554,14 @@ TRetourAnnee::TConnexion TRetourAnnee::Connecter(const TParametresRetour& p) {
                                QStringLiteral("'%1.journal'").arg(ancienneBase_)};
         for (const QString& table : TablesEcritesTransition())
             ecrites << QStringLiteral("'%1.%2'").arg(nouvelleBase_, table);
-        QStringList refusees;
-        for (const QVariantList& ligne :
-             Lire(connexion,
-                  QStringLiteral(
-                      "SELECT CONCAT(T.TABLE_SCHEMA, '.', T.TABLE_NAME) AS nom FROM "
-                      "information_schema.TABLES T LEFT JOIN information_schema.ENGINES E ON E.ENGINE "
-                      "= T.ENGINE WHERE LOWER(CONCAT(T.TABLE_SCHEMA, '.', T.TABLE_NAME)) IN (%1) AND "
-                      "COALESCE(E.TRANSACTIONS, 'NO') <> 'YES' ORDER BY nom")
-                      .arg(ecrites.join(QLatin1Char(','))))
-                 .Lignes)
-            refusees << ligne.value(0).toString();
+        const QStringList refusees = SansTransactions(connexion, ecrites);
         if (!refusees.isEmpty()) {
             Signaler(Debut(ancienneAnnee_) +
                      QStringLiteral("ces tables ne prennent pas en charge les transactions, et une erreur y "
                                     "laisserait des données à moitié écrites : ") +
                      refusees.join(QStringLiteral(", ")) +
                      QStringLiteral(". Convertissez-les au moteur InnoDB, puis recommencez.\r\n") + Rien);
-            return TConnexion::Echouee;
+            return false;
         }
         grappe_ = EstNoeudDeGrappe(connexion);
         // The preview's journal entry moves the journal's counter on; it is put back afterwards, but on a
@@ -552,9 +577,9 @@ TRetourAnnee::TConnexion TRetourAnnee::Connecter(const TParametresRetour& p) {
     } catch (const EKorven& erreur) {
         connexion->Close();
         Signaler(QStringLiteral("Une erreur est survenue : \r\n") + erreur.Message());
-        return TConnexion::Echouee;
+        return false;
     }
-    return TConnexion::Prete;
+    return true;
 }
 
 void TRetourAnnee::OuvrirTransaction() {
@@ -562,9 +587,12 @@ void TRetourAnnee::OuvrirTransaction() {
     OBDataModule->StartTransaction();
 }
 
-void TRetourAnnee::Corps(const TParametresRetour& p) {
-    TSQLConnection* connexion = OBDataModule->OBSQLConnection;
-    Etape(EtapeVerification, QStringLiteral("Vérification de ce que contient l'année %1").arg(p.AnneeActive));
+namespace {
+
+// The master table locked, the change's record read again under that lock, the account's right: the record,
+// or why the undo cannot be made.
+TEnregistrement Verrouiller(TSQLConnection* connexion, const TParametresRetour& p,
+                            const QString& ancienneAnnee) {
     // The master table first, every row of it: a change or an undo on another workstation waits here, or
     // this one waits for it.
     try {
@@ -580,7 +608,7 @@ void TRetourAnnee::Corps(const TParametresRetour& p) {
                    {{QStringLiteral("code"), p.AnneeActive}})
                 .toInt() == 0)
             throw EDejaRetiree(DejaRetiree(p.AnneeActive));
-        throw ERefus(Debut(ancienneAnnee_) + SansEnregistrement(p.AnneeActive) + QStringLiteral("\r\n") +
+        throw ERefus(Debut(ancienneAnnee) + SansEnregistrement(p.AnneeActive) + QStringLiteral("\r\n") +
                      Rien);
     }
     if (Valeur(connexion,
@@ -592,6 +620,78 @@ void TRetourAnnee::Corps(const TParametresRetour& p) {
                      QStringLiteral("le compte « %1 » ne détient pas le droit %2 dans l'année %3.\r\n")
                          .arg(p.Login, DroitActivation, e.Annee) +
                      Rien);
+    return e;
+}
+
+// A table the change wrote holds again the rows it held before: all of its rows now (which are those the
+// change left, the sign-ins' entries aside, locked before) go, those kept come back.
+void Remettre(TSQLConnection* connexion, const TEnregistrement& e, const TTableEnregistree& t,
+              qlonglong attendues) {
+    const QString table = Identifiant(t.Base) + QLatin1Char('.') + Identifiant(t.Nom);
+    Instruction(connexion, QStringLiteral("DELETE FROM ") + table);
+    const qlonglong retirees = Valeur(connexion, QStringLiteral("SELECT ROW_COUNT()")).toLongLong();
+    if (retirees != attendues)
+        throw ERefus(Debut(e.AnneePrecedente) + NomTable(t) +
+                     QStringLiteral(" a changé pendant le retour : %1 au lieu de %2.\r\n")
+                         .arg(Lignes(retirees))
+                         .arg(attendues) +
+                     Rien);
+    if (t.LignesAvant == 0)
+        return;
+    QStringList colonnes, valeurs;
+    for (int i = 0; i < t.Colonnes.size(); ++i) {
+        colonnes << Identifiant(t.Colonnes.at(i).Nom);
+        valeurs << ExpressionValeur(t.Colonnes.at(i), i, QStringLiteral("L.ligne"));
+    }
+    Instruction(
+        connexion,
+        QStringLiteral("INSERT INTO %1 (%2) SELECT %3 FROM korven.%4 L WHERE L.annee = :annee AND L.base "
+                       "= :base AND L.nom = :nom ORDER BY L.rang")
+            .arg(table, colonnes.join(QStringLiteral(", ")), valeurs.join(QStringLiteral(", ")),
+                 TableLignesRetour),
+        {{QStringLiteral("annee"), e.Annee},
+         {QStringLiteral("base"), t.Base},
+         {QStringLiteral("nom"), t.Nom}});
+    const qlonglong remises = Valeur(connexion, QStringLiteral("SELECT ROW_COUNT()")).toLongLong();
+    if (remises != t.LignesAvant)
+        throw EKorven(QStringLiteral("%1 lignes de la table %2 ont été remises au lieu des %3 qu'elle avait "
+                                     "avant le changement d'année.")
+                          .arg(remises)
+                          .arg(t.Nom)
+                          .arg(t.LignesAvant));
+}
+
+// The undo's entry in the journal of the year active again, and the number the server gave it.
+qlonglong EcrireEntreeJournal(TSQLConnection* connexion, const TParametresRetour& p, const TEnregistrement& e,
+                              const QString& libelle) {
+    TEcritureJournal journal;
+    journal.UpdateJournal(p.Login, libelle, OperationRetour, DomaineConnexion);
+    // The entry just written, by the number the server gave it: the trace of the undo, which must be there.
+    const TResultat entree = Lire(
+        connexion,
+        QStringLiteral("SELECT numero FROM journal WHERE numero = LAST_INSERT_ID() AND utilisateur = :login "
+                       "AND libelle = :libelle"),
+        {{QStringLiteral("login"), p.Login}, {QStringLiteral("libelle"), libelle}});
+    const qlonglong numero = entree.Lignes.isEmpty() ? 0 : entree.Lignes.first().value(0).toLongLong();
+    if (numero <= 0 && Valeur(connexion, QStringLiteral("SELECT @@in_transaction")).toInt() != 1)
+        // The writer says nothing of its failure: the server undid the transaction to let another pass.
+        throw EKorven(
+            QStringLiteral("Le serveur a annulé la transaction : un autre poste modifiait les mêmes "
+                           "données en même temps."),
+            Interblocage);
+    if (numero <= 0)
+        throw EKorven(
+            QStringLiteral("L'entrée du journal des opérations de l'année %1 n'a pas pu être écrite.")
+                .arg(e.AnneePrecedente));
+    return numero;
+}
+
+} // namespace
+
+void TRetourAnnee::Corps(const TParametresRetour& p) {
+    TSQLConnection* connexion = OBDataModule->OBSQLConnection;
+    Etape(EtapeVerification, QStringLiteral("Vérification de ce que contient l'année %1").arg(p.AnneeActive));
+    const TEnregistrement e = Verrouiller(connexion, p, ancienneAnnee_);
     QMap<QString, qlonglong> totaux;
     const QString difference = Comparer(connexion, e, true, totaux);
     if (!difference.isEmpty())
@@ -599,8 +699,6 @@ void TRetourAnnee::Corps(const TParametresRetour& p) {
     if (apercu_)
         Figures(connexion, e, totaux, bilan_);
 
-    // Every table the change wrote holds again the rows it held before: all of its rows now (which are those
-    // the change left, the sign-ins' entries aside, locked above) go, those kept come back.
     int numero = EtapeAnnees;
     for (const TTableEnregistree& t : e.Tables) {
         if (!t.Ecrite)
@@ -608,39 +706,7 @@ void TRetourAnnee::Corps(const TParametresRetour& p) {
         Etape(numero++, t.Base == Korven
                             ? QStringLiteral("Réactivation de l'année scolaire %1").arg(e.AnneePrecedente)
                             : QStringLiteral("Retrait des lignes de la table %1").arg(t.Nom));
-        const QString table = Identifiant(t.Base) + QLatin1Char('.') + Identifiant(t.Nom);
-        Instruction(connexion, QStringLiteral("DELETE FROM ") + table);
-        const qlonglong retirees = Valeur(connexion, QStringLiteral("SELECT ROW_COUNT()")).toLongLong();
-        if (retirees != totaux.value(t.Cle()))
-            throw ERefus(Debut(e.AnneePrecedente) + NomTable(t) +
-                         QStringLiteral(" a changé pendant le retour : %1 au lieu de %2.\r\n")
-                             .arg(Lignes(retirees))
-                             .arg(totaux.value(t.Cle())) +
-                         Rien);
-        if (t.LignesAvant == 0)
-            continue;
-        QStringList colonnes, valeurs;
-        for (int i = 0; i < t.Colonnes.size(); ++i) {
-            colonnes << Identifiant(t.Colonnes.at(i).Nom);
-            valeurs << ExpressionValeur(t.Colonnes.at(i), i, QStringLiteral("L.ligne"));
-        }
-        Instruction(
-            connexion,
-            QStringLiteral("INSERT INTO %1 (%2) SELECT %3 FROM korven.%4 L WHERE L.annee = :annee AND L.base "
-                           "= :base AND L.nom = :nom ORDER BY L.rang")
-                .arg(table, colonnes.join(QStringLiteral(", ")), valeurs.join(QStringLiteral(", ")),
-                     TableLignesRetour),
-            {{QStringLiteral("annee"), e.Annee},
-             {QStringLiteral("base"), t.Base},
-             {QStringLiteral("nom"), t.Nom}});
-        const qlonglong remises = Valeur(connexion, QStringLiteral("SELECT ROW_COUNT()")).toLongLong();
-        if (remises != t.LignesAvant)
-            throw EKorven(
-                QStringLiteral("%1 lignes de la table %2 ont été remises au lieu des %3 qu'elle avait "
-                               "avant le changement d'année.")
-                    .arg(remises)
-                    .arg(t.Nom)
-                    .arg(t.LignesAvant));
+        Remettre(connexion, e, t, totaux.value(t.Cle()));
     }
 
     Etape(numero, QStringLiteral("Journal des opérations de l'année %1").arg(e.AnneePrecedente));
@@ -650,25 +716,7 @@ void TRetourAnnee::Corps(const TParametresRetour& p) {
             "ouverte le %5 par %6, poste %7.")
             .arg(e.AnneePrecedente, e.Annee, p.Login, PosteCourant(),
                  e.Date.toString(QStringLiteral("yyyy/MM/dd à hh:mm")), e.Utilisateur, e.Poste);
-    TEcritureJournal journal;
-    journal.UpdateJournal(p.Login, libelleJournal_, OperationRetour, DomaineConnexion);
-    // The entry just written, by the number the server gave it: the trace of the undo, which must be there.
-    const TResultat entree = Lire(
-        connexion,
-        QStringLiteral("SELECT numero FROM journal WHERE numero = LAST_INSERT_ID() AND utilisateur = :login "
-                       "AND libelle = :libelle"),
-        {{QStringLiteral("login"), p.Login}, {QStringLiteral("libelle"), libelleJournal_}});
-    numeroJournal_ = entree.Lignes.isEmpty() ? 0 : entree.Lignes.first().value(0).toLongLong();
-    if (numeroJournal_ <= 0 && Valeur(connexion, QStringLiteral("SELECT @@in_transaction")).toInt() != 1)
-        // The writer says nothing of its failure: the server undid the transaction to let another pass.
-        throw EKorven(
-            QStringLiteral("Le serveur a annulé la transaction : un autre poste modifiait les mêmes "
-                           "données en même temps."),
-            Interblocage);
-    if (numeroJournal_ <= 0)
-        throw EKorven(
-            QStringLiteral("L'entrée du journal des opérations de l'année %1 n'a pas pu être écrite.")
-                .arg(e.AnneePrecedente));
+    numeroJournal_ = EcrireEntreeJournal(connexion, p, e, libelleJournal_);
     // The record goes with the change it recorded.
     for (const QString& table : {TableLignesRetour, TableTablesRetour, TableChangementRetour})
         Instruction(connexion, QStringLiteral("DELETE FROM korven.") + table);
@@ -794,8 +842,9 @@ bool TRetourAnnee::ValideeMalgreTout(const TParametresRetour& p) {
 
 void TRetourAnnee::Conclure() {
     Etape(NombreEtapes(tables_) - 1, QStringLiteral("Terminé"));
-    Messages().Information(BoiteFinRetour(ancienneAnnee_, bilan_.AnneeRetiree));
+    // The last step is shown before the closing box, so that the progress reads its end while the box waits.
     Etape(NombreEtapes(tables_), QStringLiteral("Redémarrage de l'application"));
+    Messages().Information(BoiteFinRetour(ancienneAnnee_, bilan_.AnneeRetiree));
     FinApplication().Redemarrer();
 }
 

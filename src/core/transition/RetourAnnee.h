@@ -108,6 +108,12 @@ public:
 private:
     enum class TConnexion { Prete, Echouee, DejaFaite };
     TConnexion Connecter(const TParametresRetour& p);
+    // The change's record read on the master connection (what the run restores, and which year).
+    TConnexion LireDepart(const TParametresRetour& p);
+    // The year connection pointed at the year active again, tried once.
+    bool OuvrirAnnee(const TParametresRetour& p);
+    // Every table the undo writes has transactions; whether the server is a cluster's node.
+    bool VerifierTables();
     void OuvrirTransaction();
     void Corps(const TParametresRetour& p);
     void Valider();

@@ -26,7 +26,7 @@ QComboBox* Liste(QWidget* parent, const char* nom) {
     boite->setObjectName(QString::fromLatin1(nom));
     boite->setEditable(false);
     boite->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    boite->setMinimumContentsLength(14);
+    boite->setMinimumContentsLength(10);
     return boite;
 }
 

@@ -91,6 +91,8 @@ void TDialogueRetour::Disposer() {
     auto* page = new QVBoxLayout(this);
     page->addWidget(LabelResume);
     page->addWidget(ArbreRetour, 1);
+    // Without the tree (the undo cannot be made), the texts stay at the top.
+    page->addStretch(0);
     page->addWidget(LabelProgression);
     page->addWidget(ProgressBarRetour);
     page->addLayout(boutons);
