@@ -187,3 +187,21 @@ TChamp TClientDataSet::FieldByName(const QString& nom) const {
         throw EKorven(QStringLiteral("Aucun enregistrement courant pour le champ '%1'").arg(nom));
     return TChamp(resultat_.Lignes[ligne_][colonne]);
 }
+
+void ExecuterSQL(TSQLConnection* connexion, const QString& texte, const TParams& parametres) {
+    TSQLQuery requete;
+    requete.SQLConnection = connexion;
+    requete.Preparer({texte}, parametres);
+    requete.ExecSQL();
+}
+
+TResultat LireSQL(TSQLConnection* connexion, const QString& texte, const TParams& parametres) {
+    TSQLQuery requete;
+    requete.SQLConnection = connexion;
+    requete.Preparer({texte}, parametres);
+    return requete.Lire();
+}
+
+QVariant ValeurSQL(TSQLConnection* connexion, const QString& texte, const TParams& parametres) {
+    return LireSQL(connexion, texte, parametres).Lignes.value(0).value(0);
+}

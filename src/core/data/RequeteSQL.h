@@ -117,3 +117,9 @@ private:
     TResultat resultat_;
     int ligne_ = 0;
 };
+
+// One statement on a connection, made and run at once: run it, read its whole result, or read the first value
+// of its first row (an invalid value when it has none). Raise EKorven with the server's text.
+void ExecuterSQL(TSQLConnection* connexion, const QString& texte, const TParams& parametres = {});
+TResultat LireSQL(TSQLConnection* connexion, const QString& texte, const TParams& parametres = {});
+QVariant ValeurSQL(TSQLConnection* connexion, const QString& texte, const TParams& parametres = {});

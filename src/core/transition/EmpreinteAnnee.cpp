@@ -21,20 +21,6 @@ constexpr qsizetype TailleLotLignes = 1 << 20;
 
 const QString Savepoint = QStringLiteral("solvane_changement");
 
-void Executer(TSQLConnection* connexion, const QString& texte, const TParams& parametres = {}) {
-    TSQLQuery requete;
-    requete.SQLConnection = connexion;
-    requete.Preparer({texte}, parametres);
-    requete.ExecSQL();
-}
-
-TResultat Lire(TSQLConnection* connexion, const QString& texte, const TParams& parametres = {}) {
-    TSQLQuery requete;
-    requete.SQLConnection = connexion;
-    requete.Preparer({texte}, parametres);
-    return requete.Lire();
-}
-
 // The types whose values are bytes, not text: kept in hexadecimal.
 bool Binaire(const QString& type) {
     static const QStringList types = {QStringLiteral("binary"),       QStringLiteral("varbinary"),
@@ -91,7 +77,7 @@ void EcrireLignes(TSQLConnection* connexion, const QString& annee, const TTableC
         texte += (texte.isEmpty() ? entete : QStringLiteral(", ")) + cle + QString::number(rang + 1) +
                  QStringLiteral(", ") + ChaineSQL(table.Avant.at(rang)) + QLatin1Char(')');
         if (texte.size() >= TailleLotLignes || rang + 1 == table.Avant.size()) {
-            Executer(connexion, texte);
+            ExecuterSQL(connexion, texte);
             texte.clear();
         }
     }
@@ -130,12 +116,13 @@ QStringList InstructionsTablesRetour() {
 }
 
 bool TablesRetourPresentes(TSQLConnection* connexion) {
-    return Lire(connexion,
-                QStringLiteral("SELECT COUNT(*) FROM information_schema.TABLES WHERE TABLE_SCHEMA = 'korven' "
-                               "AND TABLE_TYPE = 'BASE TABLE' AND LOWER(TABLE_NAME) IN (:a, :b, :c)"),
-                {{QStringLiteral("a"), TableChangementRetour},
-                 {QStringLiteral("b"), TableTablesRetour},
-                 {QStringLiteral("c"), TableLignesRetour}})
+    return LireSQL(
+               connexion,
+               QStringLiteral("SELECT COUNT(*) FROM information_schema.TABLES WHERE TABLE_SCHEMA = 'korven' "
+                              "AND TABLE_TYPE = 'BASE TABLE' AND LOWER(TABLE_NAME) IN (:a, :b, :c)"),
+               {{QStringLiteral("a"), TableChangementRetour},
+                {QStringLiteral("b"), TableTablesRetour},
+                {QStringLiteral("c"), TableLignesRetour}})
                .Lignes.value(0)
                .value(0)
                .toInt() == 3;
@@ -147,14 +134,14 @@ QMap<QString, QList<TColonneRetour>> ColonnesTables(TSQLConnection* connexion, c
         noms << ChaineSQL(base);
     QMap<QString, QList<TColonneRetour>> colonnes;
     for (const QVariantList& ligne :
-         Lire(connexion,
-              QStringLiteral(
-                  "SELECT CONCAT(C.TABLE_SCHEMA, '.', LOWER(C.TABLE_NAME)), C.COLUMN_NAME, "
-                  "LOWER(C.DATA_TYPE) FROM information_schema.COLUMNS C JOIN information_schema.TABLES "
-                  "T ON T.TABLE_SCHEMA = C.TABLE_SCHEMA AND T.TABLE_NAME = C.TABLE_NAME WHERE "
-                  "C.TABLE_SCHEMA IN (%1) AND T.TABLE_TYPE = 'BASE TABLE' ORDER BY C.TABLE_SCHEMA, "
-                  "C.TABLE_NAME, C.ORDINAL_POSITION")
-                  .arg(noms.join(QStringLiteral(", "))))
+         LireSQL(connexion,
+                 QStringLiteral(
+                     "SELECT CONCAT(C.TABLE_SCHEMA, '.', LOWER(C.TABLE_NAME)), C.COLUMN_NAME, "
+                     "LOWER(C.DATA_TYPE) FROM information_schema.COLUMNS C JOIN information_schema.TABLES "
+                     "T ON T.TABLE_SCHEMA = C.TABLE_SCHEMA AND T.TABLE_NAME = C.TABLE_NAME WHERE "
+                     "C.TABLE_SCHEMA IN (%1) AND T.TABLE_TYPE = 'BASE TABLE' ORDER BY C.TABLE_SCHEMA, "
+                     "C.TABLE_NAME, C.ORDINAL_POSITION")
+                     .arg(noms.join(QStringLiteral(", "))))
              .Lignes)
         colonnes[ligne.value(0).toString()].append({ligne.value(1).toString(), ligne.value(2).toString()});
     return colonnes;
@@ -237,7 +224,7 @@ QList<TEmpreinteTable> EmpreintesTables(TSQLConnection* connexion, const QList<T
                             verrou ? QStringLiteral(" FOR UPDATE") : QString());
     }
     QList<TEmpreinteTable> empreintes(tables.size());
-    for (const QVariantList& ligne : Lire(connexion, parties.join(QStringLiteral(" UNION ALL "))).Lignes)
+    for (const QVariantList& ligne : LireSQL(connexion, parties.join(QStringLiteral(" UNION ALL "))).Lignes)
         empreintes[ligne.value(0).toInt()] = {ligne.value(1).toLongLong(), ligne.value(2).toString()};
     return empreintes;
 }
@@ -268,7 +255,7 @@ std::optional<QList<TTableChangement>> TablesAvant(const QString& base, bool ape
             if (apercu)
                 return std::nullopt;
             for (const QString& instruction : InstructionsTablesRetour())
-                Executer(maitre, instruction);
+                ExecuterSQL(maitre, instruction);
             // Something else of one of those names (a view) is left alone.
             if (!TablesRetourPresentes(maitre))
                 return std::nullopt;
@@ -281,7 +268,7 @@ std::optional<QList<TTableChangement>> TablesAvant(const QString& base, bool ape
                                .arg(i)
                                .arg(ExpressionLigne(tables.at(i).Colonnes), Identifiant(tables.at(i).Base),
                                     Identifiant(tables.at(i).Nom));
-        for (const QVariantList& ligne : Lire(maitre, parties.join(QStringLiteral(" UNION ALL "))).Lignes)
+        for (const QVariantList& ligne : LireSQL(maitre, parties.join(QStringLiteral(" UNION ALL "))).Lignes)
             tables[ligne.value(0).toInt()].Avant << ligne.value(1).toString();
         return tables;
     } catch (const EKorven&) {
@@ -312,23 +299,24 @@ void EcrireEnregistrement(const TParametresTransition& p, const QString& base,
                           const QList<TTableChangement>& tables) {
     TSQLConnection* annee = OBDataModule->OBSQLConnection;
     for (const QString& table : {TableLignesRetour, TableTablesRetour, TableChangementRetour})
-        Executer(annee, QStringLiteral("DELETE FROM korven.") + table);
+        ExecuterSQL(annee, QStringLiteral("DELETE FROM korven.") + table);
     const qlonglong journalMax =
-        Lire(annee, QStringLiteral("SELECT COALESCE(MAX(numero), 0) FROM %1.journal").arg(Identifiant(base)))
+        LireSQL(annee,
+                QStringLiteral("SELECT COALESCE(MAX(numero), 0) FROM %1.journal").arg(Identifiant(base)))
             .Lignes.value(0)
             .value(0)
             .toLongLong();
-    Executer(annee,
-             QStringLiteral("INSERT INTO korven.") + TableChangementRetour +
-                 QStringLiteral(" (annee, annee_precedente, base, journal_max, utilisateur, poste, "
-                                "date_changement) VALUES (:annee, :precedente, :base, :journal, :login, "
-                                ":poste, NOW())"),
-             {{QStringLiteral("annee"), p.NouvelleAnnee},
-              {QStringLiteral("precedente"), p.AnneeCourante},
-              {QStringLiteral("base"), base},
-              {QStringLiteral("journal"), journalMax},
-              {QStringLiteral("login"), p.Login},
-              {QStringLiteral("poste"), PosteCourant()}});
+    ExecuterSQL(annee,
+                QStringLiteral("INSERT INTO korven.") + TableChangementRetour +
+                    QStringLiteral(" (annee, annee_precedente, base, journal_max, utilisateur, poste, "
+                                   "date_changement) VALUES (:annee, :precedente, :base, :journal, :login, "
+                                   ":poste, NOW())"),
+                {{QStringLiteral("annee"), p.NouvelleAnnee},
+                 {QStringLiteral("precedente"), p.AnneeCourante},
+                 {QStringLiteral("base"), base},
+                 {QStringLiteral("journal"), journalMax},
+                 {QStringLiteral("login"), p.Login},
+                 {QStringLiteral("poste"), PosteCourant()}});
     QList<TTableEmpreinte> aEmpreinter;
     for (const TTableChangement& table : tables)
         aEmpreinter.append({table.Base, table.Nom, table.Colonnes});
@@ -336,10 +324,10 @@ void EcrireEnregistrement(const TParametresTransition& p, const QString& base,
     QStringList lignes;
     for (int i = 0; i < tables.size(); ++i)
         lignes << LigneTableRetour(p.NouvelleAnnee, tables.at(i), i + 1, empreintes.at(i));
-    Executer(annee, QStringLiteral("INSERT INTO korven.") + TableTablesRetour +
-                        QStringLiteral(" (annee, base, nom, rang, ecrite, colonnes, lignes, somme, "
-                                       "lignes_avant) VALUES ") +
-                        lignes.join(QStringLiteral(", ")));
+    ExecuterSQL(annee, QStringLiteral("INSERT INTO korven.") + TableTablesRetour +
+                           QStringLiteral(" (annee, base, nom, rang, ecrite, colonnes, lignes, somme, "
+                                          "lignes_avant) VALUES ") +
+                           lignes.join(QStringLiteral(", ")));
     for (const TTableChangement& table : tables)
         EcrireLignes(annee, p.NouvelleAnnee, table);
 }
@@ -356,15 +344,15 @@ void EnregistrerChangement(const TParametresTransition& p, bool apercu) {
     // Inside the transaction, undone to the savepoint when any of it fails. The journal's writer says nothing
     // of its own failure: a transaction the server has already undone (to let another pass) is left to the
     // change's check before its commit, and nothing is written outside it.
-    if (Lire(annee, QStringLiteral("SELECT @@in_transaction")).Lignes.value(0).value(0).toInt() != 1)
+    if (LireSQL(annee, QStringLiteral("SELECT @@in_transaction")).Lignes.value(0).value(0).toInt() != 1)
         return;
-    Executer(annee, QStringLiteral("SAVEPOINT ") + Savepoint);
+    ExecuterSQL(annee, QStringLiteral("SAVEPOINT ") + Savepoint);
     try {
         EcrireEnregistrement(p, base, *tables);
-        Executer(annee, QStringLiteral("RELEASE SAVEPOINT ") + Savepoint);
+        ExecuterSQL(annee, QStringLiteral("RELEASE SAVEPOINT ") + Savepoint);
     } catch (const EKorven& e) {
         try {
-            Executer(annee, QStringLiteral("ROLLBACK TO SAVEPOINT ") + Savepoint);
+            ExecuterSQL(annee, QStringLiteral("ROLLBACK TO SAVEPOINT ") + Savepoint);
         } catch (const EKorven&) {
             // The transaction itself is gone with the error: the change's rules decide what follows.
             throw e;

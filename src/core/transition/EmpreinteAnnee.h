@@ -61,8 +61,8 @@ QString ExpressionLigne(const QList<TColonneRetour>& colonnes, const QString& al
 QString ExpressionValeur(const TColonneRetour& colonne, int i, const QString& ligne);
 
 // The fingerprint of one row: a CRC-32 of its values as bytes, parted by a control character and followed by
-// which of them are NULL. Of the table's own columns, or (ligne not empty) of the values of a kept row read back,
-// which give the same number when the row is the same.
+// which of them are NULL. Of the table's own columns, or (ligne not empty) of the values of a kept row read
+// back, which give the same number when the row is the same.
 QString EmpreinteLigne(const QList<TColonneRetour>& colonnes, const QString& ligne = QString());
 
 // The rows of a table, as the record compares them: how many, and the sum of their rows' fingerprints (which

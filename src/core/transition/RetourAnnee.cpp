@@ -27,12 +27,6 @@ const QString OperationRetour = QStringLiteral("Suppression");
 
 // The server's numbers for the errors the undo tells apart (as the change does).
 constexpr int AttenteVerrouDepassee = 1205;
-constexpr int Interblocage = 1213;
-constexpr int ErreurValidation = 1180;
-constexpr int NoeudIndisponible = 1047;
-constexpr int ServeurParti = 2006;
-constexpr int ConnexionPerdue = 2013;
-constexpr int ConnexionPerdueEnLecture = 2055;
 
 // A refusal whose text says all the user needs, shown as it is.
 class ERefus : public EKorven {
@@ -44,12 +38,6 @@ public:
 class EDejaRetiree : public ERefus {
 public:
     using ERefus::ERefus;
-};
-
-// The connection was lost while the commit was under way: the server may have committed or not.
-class EValidationIncertaine : public EKorven {
-public:
-    using EKorven::EKorven;
 };
 
 QString DejaRetiree(const QString& annee) {
@@ -66,24 +54,6 @@ ERefus AnneeVerrouillee() {
                        "table des années (korven.annee_scolaire) reste verrouillée. Réessayez quand il "
                        "aura terminé.\r\n") +
         Rien);
-}
-
-void Instruction(TSQLConnection* connexion, const QString& texte, const TParams& parametres = {}) {
-    TSQLQuery requete;
-    requete.SQLConnection = connexion;
-    requete.Preparer({texte}, parametres);
-    requete.ExecSQL();
-}
-
-TResultat Lire(TSQLConnection* connexion, const QString& texte, const TParams& parametres = {}) {
-    TSQLQuery requete;
-    requete.SQLConnection = connexion;
-    requete.Preparer({texte}, parametres);
-    return requete.Lire();
-}
-
-QVariant Valeur(TSQLConnection* connexion, const QString& texte, const TParams& parametres = {}) {
-    return Lire(connexion, texte, parametres).Lignes.value(0).value(0);
 }
 
 // A date of the server, as the program writes dates.
@@ -160,12 +130,12 @@ struct TEnregistrement {
 TEnregistrement LireEnregistrement(TSQLConnection* connexion, const QString& annee, bool verrou) {
     const QString pourMaj = verrou ? QStringLiteral(" FOR UPDATE") : QString();
     TEnregistrement e;
-    const TResultat changement =
-        Lire(connexion,
-             QStringLiteral("SELECT annee_precedente, base, journal_max, utilisateur, poste, date_changement "
-                            "FROM korven.") +
-                 TableChangementRetour + QStringLiteral(" WHERE annee = :annee") + pourMaj,
-             {{QStringLiteral("annee"), annee}});
+    const TResultat changement = LireSQL(
+        connexion,
+        QStringLiteral("SELECT annee_precedente, base, journal_max, utilisateur, poste, date_changement "
+                       "FROM korven.") +
+            TableChangementRetour + QStringLiteral(" WHERE annee = :annee") + pourMaj,
+        {{QStringLiteral("annee"), annee}});
     if (changement.Lignes.isEmpty())
         return e;
     const QVariantList& c = changement.Lignes.first();
@@ -178,10 +148,11 @@ TEnregistrement LireEnregistrement(TSQLConnection* connexion, const QString& ann
     e.Poste = c.value(4).toString();
     e.Date = c.value(5).toDateTime();
     for (const QVariantList& t :
-         Lire(connexion,
-              QStringLiteral("SELECT base, nom, ecrite, colonnes, lignes, somme, lignes_avant FROM korven.") +
-                  TableTablesRetour + QStringLiteral(" WHERE annee = :annee ORDER BY rang") + pourMaj,
-              {{QStringLiteral("annee"), annee}})
+         LireSQL(
+             connexion,
+             QStringLiteral("SELECT base, nom, ecrite, colonnes, lignes, somme, lignes_avant FROM korven.") +
+                 TableTablesRetour + QStringLiteral(" WHERE annee = :annee ORDER BY rang") + pourMaj,
+             {{QStringLiteral("annee"), annee}})
              .Lignes) {
         TTableEnregistree table;
         table.Base = t.value(0).toString();
@@ -259,8 +230,8 @@ QString Comparer(TSQLConnection* connexion, const TEnregistrement& e, bool verro
             continue;
         const QString nom = it.key().mid(prefixe.size());
         const qlonglong n =
-            Valeur(connexion,
-                   QStringLiteral("SELECT COUNT(*) FROM %1.%2").arg(Identifiant(e.Base), Identifiant(nom)))
+            ValeurSQL(connexion,
+                      QStringLiteral("SELECT COUNT(*) FROM %1.%2").arg(Identifiant(e.Base), Identifiant(nom)))
                 .toLongLong();
         if (n > 0)
             return QStringLiteral("la table « %1 » a été créée dans la base %2%3 et contient %4.")
@@ -284,24 +255,24 @@ void Figures(TSQLConnection* connexion, const TEnregistrement& e, const QMap<QSt
         // The rows kept from before the change that no row of the table matches now: the change updated them.
         if (t.LignesAvant > 0)
             table.Remises =
-                Valeur(connexion,
-                       QStringLiteral(
-                           "SELECT COUNT(*) FROM korven.%1 L WHERE L.annee = :annee AND L.base = :base "
-                           "AND L.nom = :nom AND %2 NOT IN (SELECT %3 FROM %4.%5)")
-                           .arg(TableLignesRetour, EmpreinteLigne(t.Colonnes, QStringLiteral("L.ligne")),
-                                EmpreinteLigne(t.Colonnes), Identifiant(t.Base), Identifiant(t.Nom)),
-                       {{QStringLiteral("annee"), e.Annee},
-                        {QStringLiteral("base"), t.Base},
-                        {QStringLiteral("nom"), t.Nom}})
+                ValeurSQL(connexion,
+                          QStringLiteral(
+                              "SELECT COUNT(*) FROM korven.%1 L WHERE L.annee = :annee AND L.base = :base "
+                              "AND L.nom = :nom AND %2 NOT IN (SELECT %3 FROM %4.%5)")
+                              .arg(TableLignesRetour, EmpreinteLigne(t.Colonnes, QStringLiteral("L.ligne")),
+                                   EmpreinteLigne(t.Colonnes), Identifiant(t.Base), Identifiant(t.Nom)),
+                          {{QStringLiteral("annee"), e.Annee},
+                           {QStringLiteral("base"), t.Base},
+                           {QStringLiteral("nom"), t.Nom}})
                     .toLongLong();
         bilan.Tables << table;
     }
 
     const TResultat retiree =
-        Lire(connexion,
-             QStringLiteral("SELECT code, active, date_debut, date_fin, nom_etablissement "
-                            "FROM korven.annee_scolaire WHERE code = :code"),
-             {{QStringLiteral("code"), e.Annee}});
+        LireSQL(connexion,
+                QStringLiteral("SELECT code, active, date_debut, date_fin, nom_etablissement "
+                               "FROM korven.annee_scolaire WHERE code = :code"),
+                {{QStringLiteral("code"), e.Annee}});
     if (!retiree.Lignes.isEmpty()) {
         const QVariantList& l = retiree.Lignes.first();
         bilan.LigneRetiree = {l.value(0).toString(), l.value(1).toString(), TexteDate(l.value(2)),
@@ -323,7 +294,7 @@ void Figures(TSQLConnection* connexion, const TEnregistrement& e, const QMap<QSt
                                               : QStringLiteral("NULL"));
         }
         for (const QVariantList& l :
-             Lire(
+             LireSQL(
                  connexion,
                  QStringLiteral("SELECT %1 FROM korven.%2 WHERE annee = :annee AND base = 'korven' AND nom = "
                                 "'annee_scolaire'")
@@ -348,32 +319,18 @@ void Enregistrement(const TEnregistrement& e, TBilanRetour& bilan) {
 // Whether the server the year connection reaches is a node of a Galera cluster.
 bool EstNoeudDeGrappe(TSQLConnection* connexion) {
     try {
-        return Valeur(connexion, QStringLiteral("SELECT @@GLOBAL.wsrep_on")).toInt() == 1;
+        return ValeurSQL(connexion, QStringLiteral("SELECT @@GLOBAL.wsrep_on")).toInt() == 1;
     } catch (const EKorven&) {
         return false;
     }
 }
 
-// Why a failed body may run again ("" when it may not).
-QString RaisonNouvelEssai(const std::exception& e) {
-    const auto* erreur = dynamic_cast<const EKorven*>(&e);
-    if (erreur == nullptr)
-        return {};
-    const QString& texte = erreur->Message();
-    switch (erreur->CodeServeur()) {
-    case Interblocage:
-        return QStringLiteral(
-            "la transaction est entrée en conflit avec une autre, passée avant elle (un autre "
-            "poste modifiait les mêmes données)");
-    case ErreurValidation:
-    case NoeudIndisponible:
-        if (texte.contains(QLatin1String("Primary Component"), Qt::CaseInsensitive) ||
-            texte.contains(QLatin1String("WSREP"), Qt::CaseInsensitive))
-            return QStringLiteral("le serveur a perdu le contact avec la majorité des serveurs de la grappe");
-        return {};
-    default:
-        return {};
-    }
+// Whether the master table still holds that year (a record without it: the year was taken back already).
+bool AnneePresente(TSQLConnection* connexion, const QString& annee) {
+    return ValeurSQL(connexion,
+                     QStringLiteral("SELECT COUNT(*) FROM korven.annee_scolaire WHERE code = :code"),
+                     {{QStringLiteral("code"), annee}})
+               .toInt() > 0;
 }
 
 QString PosteCourant() {
@@ -464,12 +421,13 @@ namespace {
 QStringList SansTransactions(TSQLConnection* connexion, const QStringList& tables) {
     QStringList refusees;
     for (const QVariantList& ligne :
-         Lire(connexion,
-              QStringLiteral("SELECT CONCAT(T.TABLE_SCHEMA, '.', T.TABLE_NAME) AS nom FROM "
-                             "information_schema.TABLES T LEFT JOIN information_schema.ENGINES E ON E.ENGINE "
-                             "= T.ENGINE WHERE LOWER(CONCAT(T.TABLE_SCHEMA, '.', T.TABLE_NAME)) IN (%1) AND "
-                             "COALESCE(E.TRANSACTIONS, 'NO') <> 'YES' ORDER BY nom")
-                  .arg(tables.join(QLatin1Char(','))))
+         LireSQL(
+             connexion,
+             QStringLiteral("SELECT CONCAT(T.TABLE_SCHEMA, '.', T.TABLE_NAME) AS nom FROM "
+                            "information_schema.TABLES T LEFT JOIN information_schema.ENGINES E ON E.ENGINE "
+                            "= T.ENGINE WHERE LOWER(CONCAT(T.TABLE_SCHEMA, '.', T.TABLE_NAME)) IN (%1) AND "
+                            "COALESCE(E.TRANSACTIONS, 'NO') <> 'YES' ORDER BY nom")
+                 .arg(tables.join(QLatin1Char(','))))
              .Lignes)
         refusees << ligne.value(0).toString();
     return refusees;
@@ -499,10 +457,7 @@ TRetourAnnee::TConnexion TRetourAnnee::LireDepart(const TParametresRetour& p) {
         }
         const TEnregistrement e = LireEnregistrement(maitre, p.AnneeActive, false);
         if (!e.Trouve) {
-            if (Valeur(maitre,
-                       QStringLiteral("SELECT COUNT(*) FROM korven.annee_scolaire WHERE code = :code"),
-                       {{QStringLiteral("code"), p.AnneeActive}})
-                    .toInt() == 0) {
+            if (!AnneePresente(maitre, p.AnneeActive)) {
                 Signaler(DejaRetiree(p.AnneeActive));
                 return TConnexion::DejaFaite;
             }
@@ -568,11 +523,11 @@ bool TRetourAnnee::VerifierTables() {
         // cluster, whose counters are the node's own.
         if (apercu_ && !grappe_)
             compteurJournal_ =
-                Valeur(connexion,
-                       QStringLiteral(
-                           "SELECT AUTO_INCREMENT FROM information_schema.TABLES WHERE TABLE_SCHEMA = "
-                           ":base AND TABLE_NAME = 'journal'"),
-                       {{QStringLiteral("base"), ancienneBase_}})
+                ValeurSQL(connexion,
+                          QStringLiteral(
+                              "SELECT AUTO_INCREMENT FROM information_schema.TABLES WHERE TABLE_SCHEMA = "
+                              ":base AND TABLE_NAME = 'journal'"),
+                          {{QStringLiteral("base"), ancienneBase_}})
                     .toULongLong();
     } catch (const EKorven& erreur) {
         connexion->Close();
@@ -596,7 +551,7 @@ TEnregistrement Verrouiller(TSQLConnection* connexion, const TParametresRetour& 
     // The master table first, every row of it: a change or an undo on another workstation waits here, or
     // this one waits for it.
     try {
-        Lire(connexion, QStringLiteral("SELECT code FROM korven.annee_scolaire FOR UPDATE"));
+        LireSQL(connexion, QStringLiteral("SELECT code FROM korven.annee_scolaire FOR UPDATE"));
     } catch (const EKorven& e) {
         if (e.CodeServeur() == AttenteVerrouDepassee)
             throw AnneeVerrouillee();
@@ -604,17 +559,16 @@ TEnregistrement Verrouiller(TSQLConnection* connexion, const TParametresRetour& 
     }
     const TEnregistrement e = LireEnregistrement(connexion, p.AnneeActive, true);
     if (!e.Trouve) {
-        if (Valeur(connexion, QStringLiteral("SELECT COUNT(*) FROM korven.annee_scolaire WHERE code = :code"),
-                   {{QStringLiteral("code"), p.AnneeActive}})
-                .toInt() == 0)
+        if (!AnneePresente(connexion, p.AnneeActive))
             throw EDejaRetiree(DejaRetiree(p.AnneeActive));
         throw ERefus(Debut(ancienneAnnee) + SansEnregistrement(p.AnneeActive) + QStringLiteral("\r\n") +
                      Rien);
     }
-    if (Valeur(connexion,
-               QStringLiteral("SELECT COUNT(*) FROM %1.droits WHERE utilisateur = :login AND droit = :droit")
-                   .arg(Identifiant(e.Base)),
-               {{QStringLiteral("login"), p.Login}, {QStringLiteral("droit"), DroitActivation}})
+    if (ValeurSQL(
+            connexion,
+            QStringLiteral("SELECT COUNT(*) FROM %1.droits WHERE utilisateur = :login AND droit = :droit")
+                .arg(Identifiant(e.Base)),
+            {{QStringLiteral("login"), p.Login}, {QStringLiteral("droit"), DroitActivation}})
             .toInt() == 0)
         throw ERefus(Debut(e.AnneePrecedente) +
                      QStringLiteral("le compte « %1 » ne détient pas le droit %2 dans l'année %3.\r\n")
@@ -628,8 +582,8 @@ TEnregistrement Verrouiller(TSQLConnection* connexion, const TParametresRetour& 
 void Remettre(TSQLConnection* connexion, const TEnregistrement& e, const TTableEnregistree& t,
               qlonglong attendues) {
     const QString table = Identifiant(t.Base) + QLatin1Char('.') + Identifiant(t.Nom);
-    Instruction(connexion, QStringLiteral("DELETE FROM ") + table);
-    const qlonglong retirees = Valeur(connexion, QStringLiteral("SELECT ROW_COUNT()")).toLongLong();
+    ExecuterSQL(connexion, QStringLiteral("DELETE FROM ") + table);
+    const qlonglong retirees = ValeurSQL(connexion, QStringLiteral("SELECT ROW_COUNT()")).toLongLong();
     if (retirees != attendues)
         throw ERefus(Debut(e.AnneePrecedente) + NomTable(t) +
                      QStringLiteral(" a changé pendant le retour : %1 au lieu de %2.\r\n")
@@ -643,7 +597,7 @@ void Remettre(TSQLConnection* connexion, const TEnregistrement& e, const TTableE
         colonnes << Identifiant(t.Colonnes.at(i).Nom);
         valeurs << ExpressionValeur(t.Colonnes.at(i), i, QStringLiteral("L.ligne"));
     }
-    Instruction(
+    ExecuterSQL(
         connexion,
         QStringLiteral("INSERT INTO %1 (%2) SELECT %3 FROM korven.%4 L WHERE L.annee = :annee AND L.base "
                        "= :base AND L.nom = :nom ORDER BY L.rang")
@@ -652,7 +606,7 @@ void Remettre(TSQLConnection* connexion, const TEnregistrement& e, const TTableE
         {{QStringLiteral("annee"), e.Annee},
          {QStringLiteral("base"), t.Base},
          {QStringLiteral("nom"), t.Nom}});
-    const qlonglong remises = Valeur(connexion, QStringLiteral("SELECT ROW_COUNT()")).toLongLong();
+    const qlonglong remises = ValeurSQL(connexion, QStringLiteral("SELECT ROW_COUNT()")).toLongLong();
     if (remises != t.LignesAvant)
         throw EKorven(QStringLiteral("%1 lignes de la table %2 ont été remises au lieu des %3 qu'elle avait "
                                      "avant le changement d'année.")
@@ -667,13 +621,13 @@ qlonglong EcrireEntreeJournal(TSQLConnection* connexion, const TParametresRetour
     TEcritureJournal journal;
     journal.UpdateJournal(p.Login, libelle, OperationRetour, DomaineConnexion);
     // The entry just written, by the number the server gave it: the trace of the undo, which must be there.
-    const TResultat entree = Lire(
+    const TResultat entree = LireSQL(
         connexion,
         QStringLiteral("SELECT numero FROM journal WHERE numero = LAST_INSERT_ID() AND utilisateur = :login "
                        "AND libelle = :libelle"),
         {{QStringLiteral("login"), p.Login}, {QStringLiteral("libelle"), libelle}});
     const qlonglong numero = entree.Lignes.isEmpty() ? 0 : entree.Lignes.first().value(0).toLongLong();
-    if (numero <= 0 && Valeur(connexion, QStringLiteral("SELECT @@in_transaction")).toInt() != 1)
+    if (numero <= 0 && ValeurSQL(connexion, QStringLiteral("SELECT @@in_transaction")).toInt() != 1)
         // The writer says nothing of its failure: the server undid the transaction to let another pass.
         throw EKorven(
             QStringLiteral("Le serveur a annulé la transaction : un autre poste modifiait les mêmes "
@@ -719,27 +673,12 @@ void TRetourAnnee::Corps(const TParametresRetour& p) {
     numeroJournal_ = EcrireEntreeJournal(connexion, p, e, libelleJournal_);
     // The record goes with the change it recorded.
     for (const QString& table : {TableLignesRetour, TableTablesRetour, TableChangementRetour})
-        Instruction(connexion, QStringLiteral("DELETE FROM korven.") + table);
+        ExecuterSQL(connexion, QStringLiteral("DELETE FROM korven.") + table);
 }
 
 void TRetourAnnee::Valider() {
     Etape(NombreEtapes(tables_) - 2, QStringLiteral("Validation de la transaction"));
-    // The server may have undone the transaction to let another pass on a statement whose error nobody
-    // raised (the journal entry's): a commit then would commit nothing and read as a success.
-    TSQLConnection* connexion = OBDataModule->OBSQLConnection;
-    if (Valeur(connexion, QStringLiteral("SELECT @@in_transaction")).toInt() != 1)
-        throw EKorven(
-            QStringLiteral("Le serveur a annulé la transaction avant sa validation : un autre poste "
-                           "modifiait les mêmes données en même temps."),
-            Interblocage);
-    try {
-        OBDataModule->CommitTransaction();
-    } catch (const EKorven& e) {
-        const int code = e.CodeServeur();
-        if (code == ServeurParti || code == ConnexionPerdue || code == ConnexionPerdueEnLecture)
-            throw EValidationIncertaine(e.Message(), code);
-        throw;
-    }
+    ValiderTransaction();
 }
 
 void TRetourAnnee::Annuler() {
@@ -747,7 +686,7 @@ void TRetourAnnee::Annuler() {
     OBDataModule->RollbackTransaction();
     if (compteurJournal_ > 0) {
         try {
-            Instruction(OBDataModule->OBSQLConnection,
+            ExecuterSQL(OBDataModule->OBSQLConnection,
                         QStringLiteral("ALTER TABLE %1.journal AUTO_INCREMENT = %2")
                             .arg(Identifiant(ancienneBase_))
                             .arg(compteurJournal_));
@@ -771,42 +710,10 @@ void TRetourAnnee::Echec(const std::exception& e) {
         Signaler(QStringLiteral("Une erreur est survenue : \r\n") + texte);
 }
 
-TRetourAnnee::TSuiteEchec TRetourAnnee::SuiteEchec(const std::exception& e, int essai,
-                                                   const TParametresRetour& p) {
-    if (dynamic_cast<const EValidationIncertaine*>(&e) != nullptr) {
-        if (ValideeMalgreTout(p))
-            return TSuiteEchec::ValideeMalgreTout;
-        Echec(e);
-        return TSuiteEchec::Abandon;
-    }
-    const QString raison = RaisonNouvelEssai(e);
-    if (raison.isEmpty()) {
-        Echec(e);
-        return TSuiteEchec::Abandon;
-    }
-    try {
-        OBDataModule->RollbackTransaction();
-    } catch (const EKorven&) {
-        // The server has ended the transaction already.
-    }
-    if (ValideeMalgreTout(p))
-        return TSuiteEchec::ValideeMalgreTout;
-    if (essai > NouveauxEssais) {
-        const auto& erreur = dynamic_cast<const EKorven&>(e);
-        Echec(EKorven(QStringLiteral("%1%2, encore après %3 nouveaux essais (%4).")
-                          .arg(raison.left(1).toUpper(), raison.mid(1))
-                          .arg(NouveauxEssais)
-                          .arg(erreur.Message()),
-                      erreur.CodeServeur()));
-        return TSuiteEchec::Abandon;
-    }
-    if (NouvelEssai)
-        NouvelEssai(
-            QStringLiteral("Nouvel essai %1 sur %2 : %3 ; rien n'en a été gardé, la transaction recommence.")
-                .arg(essai)
-                .arg(NouveauxEssais)
-                .arg(raison));
-    return TSuiteEchec::NouvelEssai;
+TSuiteEchec TRetourAnnee::SuiteEchec(const std::exception& e, int essai, const TParametresRetour& p) {
+    return ::SuiteEchec(e, essai,
+                        {NouveauxEssais, [this, &p] { return ValideeMalgreTout(p); },
+                         [this](const std::exception& erreur) { Echec(erreur); }, NouvelEssai});
 }
 
 bool TRetourAnnee::ValideeMalgreTout(const TParametresRetour& p) {
@@ -818,7 +725,7 @@ bool TRetourAnnee::ValideeMalgreTout(const TParametresRetour& p) {
         // under way holds the master table's rows: the read waits for it to end one way or the other.
         TSQLConnection* connexion = OBDataModule->OBSQLConnection;
         connexion->Close();
-        const TResultat annees = Lire(
+        const TResultat annees = LireSQL(
             connexion,
             QStringLiteral("SELECT COALESCE(SUM(code = :nouvelle), 0), COALESCE(SUM(code = :ancienne AND "
                            "active = '1'), 0) FROM korven.annee_scolaire LOCK IN SHARE MODE"),
@@ -826,14 +733,14 @@ bool TRetourAnnee::ValideeMalgreTout(const TParametresRetour& p) {
         const QVariantList l = annees.Lignes.value(0);
         if (l.value(0).toInt() != 0 || l.value(1).toInt() != 1)
             return false;
-        return Valeur(connexion,
-                      QStringLiteral(
-                          "SELECT COUNT(*) FROM journal WHERE numero = :numero AND utilisateur = :login "
-                          "AND libelle = :libelle AND poste = :poste"),
-                      {{QStringLiteral("numero"), numeroJournal_},
-                       {QStringLiteral("login"), p.Login},
-                       {QStringLiteral("libelle"), libelleJournal_},
-                       {QStringLiteral("poste"), PosteCourant()}})
+        return ValeurSQL(connexion,
+                         QStringLiteral(
+                             "SELECT COUNT(*) FROM journal WHERE numero = :numero AND utilisateur = :login "
+                             "AND libelle = :libelle AND poste = :poste"),
+                         {{QStringLiteral("numero"), numeroJournal_},
+                          {QStringLiteral("login"), p.Login},
+                          {QStringLiteral("libelle"), libelleJournal_},
+                          {QStringLiteral("poste"), PosteCourant()}})
                    .toInt() > 0;
     } catch (const EKorven&) {
         return false;

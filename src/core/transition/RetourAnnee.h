@@ -120,7 +120,6 @@ private:
     void Conclure();
     void Annuler();
     void Echec(const std::exception& e);
-    enum class TSuiteEchec { Abandon, NouvelEssai, ValideeMalgreTout };
     TSuiteEchec SuiteEchec(const std::exception& e, int essai, const TParametresRetour& p);
     bool ValideeMalgreTout(const TParametresRetour& p);
 

@@ -15,6 +15,7 @@
 #include "core/transition/EmpreinteAnnee.h"
 #include "core/transition/EtapesTransition.h"
 #include "core/transition/RapportTransition.h"
+#include "core/transition/Reprise.h"
 #include "core/transition/TransfertEleves.h"
 
 namespace {
@@ -24,13 +25,7 @@ const QString FormatDate = QStringLiteral("yyyy/MM/dd");
 // The server's numbers for the errors the change tells apart.
 constexpr int CleEnDouble = 1062;
 constexpr int AttenteVerrouDepassee = 1205;
-constexpr int Interblocage = 1213;      // a deadlock, or on a cluster a certification failure
-constexpr int ErreurValidation = 1180;  // on a cluster: the node lost the majority at commit
-constexpr int NoeudIndisponible = 1047; // on a cluster: the node lost the majority
 // The client library's numbers for a connection gone while a statement was under way.
-constexpr int ServeurParti = 2006;
-constexpr int ConnexionPerdue = 2013;
-constexpr int ConnexionPerdueEnLecture = 2055;
 
 const QString LibelleJournal =
     QStringLiteral("Activation de la nouvelle année scolaire avec les paramétrages de base");
@@ -46,12 +41,6 @@ public:
 class EAnneeDejaEnregistree : public EMessageClair {
 public:
     using EMessageClair::EMessageClair;
-};
-
-// The connection was lost while the commit was under way: the server may have committed or not.
-class EValidationIncertaine : public EKorven {
-public:
-    using EKorven::EKorven;
 };
 
 // The new year is in the master table already: another workstation has just made the change, or it was made
@@ -256,65 +245,10 @@ TIssueTransition TTransitionAnnee::Executer(const TParametresTransition& p) {
     return TIssueTransition::Validee;
 }
 
-TTransitionAnnee::TSuiteEchec TTransitionAnnee::SuiteEchec(const std::exception& e, int essai,
-                                                           const TParametresTransition& p) {
-    if (dynamic_cast<const EValidationIncertaine*>(&e) != nullptr) {
-        // Never run again: the change may be there. What the database holds decides.
-        if (ValideeMalgreTout(p))
-            return TSuiteEchec::ValideeMalgreTout;
-        Echec(e);
-        return TSuiteEchec::Abandon;
-    }
-    const QString raison = RaisonNouvelEssai(e);
-    if (raison.isEmpty()) {
-        Echec(e);
-        return TSuiteEchec::Abandon;
-    }
-    try {
-        OBDataModule->RollbackTransaction();
-    } catch (const EKorven&) {
-        // The server has ended the transaction already.
-    }
-    if (ValideeMalgreTout(p))
-        return TSuiteEchec::ValideeMalgreTout;
-    if (essai > NouveauxEssais) {
-        // Said in the user's words, the server's after them.
-        const auto& erreur = dynamic_cast<const EKorven&>(e);
-        Echec(EKorven(QStringLiteral("%1%2, encore après %3 nouveaux essais (%4).")
-                          .arg(raison.left(1).toUpper(), raison.mid(1))
-                          .arg(NouveauxEssais)
-                          .arg(erreur.Message()),
-                      erreur.CodeServeur()));
-        return TSuiteEchec::Abandon;
-    }
-    if (NouvelEssai)
-        NouvelEssai(
-            QStringLiteral("Nouvel essai %1 sur %2 : %3 ; rien n'en a été gardé, la transaction recommence.")
-                .arg(essai)
-                .arg(NouveauxEssais)
-                .arg(raison));
-    return TSuiteEchec::NouvelEssai;
-}
-
-QString TTransitionAnnee::RaisonNouvelEssai(const std::exception& e) {
-    const auto* erreur = dynamic_cast<const EKorven*>(&e);
-    if (erreur == nullptr)
-        return {};
-    const QString& texte = erreur->Message();
-    switch (erreur->CodeServeur()) {
-    case Interblocage:
-        return QStringLiteral(
-            "la transaction est entrée en conflit avec une autre, passée avant elle (un autre "
-            "poste modifiait les mêmes données)");
-    case ErreurValidation:
-    case NoeudIndisponible:
-        if (texte.contains(QLatin1String("Primary Component"), Qt::CaseInsensitive) ||
-            texte.contains(QLatin1String("WSREP"), Qt::CaseInsensitive))
-            return QStringLiteral("le serveur a perdu le contact avec la majorité des serveurs de la grappe");
-        return {};
-    default:
-        return {};
-    }
+TSuiteEchec TTransitionAnnee::SuiteEchec(const std::exception& e, int essai, const TParametresTransition& p) {
+    return ::SuiteEchec(e, essai,
+                        {NouveauxEssais, [this, &p] { return ValideeMalgreTout(p); },
+                         [this](const std::exception& erreur) { Echec(erreur); }, NouvelEssai});
 }
 
 bool TTransitionAnnee::ValideeMalgreTout(const TParametresTransition& p) {
@@ -539,26 +473,7 @@ qlonglong TTransitionAnnee::NumeroEntreeJournal(const TParametresTransition& p) 
 
 void TTransitionAnnee::Valider() {
     Etape(NumeroEtape(TEtapeFixe::Validation), QStringLiteral("Validation de la transaction"));
-    // The server may have undone the transaction in the meantime to let another pass (a deadlock, or another
-    // node's change on a cluster) on a statement whose error nobody raised: the journal entry's, which never
-    // fails toward its caller. A commit then would commit nothing and read as a success.
-    TRequete requete(OBDataModule->OBSQLConnection, QStringLiteral("ProviderDonneeTransactionOuverte"));
-    if (requete.Ouvrir({QStringLiteral("SELECT @@in_transaction AS ouverte")})
-            .FieldByName(QStringLiteral("ouverte"))
-            .AsInteger() != 1)
-        throw EKorven(
-            QStringLiteral("Le serveur a annulé la transaction avant sa validation : un autre poste "
-                           "modifiait les mêmes données en même temps."),
-            Interblocage);
-    try {
-        OBDataModule->CommitTransaction();
-    } catch (const EKorven& e) {
-        // The commit may have reached the server and its answer been lost on the way back.
-        const int code = e.CodeServeur();
-        if (code == ServeurParti || code == ConnexionPerdue || code == ConnexionPerdueEnLecture)
-            throw EValidationIncertaine(e.Message(), code);
-        throw;
-    }
+    ValiderTransaction();
 }
 
 void TTransitionAnnee::Annuler() {

@@ -3,6 +3,7 @@
 #include "core/data/RequeteSQL.h"
 #include "core/transition/BilanTransition.h"
 #include "core/transition/Dictionnaires.h"
+#include "core/transition/Reprise.h"
 
 #include <QDateTime>
 #include <QList>
@@ -105,10 +106,8 @@ private:
     // After a failed body: the transaction rolled back, the user told.
     void Echec(const std::exception& e);
     // What follows a failed body: the user told and the run over, another try, or the run done after all.
-    enum class TSuiteEchec { Abandon, NouvelEssai, ValideeMalgreTout };
     TSuiteEchec SuiteEchec(const std::exception& e, int essai, const TParametresTransition& p);
     // Why a failed body may run again ("" when it may not).
-    static QString RaisonNouvelEssai(const std::exception& e);
     // Whether the change was committed after all, which the server may not have been able to say (a node
     // that lost the cluster's majority, an answer lost on the way): read on a fresh session, the new year
     // active in the master table with this run's journal entry.
