@@ -16,11 +16,9 @@ TFormNouveauDepartement::TFormNouveauDepartement(QWidget* parent) : TDialogueAjo
     BitBtnAnnuler = Bouton(QStringLiteral("BitBtnAnnuler"), QStringLiteral("&Annuler"), false);
     connect(BitBtnValider, &QPushButton::clicked, this, &TFormNouveauDepartement::BitBtnValiderClick);
     connect(BitBtnAnnuler, &QPushButton::clicked, this, &TFormNouveauDepartement::BitBtnAnnulerClick);
-
 }
 
-TFormNouveauDepartement::~TFormNouveauDepartement() {
-}
+TFormNouveauDepartement::~TFormNouveauDepartement() {}
 
 QString TFormNouveauDepartement::Titre() {
     return TitreApplication() + QStringLiteral(" - Ajout dun nouveau département.");

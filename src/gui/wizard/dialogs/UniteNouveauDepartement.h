@@ -27,4 +27,3 @@ public slots:
     void BitBtnValiderClick();
     void BitBtnAnnulerClick();
 };
-

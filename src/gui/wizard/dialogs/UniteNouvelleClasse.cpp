@@ -25,11 +25,9 @@ TFormNouvelleClasse::TFormNouvelleClasse(QWidget* parent) : TDialogueAjout(paren
     BitBtnAnnuler = Bouton(QStringLiteral("BitBtnAnnuler"), QStringLiteral("&Annuler"), false);
     connect(BitBtnValider, &QPushButton::clicked, this, &TFormNouvelleClasse::BitBtnValiderClick);
     connect(BitBtnAnnuler, &QPushButton::clicked, this, &TFormNouvelleClasse::BitBtnAnnulerClick);
-
 }
 
-TFormNouvelleClasse::~TFormNouvelleClasse() {
-}
+TFormNouvelleClasse::~TFormNouvelleClasse() {}
 
 void TFormNouvelleClasse::BitBtnValiderClick() {
     accept();

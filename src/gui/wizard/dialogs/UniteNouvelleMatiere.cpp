@@ -19,11 +19,9 @@ TFormNouvelleMatiere::TFormNouvelleMatiere(QWidget* parent) : TDialogueAjout(par
     BitBtnAnnuler = Bouton(QStringLiteral("BitBtnAnnuler"), QStringLiteral("&Annuler"), false);
     connect(BitBtnValider, &QPushButton::clicked, this, &TFormNouvelleMatiere::BitBtnValiderClick);
     connect(BitBtnAnnuler, &QPushButton::clicked, this, &TFormNouvelleMatiere::BitBtnAnnulerClick);
-
 }
 
-TFormNouvelleMatiere::~TFormNouvelleMatiere() {
-}
+TFormNouvelleMatiere::~TFormNouvelleMatiere() {}
 
 QString TFormNouvelleMatiere::Titre() {
     return TitreApplication() + QStringLiteral(" - AJout d'une nouvelle matière.");

@@ -33,4 +33,3 @@ protected:
     // Every way of closing the window comes here.
     void done(int resultat) override;
 };
-

@@ -26,11 +26,9 @@ TEnregNive::TEnregNive(QWidget* parent) : TDialogueAjout(parent) {
     BitBtn7 = Bouton(QStringLiteral("BitBtn7"), QStringLiteral("&Annuler"), false);
     connect(BitBtn1, &QPushButton::clicked, this, &TEnregNive::BitBtn1Click);
     connect(BitBtn7, &QPushButton::clicked, this, &TEnregNive::BitBtn7Click);
-
 }
 
-TEnregNive::~TEnregNive() {
-}
+TEnregNive::~TEnregNive() {}
 
 void TEnregNive::AfficherNiveauPrecedent(const TCNiveau* Dernier) {
     EditNiveauPrecedent->setText(Dernier == nullptr ? QStringLiteral("Aucun") : Dernier->GetNom());

@@ -44,4 +44,3 @@ protected:
     // Every way of closing the window comes here.
     void done(int resultat) override;
 };
-
