@@ -274,12 +274,8 @@ void TestAccessibilite::dialogues() {
 void TestAccessibilite::retour() {
     EnvironnementRetour env;
     QVERIFY(env.Changer());
-    TDemarrage d = env.Demarrage();
-    d.AnneeCourante = QStringLiteral("2026/2027");
-    d.BaseDeDonnees = QStringLiteral("bd_2026_2027");
-    TChangementAnnee changement(d, QStringLiteral("admin"), QStringLiteral("Admin"), TElevesCharges());
-    changement.ExaminerRetour();
-    TFAssistantNouvelleAnnee a(changement);
+    const std::unique_ptr<TChangementAnnee> changement = env.ChangementNouvelleAnnee();
+    TFAssistantNouvelleAnnee a(*changement);
     a.show();
     QVERIFY(QTest::qWaitForWindowExposed(&a));
     QVERIFY(a.PageAccueil()->ButtonRetour->isVisible());

@@ -16,16 +16,7 @@ namespace {
 const QString Ancienne = QStringLiteral("bd_2025_2026");
 
 TDemarrage DemarrageDeTest() {
-    TDemarrage d;
-    d.BDKorven = QStringLiteral("korven");
-    d.ServeurKorven = d.Serveur = ServeurDeTest::Hote();
-    d.PortKorven = d.Port = ServeurDeTest::Port();
-    d.UtilisateurKorven = d.Utilisateur = ServeurDeTest::Utilisateur();
-    d.MotDePasseKorven = d.MotDePasse = ServeurDeTest::MotDePasse();
-    d.AnneeCourante = QStringLiteral("2025/2026");
-    d.BaseDeDonnees = Ancienne;
-    d.NomEtablissement = QStringLiteral("Lycée d'Essos");
-    return d;
+    return ServeurDeTest::Demarrage(QStringLiteral("2025/2026"), Ancienne, QStringLiteral("Lycée d'Essos"));
 }
 
 // The lines a list shows, as "matricule" or "matricule*" for a placed student.

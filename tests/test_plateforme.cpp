@@ -17,6 +17,29 @@
 #include <QTest>
 #include <QTimer>
 
+namespace {
+
+// A sound file of 0.1 s of silence (8 kHz mono 8-bit PCM).
+bool EcrireSilence(const QString& chemin) {
+    QFile wav(chemin);
+    if (!wav.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray donnees(800, '\x80');
+    QByteArray entete("RIFF");
+    const auto mot = [&entete](quint32 v, int octets) {
+        for (int i = 0; i < octets; ++i)
+            entete.append(char((v >> (8 * i)) & 0xFF));
+    };
+    mot(36 + donnees.size(), 4);
+    entete += "WAVEfmt ";
+    mot(16, 4), mot(1, 2), mot(1, 2), mot(8000, 4), mot(8000, 4), mot(1, 2), mot(8, 2);
+    entete += "data";
+    mot(donnees.size(), 4);
+    return wav.write(entete + donnees) == entete.size() + donnees.size();
+}
+
+} // namespace
+
 class TestPlateforme : public QObject {
     Q_OBJECT
 
@@ -60,22 +83,7 @@ void TestPlateforme::sonAbsentOuPresent() {
     Sons().Jouer(SonEchec);
     QVERIFY(chrono.elapsed() < 2000);
 
-    QFile wav(QStringLiteral("son/echec.wav"));
-    QVERIFY(wav.open(QIODevice::WriteOnly));
-    // 0.1 s of silence, 8 kHz mono 8-bit PCM.
-    const QByteArray donnees(800, '\x80');
-    QByteArray entete("RIFF");
-    const auto mot = [&entete](quint32 v, int octets) {
-        for (int i = 0; i < octets; ++i)
-            entete.append(char((v >> (8 * i)) & 0xFF));
-    };
-    mot(36 + donnees.size(), 4);
-    entete += "WAVEfmt ";
-    mot(16, 4), mot(1, 2), mot(1, 2), mot(8000, 4), mot(8000, 4), mot(1, 2), mot(8, 2);
-    entete += "data";
-    mot(donnees.size(), 4);
-    wav.write(entete + donnees);
-    wav.close();
+    QVERIFY(EcrireSilence(QStringLiteral("son/echec.wav")));
     chrono.restart();
     Sons().Jouer(SonEchec);
     Sons().Jouer(SonEchec); // the second stops the first
@@ -93,22 +101,7 @@ void TestPlateforme::sonAbsentOuPresent() {
     QVERIFY(QCoreApplication::instance()->findChildren<QSoundEffect*>().isEmpty());
 
     QDir().mkpath(QStringLiteral("son"));
-    QFile wav(QStringLiteral("son/echec.wav"));
-    QVERIFY(wav.open(QIODevice::WriteOnly));
-    // 0.1 s of silence, 8 kHz mono 8-bit PCM.
-    const QByteArray donnees(800, '\x80');
-    QByteArray entete("RIFF");
-    const auto mot = [&entete](quint32 v, int octets) {
-        for (int i = 0; i < octets; ++i)
-            entete.append(char((v >> (8 * i)) & 0xFF));
-    };
-    mot(36 + donnees.size(), 4);
-    entete += "WAVEfmt ";
-    mot(16, 4), mot(1, 2), mot(1, 2), mot(8000, 4), mot(8000, 4), mot(1, 2), mot(8, 2);
-    entete += "data";
-    mot(donnees.size(), 4);
-    wav.write(entete + donnees);
-    wav.close();
+    QVERIFY(EcrireSilence(QStringLiteral("son/echec.wav")));
 
     QElapsedTimer chrono;
     chrono.start();

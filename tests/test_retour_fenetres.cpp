@@ -18,17 +18,6 @@ namespace {
 
 const QString Nouvelle = QStringLiteral("bd_2026_2027");
 
-// The sign-in to the new year as the start-up and the login window leave it: the change it opens.
-std::unique_ptr<TChangementAnnee> ChangementNouvelleAnnee(EnvironnementRetour& env) {
-    TDemarrage d = env.Demarrage();
-    d.AnneeCourante = QStringLiteral("2026/2027");
-    d.BaseDeDonnees = Nouvelle;
-    auto changement = std::make_unique<TChangementAnnee>(d, QStringLiteral("admin"), QStringLiteral("Admin"),
-                                                         TElevesCharges());
-    changement->ExaminerRetour();
-    return changement;
-}
-
 // The tree's line for a table of the new year's database: rows, removed, given back.
 QString LigneTable(const QTreeWidget* arbre, const QString& table) {
     for (int i = 0; i < arbre->topLevelItemCount(); ++i)
@@ -60,14 +49,14 @@ private slots:
 void TestRetourFenetres::boutonSeulementQuandPossible() {
     EnvironnementRetour env;
     {
-        auto changement = ChangementNouvelleAnnee(env);
+        auto changement = env.ChangementNouvelleAnnee();
         TFAssistantNouvelleAnnee assistant(*changement);
         QVERIFY(!changement->Retour().Possible());
         QVERIFY(!assistant.PageAccueil()->ButtonRetour->isVisibleTo(&assistant));
     }
     QVERIFY(env.Changer());
     QVERIFY(EnvironnementRetour::SeConnecter(QStringLiteral("admin"), QStringLiteral("a")));
-    auto changement = ChangementNouvelleAnnee(env);
+    auto changement = env.ChangementNouvelleAnnee();
     TFAssistantNouvelleAnnee assistant(*changement);
     assistant.show();
     QPushButton* bouton = assistant.PageAccueil()->ButtonRetour;
@@ -83,7 +72,7 @@ void TestRetourFenetres::verifierPuisRevenir() {
     const QStringList avant = env.Base.Empreinte(QStringLiteral("korven")) + env.Base.Empreinte(Nouvelle);
     QVERIFY(env.Changer());
     QVERIFY(EnvironnementRetour::SeConnecter(QStringLiteral("admin"), QStringLiteral("a")));
-    auto changement = ChangementNouvelleAnnee(env);
+    auto changement = env.ChangementNouvelleAnnee();
     TFAssistantNouvelleAnnee assistant(*changement);
     assistant.show();
     TPageAccueil& accueil = *assistant.PageAccueil();
@@ -132,7 +121,7 @@ void TestRetourFenetres::verifierPuisRevenir() {
 void TestRetourFenetres::refusSansRienChanger() {
     EnvironnementRetour env;
     QVERIFY(env.Changer());
-    auto changement = ChangementNouvelleAnnee(env);
+    auto changement = env.ChangementNouvelleAnnee();
     TFAssistantNouvelleAnnee assistant(*changement);
     assistant.show();
     QTest::mouseClick(assistant.PageAccueil()->ButtonRetour, Qt::LeftButton);

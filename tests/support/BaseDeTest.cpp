@@ -4,6 +4,7 @@
 #include "base/KORVENFonctionsU.h"
 #include "base/KorvenUtils.h"
 #include "core/data/ConnexionSQL.h"
+#include "core/session/Demarrage.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,6 +46,19 @@ void Echec(const QString& quoi, const QSqlError& erreur) {
 }
 
 } // namespace
+
+TDemarrage ServeurDeTest::Demarrage(const QString& annee, const QString& base, const QString& etablissement) {
+    TDemarrage d;
+    d.BDKorven = QStringLiteral("korven");
+    d.ServeurKorven = d.Serveur = Hote();
+    d.PortKorven = d.Port = Port();
+    d.UtilisateurKorven = d.Utilisateur = Utilisateur();
+    d.MotDePasseKorven = d.MotDePasse = MotDePasse();
+    d.AnneeCourante = annee;
+    d.BaseDeDonnees = base;
+    d.NomEtablissement = etablissement;
+    return d;
+}
 
 QString ServeurDeTest::Hote() {
     return QStringLiteral("127.0.0.1");

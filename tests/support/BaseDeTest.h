@@ -18,6 +18,10 @@ struct ServeurDeTest {
     static QString MotDePasse();
     // Closes the connection and gives it the lines that reach database base on this server.
     static void Configurer(class TSQLConnection* connexion, const QString& base);
+    // What the start-up finds on this server, this account and the master database korven, when the active
+    // year is annee (database base) of that school.
+    static struct TDemarrage Demarrage(const QString& annee, const QString& base,
+                                       const QString& etablissement);
 };
 
 // Fresh databases for one test: korven and the year databases of the given codes, each made from the

@@ -18,14 +18,8 @@ EnvironnementAssistant::EnvironnementAssistant(bool remplir) {
     Module = std::make_unique<TOBDataModule>();
     ServeurDeTest::Configurer(Module->OBSQLConnection, QStringLiteral("bd_2025_2026"));
     ServeurDeTest::Configurer(Module->OBOrbelanSQLConnection, QStringLiteral("korven"));
-    Demarrage.BDKorven = QStringLiteral("korven");
-    Demarrage.ServeurKorven = Demarrage.Serveur = ServeurDeTest::Hote();
-    Demarrage.PortKorven = Demarrage.Port = ServeurDeTest::Port();
-    Demarrage.UtilisateurKorven = Demarrage.Utilisateur = ServeurDeTest::Utilisateur();
-    Demarrage.MotDePasseKorven = Demarrage.MotDePasse = ServeurDeTest::MotDePasse();
-    Demarrage.AnneeCourante = QStringLiteral("2025/2026");
-    Demarrage.BaseDeDonnees = QStringLiteral("bd_2025_2026");
-    Demarrage.NomEtablissement = QStringLiteral("Lycée d'Essos");
+    Demarrage = ServeurDeTest::Demarrage(QStringLiteral("2025/2026"), QStringLiteral("bd_2025_2026"),
+                                         QStringLiteral("Lycée d'Essos"));
     if (remplir)
         Remplir();
 }

@@ -2,6 +2,7 @@
 
 #include "core/journal/EcritureJournal.h"
 #include "core/session/Identification.h"
+#include "core/transition/ChangementAnnee.h"
 
 namespace {
 
@@ -35,6 +36,16 @@ TParametresRetour EnvironnementRetour::ParametresRetour(const QString& login) {
     p.AnneeCourante = QStringLiteral("2026/2027");
     p.Login = login;
     return TParametresRetour::Depuis(p);
+}
+
+std::unique_ptr<TChangementAnnee> EnvironnementRetour::ChangementNouvelleAnnee() const {
+    TDemarrage d = Demarrage();
+    d.AnneeCourante = QStringLiteral("2026/2027");
+    d.BaseDeDonnees = Nouvelle;
+    auto changement = std::make_unique<TChangementAnnee>(d, QStringLiteral("admin"), QStringLiteral("Admin"),
+                                                         TElevesCharges());
+    changement->ExaminerRetour();
+    return changement;
 }
 
 TIssueTransition EnvironnementRetour::Revenir(const QString& login) {

@@ -23,6 +23,25 @@ QString TexteAdresse(const unsigned char* octets, int longueur) {
     return parties.join(QLatin1Char('.'));
 }
 
+namespace {
+
+// The first IPv4 address the host name resolves to, as text.
+QString PremiereAdresseIPv4(const char* nom) {
+    addrinfo demande{};
+    demande.ai_family = AF_INET;
+    demande.ai_socktype = SOCK_STREAM;
+    addrinfo* reponse = nullptr;
+    if (getaddrinfo(nom, nullptr, &demande, &reponse) != 0 || reponse == nullptr)
+        throw EKorven(
+            QStringLiteral("GetIP: aucune adresse IPv4 pour l'hôte %1").arg(QString::fromLocal8Bit(nom)));
+    const auto* adresse = reinterpret_cast<const sockaddr_in*>(reponse->ai_addr);
+    const QString texte = TexteAdresse(reinterpret_cast<const unsigned char*>(&adresse->sin_addr), 4);
+    freeaddrinfo(reponse);
+    return texte;
+}
+
+} // namespace
+
 #ifdef Q_OS_WIN
 
 QString GetNomMachine() {
@@ -52,17 +71,7 @@ QString GetIP() {
             throw EKorven(QStringLiteral("GetIP: le nom de l'hôte est illisible"));
         }
     }
-    addrinfo demande{};
-    demande.ai_family = AF_INET;
-    demande.ai_socktype = SOCK_STREAM;
-    addrinfo* reponse = nullptr;
-    if (getaddrinfo(nom, nullptr, &demande, &reponse) != 0 || reponse == nullptr)
-        throw EKorven(
-            QStringLiteral("GetIP: aucune adresse IPv4 pour l'hôte %1").arg(QString::fromLocal8Bit(nom)));
-    const auto* adresse = reinterpret_cast<const sockaddr_in*>(reponse->ai_addr);
-    const QString texte = TexteAdresse(reinterpret_cast<const unsigned char*>(&adresse->sin_addr), 4);
-    freeaddrinfo(reponse);
-    return texte;
+    return PremiereAdresseIPv4(nom);
 }
 
 #else
@@ -75,17 +84,7 @@ QString GetIP() {
     char nom[256] = {};
     if (gethostname(nom, sizeof nom - 1) != 0)
         throw EKorven(QStringLiteral("GetIP: le nom de l'hôte est illisible"));
-    addrinfo demande{};
-    demande.ai_family = AF_INET;
-    demande.ai_socktype = SOCK_STREAM;
-    addrinfo* reponse = nullptr;
-    if (getaddrinfo(nom, nullptr, &demande, &reponse) != 0 || reponse == nullptr)
-        throw EKorven(
-            QStringLiteral("GetIP: aucune adresse IPv4 pour l'hôte %1").arg(QString::fromLocal8Bit(nom)));
-    const auto* adresse = reinterpret_cast<const sockaddr_in*>(reponse->ai_addr);
-    const QString texte = TexteAdresse(reinterpret_cast<const unsigned char*>(&adresse->sin_addr), 4);
-    freeaddrinfo(reponse);
-    return texte;
+    return PremiereAdresseIPv4(nom);
 }
 
 #endif
